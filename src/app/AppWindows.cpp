@@ -1,0 +1,26 @@
+#include "app/AppWindows.h"
+
+#include "app/Main.h"
+
+namespace veltrano {
+
+template <typename Window, typename... Args> Window &AppWindows::create(Args &&...args)
+{
+    auto window = std::make_unique<Window>(std::forward<Args>(args)...);
+    Window &ref = *window;
+    m_windows.push_back(std::move(window));
+    return ref;
+}
+
+AppWindows::AppWindows(Platform &platform, MessageBoxes &messages)
+{
+    m_main = &create<TMainForm>(platform, messages);
+}
+
+AppWindows::~AppWindows()
+{
+    while (!m_windows.empty())
+        m_windows.pop_back();
+}
+
+} // namespace veltrano

@@ -1,0 +1,48 @@
+#include "app/AppWindows.h"
+#include "app/Main.h"
+#include "app/QtMessageBoxes.h"
+#include "app/Startup.h"
+#include "platform/SingleInstance.h"
+#include "platform/Termination.h"
+#include "platform/linux/LinuxPlatform.h"
+
+#include <QApplication>
+
+using namespace veltrano;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const auto platform = createLinuxPlatform();
+    QtMessageBoxes messages;
+
+    auto marker = AcquireSingleInstance(platform->singleInstance());
+    if (!marker) {
+        messages.confirmNotice(QString::fromUtf16(kSecondCopyMessage));
+        return 0;
+    }
+    QApplication::setApplicationName(QString::fromUtf16(kApplicationTitle));
+    // The to-do and clock windows only hide when closed; the main window's close
+    // ends the program explicitly.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // A terminate signal or the session's end runs the same shutdown as "Exit",
+    // also when it arrives while the windows are still being created.
+    bool terminating = false;
+    Termination &termination = platform->termination();
+    QObject::connect(&termination, &Termination::terminationRequested, &app, [&terminating] {
+        terminating = true;
+        QCoreApplication::exit(0);
+    });
+    termination.watch();
+
+    int exitCode = 0;
+    {
+        AppWindows windows(*platform, messages);
+        windows.main().show();
+        if (!terminating)
+            exitCode = QApplication::exec();
+        marker.reset();
+    }
+    return exitCode;
+}

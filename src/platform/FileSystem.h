@@ -1,0 +1,61 @@
+#pragma once
+#include "platform/IoStatus.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace veltrano {
+
+struct FolderEntry {
+    enum class Kind { Folder, File, Link, Other };
+    QString name;
+    Kind kind = Kind::File;
+    bool hidden = false; // a dot name on Linux, the hidden attribute elsewhere
+};
+
+// Files and folders. Every file the program writes goes through replaceFile:
+// written beside the target and renamed over it, so a crash mid-write leaves
+// the old file or the new one, never a torn one.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    virtual bool exists(const QString &path) const = 0;
+    virtual bool isFolder(const QString &path) const = 0;
+    // The whole file, or nothing with the system's reason in `reason`.
+    virtual std::optional<QByteArray> readFile(const QString &path, QString *reason = nullptr) const = 0;
+    // Replaces (or creates) the file whole. A target the user made read-only is
+    // refused, as is a missing folder; the old file is then untouched.
+    virtual IoStatus replaceFile(const QString &path, const QByteArray &bytes) = 0;
+    // Entries of a folder ("." and ".." left out), by name ignoring case, the
+    // order users of the program have always seen; empty when unreadable.
+    virtual QList<FolderEntry> listFolder(const QString &folder) const = 0;
+    // Creates the folder with every missing folder above it.
+    virtual bool makePath(const QString &folder) = 0;
+    virtual bool rename(const QString &from, const QString &to) = 0;
+    // Removes a file or a symbolic link (never what the link points to).
+    virtual bool removeFile(const QString &path) = 0;
+    // Removes an empty folder.
+    virtual bool removeFolder(const QString &path) = 0;
+    // Clears a read-only mark so the entry can be deleted.
+    virtual bool makeWritable(const QString &path) = 0;
+};
+
+// The portable implementation over Qt's file classes.
+class QtFileSystem : public FileSystem {
+public:
+    bool exists(const QString &path) const override;
+    bool isFolder(const QString &path) const override;
+    std::optional<QByteArray> readFile(const QString &path, QString *reason) const override;
+    IoStatus replaceFile(const QString &path, const QByteArray &bytes) override;
+    QList<FolderEntry> listFolder(const QString &folder) const override;
+    bool makePath(const QString &folder) override;
+    bool rename(const QString &from, const QString &to) override;
+    bool removeFile(const QString &path) override;
+    bool removeFolder(const QString &path) override;
+    bool makeWritable(const QString &path) override;
+};
+
+} // namespace veltrano

@@ -1,0 +1,109 @@
+#include "platform/FileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace veltrano {
+
+bool QtFileSystem::exists(const QString &path) const
+{
+    return QFileInfo::exists(path);
+}
+
+bool QtFileSystem::isFolder(const QString &path) const
+{
+    return QFileInfo(path).isDir();
+}
+
+std::optional<QByteArray> QtFileSystem::readFile(const QString &path, QString *reason) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (reason)
+            *reason = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (reason)
+            *reason = file.errorString();
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+IoStatus QtFileSystem::replaceFile(const QString &path, const QByteArray &bytes)
+{
+    // A rename would replace a read-only file too; the user's mark is respected.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isWritable())
+        return IoStatus::failure(QStringLiteral("Access denied: the file is read-only"));
+    if (target.isDir())
+        return IoStatus::failure(QStringLiteral("A folder of that name exists"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return IoStatus::failure(file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return IoStatus::failure(why);
+    }
+    if (!file.commit())
+        return IoStatus::failure(file.errorString());
+    return IoStatus::success();
+}
+
+QList<FolderEntry> QtFileSystem::listFolder(const QString &folder) const
+{
+    const QDir dir(folder);
+    const QFileInfoList infos = dir.entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        QDir::Name | QDir::IgnoreCase);
+    QList<FolderEntry> entries;
+    entries.reserve(infos.size());
+    for (const QFileInfo &info : infos) {
+        FolderEntry entry;
+        entry.name = info.fileName();
+        entry.hidden = info.isHidden();
+        if (info.isSymLink())
+            entry.kind = FolderEntry::Kind::Link;
+        else if (info.isDir())
+            entry.kind = FolderEntry::Kind::Folder;
+        else if (info.isFile())
+            entry.kind = FolderEntry::Kind::File;
+        else
+            entry.kind = FolderEntry::Kind::Other;
+        entries.append(std::move(entry));
+    }
+    return entries;
+}
+
+bool QtFileSystem::makePath(const QString &folder)
+{
+    return QDir().mkpath(folder);
+}
+
+bool QtFileSystem::rename(const QString &from, const QString &to)
+{
+    return QDir().rename(from, to);
+}
+
+bool QtFileSystem::removeFile(const QString &path)
+{
+    return QFile::remove(path);
+}
+
+bool QtFileSystem::removeFolder(const QString &path)
+{
+    return QDir().rmdir(path);
+}
+
+bool QtFileSystem::makeWritable(const QString &path)
+{
+    QFile file(path);
+    return file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+}
+
+} // namespace veltrano

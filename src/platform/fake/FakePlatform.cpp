@@ -1,0 +1,41 @@
+#include "platform/fake/FakePlatform.h"
+
+namespace veltrano {
+namespace {
+
+class HeldName final : public InstanceMarker {
+public:
+    HeldName(QSet<QString> &held, QString name) : m_held(held), m_name(std::move(name)) { m_held.insert(m_name); }
+    ~HeldName() override { m_held.remove(m_name); }
+
+private:
+    QSet<QString> &m_held;
+    QString m_name;
+};
+
+} // namespace
+
+std::unique_ptr<InstanceMarker> FakeSingleInstance::acquire(const QString &name)
+{
+    if (held.contains(name))
+        return nullptr;
+    return std::make_unique<HeldName>(held, name);
+}
+
+IoStatus FakeFileSystem::replaceFile(const QString &path, const QByteArray &bytes)
+{
+    ++replaceCount;
+    if (diskFull)
+        return IoStatus::failure(QStringLiteral("No space left on device"));
+    return QtFileSystem::replaceFile(path, bytes);
+}
+
+FakeHotKeys::Refusal FakeHotKeys::registerHotKey(int id, int, int)
+{
+    const Refusal refusal = refuse.value(id, Refusal::None);
+    if (refusal == Refusal::None)
+        registered.insert(id);
+    return refusal;
+}
+
+} // namespace veltrano

@@ -1,0 +1,166 @@
+#pragma once
+#include "platform/CdTray.h"
+#include "platform/Clock.h"
+#include "platform/DataLocations.h"
+#include "platform/FileSystem.h"
+#include "platform/HotKeys.h"
+#include "platform/Platform.h"
+#include "platform/Power.h"
+#include "platform/RegionalFormats.h"
+#include "platform/Shell.h"
+#include "platform/SingleInstance.h"
+#include "platform/Sound.h"
+#include "platform/Termination.h"
+#include "platform/TextCodec.h"
+#include "platform/Tray.h"
+
+#include <QMap>
+#include <QSet>
+#include <QStringList>
+
+namespace veltrano {
+
+class FakeClock final : public Clock {
+public:
+    QDateTime current{QDate(2026, 12, 8), QTime(9, 30, 0)};
+    QDateTime now() const override { return current; }
+    void advanceSeconds(int seconds) { current = current.addSecs(seconds); }
+};
+
+class FakeDataLocations final : public DataLocations {
+public:
+    QString exePath = QStringLiteral("/opt/veltrano/veltrano");
+    QSet<QString> readOnlyFolders;
+    QString perUser = QStringLiteral("/home/user/.local/share/Veltrano/");
+    QString executablePath() const override { return exePath; }
+    bool isFolderWritable(const QString &folder) const override { return !readOnlyFolders.contains(folder); }
+    QString perUserDataFolder() const override { return perUser; }
+};
+
+// Short date dd.MM.yyyy and long time H:mm:ss, as a Russian desktop writes them.
+class FakeRegionalFormats final : public RegionalFormats {
+public:
+    QString dateFormat = QStringLiteral("dd.MM.yyyy");
+    QString timeFormat = QStringLiteral("H:mm:ss");
+    QString shortDate(const QDate &date) const override { return date.toString(dateFormat); }
+    QString longTime(const QTime &time) const override { return time.toString(timeFormat); }
+};
+
+class FakeSingleInstance final : public SingleInstance {
+public:
+    QSet<QString> held;
+    std::unique_ptr<InstanceMarker> acquire(const QString &name) override;
+};
+
+// Real files; writes can be made to fail as a full disk would.
+class FakeFileSystem final : public QtFileSystem {
+public:
+    bool diskFull = false;
+    int replaceCount = 0;
+    IoStatus replaceFile(const QString &path, const QByteArray &bytes) override;
+};
+
+class FakeTermination final : public Termination {
+    Q_OBJECT
+public:
+    using Termination::Termination;
+    bool watching = false;
+    void watch() override { watching = true; }
+    void request() { emit terminationRequested(); }
+};
+
+class FakeHotKeys final : public HotKeys {
+    Q_OBJECT
+public:
+    using HotKeys::HotKeys;
+    QMap<int, Refusal> refuse; // id -> how its registration is refused
+    QSet<int> registered;
+    Refusal registerHotKey(int id, int key, int modifiers) override;
+    void unregisterHotKey(int id) override { registered.remove(id); }
+    void press(int id) { emit hotKeyPressed(id); }
+};
+
+class FakeShell final : public Shell {
+public:
+    bool succeeds = true;
+    QStringList opened;
+    QList<DesktopTool> tools;
+    QList<bool> autostart;
+    bool open(const QString &target) override { opened << target; return succeeds; }
+    bool startTool(DesktopTool tool) override { tools << tool; return succeeds; }
+    bool setAutostart(bool enabled) override { autostart << enabled; return succeeds; }
+};
+
+class FakePower final : public Power {
+public:
+    bool succeeds = false;
+    int suspends = 0;
+    bool suspend() override { ++suspends; return succeeds; }
+};
+
+class FakeCdTray final : public CdTray {
+public:
+    QStringList moves;
+    bool open() override { moves << QStringLiteral("open"); return true; }
+    bool close() override { moves << QStringLiteral("close"); return true; }
+};
+
+class FakeSound final : public Sound {
+public:
+    bool succeeds = true;
+    QStringList played;
+    bool play(const QString &path) override { played << path; return succeeds; }
+};
+
+class FakeTray final : public Tray {
+    Q_OBJECT
+public:
+    using Tray::Tray;
+    struct Balloon { QString title, text; int msecs; };
+    bool available = true;
+    bool shown = false;
+    QString toolTip;
+    int iconChanges = 0;
+    QList<Balloon> balloons;
+    bool isAvailable() const override { return available; }
+    void show(const QIcon &, const QString &tip, QMenu *) override { shown = true; toolTip = tip; }
+    void setIcon(const QIcon &) override { ++iconChanges; }
+    void showBalloon(const QString &title, const QString &text, int msecs) override
+    {
+        balloons.append({title, text, msecs});
+    }
+    void doubleClick() { emit doubleClicked(); }
+};
+
+class FakePlatform final : public Platform {
+public:
+    FakeClock clockFake;
+    FakeDataLocations locationsFake;
+    FakeFileSystem filesFake;
+    Utf8SystemCodec codec{TextEncoding::Windows1251, false};
+    FakeRegionalFormats formatsFake;
+    FakeSingleInstance instanceFake;
+    FakeTermination terminationFake;
+    FakeHotKeys hotKeysFake;
+    FakeShell shellFake;
+    FakePower powerFake;
+    FakeCdTray cdTrayFake;
+    FakeSound soundFake;
+    FakeTray trayFake;
+
+    Clock &clock() override { return clockFake; }
+    DataLocations &dataLocations() override { return locationsFake; }
+    FileSystem &files() override { return filesFake; }
+    TextCodec &textCodec() override { return codec; }
+    RegionalFormats &regionalFormats() override { return formatsFake; }
+    SingleInstance &singleInstance() override { return instanceFake; }
+    Termination &termination() override { return terminationFake; }
+    HotKeys &hotKeys() override { return hotKeysFake; }
+    Shell &shell() override { return shellFake; }
+    Power &power() override { return powerFake; }
+    CdTray &cdTray() override { return cdTrayFake; }
+    Sound &sound() override { return soundFake; }
+    Tray &tray() override { return trayFake; }
+};
+
+} // namespace veltrano

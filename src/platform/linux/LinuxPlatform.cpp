@@ -1,0 +1,66 @@
+#include "platform/linux/LinuxPlatform.h"
+
+#include "platform/FileSystem.h"
+#include "platform/TextCodec.h"
+#include "platform/linux/LinuxDesktop.h"
+#include "platform/linux/LinuxSingleInstance.h"
+#include "platform/linux/LinuxTermination.h"
+#include "platform/linux/PendingServices.h"
+
+#include <QLocale>
+
+namespace veltrano {
+namespace {
+
+TextEncoding userLegacyCodePage()
+{
+    return legacyCodePageOfLanguage(QLocale::system().language());
+}
+
+class LinuxPlatform final : public Platform {
+public:
+    LinuxPlatform()
+        : m_codec(userLegacyCodePage() == TextEncoding::System ? TextEncoding::Windows1252
+                                                               : userLegacyCodePage(),
+                  userLegacyCodePage() == TextEncoding::System)
+    {
+    }
+
+    Clock &clock() override { return m_clock; }
+    DataLocations &dataLocations() override { return m_locations; }
+    FileSystem &files() override { return m_files; }
+    TextCodec &textCodec() override { return m_codec; }
+    RegionalFormats &regionalFormats() override { return m_formats; }
+    SingleInstance &singleInstance() override { return m_instance; }
+    Termination &termination() override { return m_termination; }
+    HotKeys &hotKeys() override { return m_hotKeys; }
+    Shell &shell() override { return m_shell; }
+    Power &power() override { return m_power; }
+    CdTray &cdTray() override { return m_cdTray; }
+    Sound &sound() override { return m_sound; }
+    Tray &tray() override { return m_tray; }
+
+private:
+    SystemClock m_clock;
+    LinuxDataLocations m_locations;
+    QtFileSystem m_files;
+    Utf8SystemCodec m_codec;
+    LinuxRegionalFormats m_formats;
+    LinuxSingleInstance m_instance;
+    LinuxTermination m_termination;
+    UnavailableHotKeys m_hotKeys;
+    UnavailableShell m_shell;
+    UnavailablePower m_power;
+    UnavailableCdTray m_cdTray;
+    UnavailableSound m_sound;
+    UnavailableTray m_tray;
+};
+
+} // namespace
+
+std::unique_ptr<Platform> createLinuxPlatform()
+{
+    return std::make_unique<LinuxPlatform>();
+}
+
+} // namespace veltrano
