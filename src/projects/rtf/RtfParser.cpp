@@ -1,0 +1,308 @@
+#include "projects/rtf/RtfParser.h"
+
+#include "projects/rtf/RtfCodePages.h"
+#include "projects/rtf/RtfReader.h"
+
+#include <QTextBlockFormat>
+#include <QTextDocument>
+
+namespace veltrano {
+
+bool readRtf(const QByteArray &rtf, QTextDocument &doc)
+{
+    // Loading is not an edit the user could undo; undo recording would also
+    // double the cost of a large note.
+    const bool undo = doc.isUndoRedoEnabled();
+    doc.setUndoRedoEnabled(false);
+    doc.clear();
+    rtf::RtfParser parser(doc);
+    const bool ok = parser.parse(rtf);
+    if (!ok)
+        doc.clear();
+    doc.setUndoRedoEnabled(undo);
+    return ok;
+}
+
+} // namespace veltrano
+
+namespace veltrano::rtf {
+namespace {
+
+// Real notes nest a few levels deep; deeper groups are read with the state of
+// the deepest one kept, so a hostile file cannot make the stack grow without
+// bound.
+constexpr size_t kMaxDepth = 200;
+
+bool looksLikeRtf(QByteArrayView data)
+{
+    if (data.startsWith("\xEF\xBB\xBF"))
+        data = data.sliced(3);
+    data = data.trimmed();
+    if (!data.startsWith('{'))
+        return false;
+    return data.sliced(1).trimmed().startsWith("\\rtf");
+}
+
+// Characters that would break the document's structure (block and frame
+// markers, object placeholders) or that no editor shows.
+bool isShowable(char32_t ch)
+{
+    if (ch < 0x20)
+        return ch == u'\t';
+    return ch != 0x2029 && ch != 0xFDD0 && ch != 0xFDD1 && ch != 0xFFFC && ch <= 0x10FFFF;
+}
+
+} // namespace
+
+RtfParser::RtfParser(QTextDocument &doc) : m_doc(doc), m_cursor(&doc)
+{
+    m_states.emplace_back();
+}
+
+bool RtfParser::parse(QByteArrayView rtf)
+{
+    if (!looksLikeRtf(rtf))
+        return false;
+    RtfTokenizer tokenizer(rtf);
+    for (RtfToken token = tokenizer.next(); token.kind != RtfToken::End; token = tokenizer.next()) {
+        if (token.kind != RtfToken::ControlWord)
+            m_starred = m_starred && token.kind == RtfToken::ControlSymbol && token.symbol == '*';
+        if (token.kind == RtfToken::GroupStart) {
+            groupStart();
+            continue;
+        }
+        if (token.kind == RtfToken::GroupEnd) {
+            groupEnd();
+            if (m_states.size() == 1)
+                break; // the document's group is closed; anything after it is not RTF
+            continue;
+        }
+        if (state().destination == Destination::Skip)
+            continue;
+        switch (token.kind) {
+        case RtfToken::ControlWord: controlWord(token); break;
+        case RtfToken::ControlSymbol: controlSymbol(token.symbol); break;
+        case RtfToken::Text: text(token.data); break;
+        case RtfToken::HexByte: codePageByte(token.byte); break;
+        case RtfToken::Binary:
+            if (state().destination == Destination::Picture)
+                m_picture.addBinary(token.data);
+            break;
+        default: break;
+        }
+    }
+    finish();
+    return true;
+}
+
+void RtfParser::groupStart()
+{
+    m_skipFallback = 0;
+    if (m_states.size() >= kMaxDepth) {
+        ++m_overflowDepth;
+        return;
+    }
+    m_states.push_back(state());
+}
+
+void RtfParser::groupEnd()
+{
+    m_skipFallback = 0;
+    if (m_overflowDepth > 0) {
+        --m_overflowDepth;
+        return;
+    }
+    if (m_states.size() <= 1)
+        return;
+    const Destination closing = state().destination;
+    m_states.pop_back();
+    if (closing == Destination::FontTable)
+        commitFont();
+    if (closing == Destination::Picture && state().destination != Destination::Picture
+        && state().destination != Destination::Skip) {
+        flushRun();
+        openPendingParagraph();
+        if (m_picture.insertAt(m_cursor, m_pictureSerial + 1))
+            ++m_pictureSerial;
+        m_lastPara = state().para;
+    }
+}
+
+int RtfParser::activeCodePage() const
+{
+    const GroupState &current = m_states.back();
+    int codePage = 0;
+    if (current.destination == Destination::FontTable) {
+        codePage = m_fontCodePage;
+    } else {
+        const int font = current.chars.font >= 0 ? current.chars.font : m_defaultFont;
+        const auto it = m_tables.fonts.constFind(font);
+        codePage = it != m_tables.fonts.cend() ? it->codePage : 0;
+    }
+    return codePage != 0 ? codePage : m_tables.defaultCodePage;
+}
+
+void RtfParser::text(QByteArrayView bytes)
+{
+    if (m_skipFallback > 0) {
+        const qsizetype skipped = qMin<qsizetype>(m_skipFallback, bytes.size());
+        m_skipFallback -= static_cast<int>(skipped);
+        bytes = bytes.sliced(skipped);
+    }
+    switch (state().destination) {
+    case Destination::Picture:
+        m_picture.addHex(bytes);
+        return;
+    case Destination::ColourTable:
+        for (char c : bytes)
+            colourTableText(c);
+        return;
+    case Destination::FontTable:
+        for (char c : bytes)
+            codePageByte(static_cast<unsigned char>(c));
+        return;
+    default:
+        break;
+    }
+    if (state().chars.hidden)
+        return;
+    // Most note text is plain ASCII: take it in one piece.
+    QString decoded;
+    decoded.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80 && m_pendingLead < 0) {
+            if (byte >= 0x20 || byte == '\t')
+                decoded.append(QLatin1Char(c));
+            continue;
+        }
+        appendToRun(decoded);
+        decoded.clear();
+        codePageByte(byte);
+    }
+    appendToRun(decoded);
+}
+
+void RtfParser::codePageByte(unsigned char byte)
+{
+    if (m_skipFallback > 0) {
+        --m_skipFallback;
+        return;
+    }
+    const int codePage = activeCodePage();
+    if (m_pendingLead >= 0) {
+        // Double-byte text cannot be decoded here; keep its place visible.
+        m_pendingLead = -1;
+        character(0xFFFD);
+        return;
+    }
+    if (isDoubleByteLead(codePage, byte)) {
+        m_pendingLead = byte;
+        return;
+    }
+    character(decodeCodePageByte(codePage, byte));
+}
+
+void RtfParser::character(char32_t ch)
+{
+    switch (state().destination) {
+    case Destination::FontTable:
+        if (ch == u';')
+            commitFont();
+        else if (ch < 0x10000 && isShowable(ch))
+            m_fontName.append(QChar(static_cast<char16_t>(ch)));
+        return;
+    case Destination::ColourTable:
+        if (ch < 0x80)
+            colourTableText(static_cast<char>(ch));
+        return;
+    case Destination::Text:
+        break;
+    default:
+        return;
+    }
+    if (state().chars.hidden)
+        return;
+    if (QChar::isHighSurrogate(ch)) {
+        m_pendingHighSurrogate = static_cast<char16_t>(ch);
+        return;
+    }
+    if (QChar::isLowSurrogate(ch)) {
+        if (m_pendingHighSurrogate == 0)
+            return;
+        const char16_t pair[2] = {m_pendingHighSurrogate, static_cast<char16_t>(ch)};
+        m_pendingHighSurrogate = 0;
+        appendToRun(QStringView(pair, 2));
+        return;
+    }
+    if (!isShowable(ch))
+        return;
+    char16_t units[2];
+    const qsizetype count = QChar::requiresSurrogates(ch) ? 2 : 1;
+    if (count == 2) {
+        units[0] = QChar::highSurrogate(ch);
+        units[1] = QChar::lowSurrogate(ch);
+    } else {
+        units[0] = static_cast<char16_t>(ch);
+    }
+    appendToRun(QStringView(units, count));
+}
+
+void RtfParser::appendToRun(QStringView text)
+{
+    if (text.isEmpty())
+        return;
+    m_pendingHighSurrogate = 0; // a high surrogate not followed by its pair is dropped
+    openPendingParagraph();
+    const CharProps &props = state().chars;
+    if (!m_run.isEmpty() && !(m_runProps == props))
+        flushRun();
+    m_runProps = props;
+    m_run.append(text);
+    m_lastPara = state().para;
+}
+
+void RtfParser::flushRun()
+{
+    if (m_run.isEmpty())
+        return;
+    if (!m_formatValid || !(m_formatProps == m_runProps)) {
+        m_format = toCharFormat(m_runProps, m_tables);
+        m_formatProps = m_runProps;
+        m_formatValid = true;
+    }
+    m_cursor.insertText(m_run, m_format);
+    m_run.clear();
+}
+
+// The paragraph mark of the last paragraph ends the document rather than
+// starting an empty paragraph after it (as Word and rich-edit controls read
+// it), so a paragraph is opened only when something follows.
+void RtfParser::paragraphEnd()
+{
+    if (state().destination != Destination::Text)
+        return;
+    flushRun();
+    openPendingParagraph();
+    m_paragraphPending = true;
+    m_pendingPara = state().para;
+    m_lastPara = state().para;
+}
+
+void RtfParser::openPendingParagraph()
+{
+    if (!m_paragraphPending)
+        return;
+    m_paragraphPending = false;
+    m_cursor.setBlockFormat(toBlockFormat(m_pendingPara));
+    m_cursor.insertBlock();
+}
+
+void RtfParser::finish()
+{
+    flushRun();
+    m_cursor.setBlockFormat(toBlockFormat(m_paragraphPending ? m_pendingPara : m_lastPara));
+    m_paragraphPending = false;
+}
+
+} // namespace veltrano::rtf

@@ -1,0 +1,260 @@
+#include "projects/rtf/RtfWriter.h"
+
+#include "projects/rtf/RtfCodePages.h"
+#include "projects/rtf/RtfReaderState.h"
+#include "projects/rtf/RtfWriterSupport.h"
+
+#include <QColor>
+#include <QHash>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace veltrano {
+namespace {
+
+long long toTwips(double pixels) { return std::llround(pixels * rtf::kTwipsPerPixel); }
+
+QString familyOf(const QTextCharFormat &format)
+{
+    const QStringList families = format.fontFamilies().toStringList();
+    if (!families.isEmpty())
+        return families.first();
+    return format.stringProperty(QTextFormat::FontFamily);
+}
+
+std::optional<QColor> brushColour(const QTextFormat &format, QTextFormat::Property property)
+{
+    if (!format.hasProperty(property))
+        return std::nullopt;
+    const QBrush brush = format.brushProperty(property);
+    if (brush.style() == Qt::NoBrush)
+        return std::nullopt;
+    return brush.color();
+}
+
+class Writer {
+public:
+    explicit Writer(const QTextDocument &doc) : m_doc(doc), m_formats(doc.allFormats()) {}
+    QByteArray write();
+
+private:
+    void collectTables();
+    void appendHeader(QByteArray &out) const;
+    const QByteArray &formatControls(int index);
+    QByteArray charControls(const QTextCharFormat &format) const;
+    QByteArray blockControls(const QTextBlockFormat &format) const;
+    void appendBlock(QByteArray &out, const QTextBlock &block);
+
+    const QTextDocument &m_doc;
+    const QList<QTextFormat> m_formats;
+    std::vector<std::optional<QByteArray>> m_controls; // per format index
+    QStringList m_fonts;
+    QHash<QString, int> m_fontIndex;
+    QList<QRgb> m_colours;
+    QHash<QRgb, int> m_colourIndex;
+    int m_codePage = 1252;
+};
+
+QByteArray Writer::write()
+{
+    m_codePage = rtf::fallbackCodePage(m_doc);
+    collectTables();
+    m_controls.resize(static_cast<size_t>(m_formats.size()));
+    QByteArray out;
+    out.reserve(m_doc.characterCount() + 1024);
+    appendHeader(out);
+    for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next())
+        appendBlock(out, block);
+    out.append("}\r\n");
+    return out;
+}
+
+void Writer::collectTables()
+{
+    // The first font is the document's own, which runs with no font of their
+    // own are shown in.
+    QString base = m_doc.defaultFont().family();
+    if (base.isEmpty())
+        base = u"Arial"_s;
+    m_fonts.append(base);
+    m_fontIndex.insert(base, 0);
+    for (const QTextFormat &format : m_formats) {
+        if (!format.isCharFormat())
+            continue;
+        const QString family = familyOf(format.toCharFormat());
+        if (!family.isEmpty() && !m_fontIndex.contains(family)) {
+            m_fontIndex.insert(family, static_cast<int>(m_fonts.size()));
+            m_fonts.append(family);
+        }
+        for (const auto property : {QTextFormat::ForegroundBrush, QTextFormat::BackgroundBrush}) {
+            if (const auto colour = brushColour(format, property)) {
+                const QRgb rgb = colour->rgb();
+                if (!m_colourIndex.contains(rgb)) {
+                    m_colours.append(rgb);
+                    m_colourIndex.insert(rgb, static_cast<int>(m_colours.size())); // 0 is "auto"
+                }
+            }
+        }
+    }
+}
+
+void Writer::appendHeader(QByteArray &out) const
+{
+    out.append("{\\rtf1\\ansi");
+    rtf::appendControl(out, "ansicpg", m_codePage);
+    out.append("\\deff0\\uc1\r\n{\\fonttbl");
+    const int charset = rtf::charsetOfCodePage(m_codePage);
+    for (qsizetype i = 0; i < m_fonts.size(); ++i) {
+        out.append('{');
+        rtf::appendControl(out, "f", i);
+        rtf::appendControl(out, "fnil\\fcharset", charset);
+        out.append(' ');
+        QString name = m_fonts.at(i);
+        name.remove(u';');
+        rtf::appendRtfText(out, name, m_codePage);
+        out.append(";}");
+    }
+    out.append("}\r\n{\\colortbl;");
+    for (const QRgb rgb : m_colours) {
+        rtf::appendControl(out, "red", qRed(rgb));
+        rtf::appendControl(out, "green", qGreen(rgb));
+        rtf::appendControl(out, "blue", qBlue(rgb));
+        out.append(';');
+    }
+    out.append("}\r\n{\\*\\generator Veltrano;}\\viewkind4\r\n");
+}
+
+const QByteArray &Writer::formatControls(int index)
+{
+    static const QByteArray none;
+    if (index < 0 || static_cast<size_t>(index) >= m_controls.size())
+        return none;
+    std::optional<QByteArray> &slot = m_controls[static_cast<size_t>(index)];
+    if (!slot) {
+        const QTextFormat &format = m_formats.at(index);
+        slot = format.isBlockFormat() ? blockControls(format.toBlockFormat())
+                                      : charControls(format.toCharFormat());
+    }
+    return *slot;
+}
+
+QByteArray Writer::charControls(const QTextCharFormat &format) const
+{
+    QByteArray out;
+    if (const QString family = familyOf(format); !family.isEmpty())
+        rtf::appendControl(out, "f", m_fontIndex.value(family));
+    double points = format.fontPointSize();
+    if (points <= 0 && format.hasProperty(QTextFormat::FontPixelSize))
+        points = format.intProperty(QTextFormat::FontPixelSize) * 0.75;
+    if (points > 0)
+        rtf::appendControl(out, "fs", std::llround(points * 2));
+    if (format.fontWeight() > QFont::Medium)
+        out.append("\\b");
+    if (format.fontItalic())
+        out.append("\\i");
+    if (format.fontUnderline())
+        out.append("\\ul");
+    if (format.fontStrikeOut())
+        out.append("\\strike");
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        out.append("\\super");
+    else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        out.append("\\sub");
+    if (const auto colour = brushColour(format, QTextFormat::ForegroundBrush))
+        rtf::appendControl(out, "cf", m_colourIndex.value(colour->rgb()));
+    if (const auto colour = brushColour(format, QTextFormat::BackgroundBrush))
+        rtf::appendControl(out, "highlight", m_colourIndex.value(colour->rgb()));
+    return out;
+}
+
+QByteArray Writer::blockControls(const QTextBlockFormat &format) const
+{
+    QByteArray out("\\pard");
+    const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
+    if (horizontal & Qt::AlignHCenter)
+        out.append("\\qc");
+    else if (horizontal & Qt::AlignJustify)
+        out.append("\\qj");
+    else if (horizontal & Qt::AlignRight)
+        out.append("\\qr");
+    const double left = format.leftMargin() + format.indent() * m_doc.indentWidth();
+    if (const long long twips = toTwips(left))
+        rtf::appendControl(out, "li", twips);
+    if (const long long twips = toTwips(format.rightMargin()))
+        rtf::appendControl(out, "ri", twips);
+    if (const long long twips = toTwips(format.textIndent()))
+        rtf::appendControl(out, "fi", twips);
+    if (const long long twips = toTwips(format.topMargin()))
+        rtf::appendControl(out, "sb", twips);
+    if (const long long twips = toTwips(format.bottomMargin()))
+        rtf::appendControl(out, "sa", twips);
+    switch (format.lineHeightType()) {
+    case QTextBlockFormat::ProportionalHeight:
+        rtf::appendControl(out, "sl", std::llround(format.lineHeight() * 2.4));
+        out.append("\\slmult1");
+        break;
+    case QTextBlockFormat::FixedHeight:
+        rtf::appendControl(out, "sl", -toTwips(format.lineHeight()));
+        out.append("\\slmult0");
+        break;
+    case QTextBlockFormat::MinimumHeight:
+        rtf::appendControl(out, "sl", toTwips(format.lineHeight()));
+        out.append("\\slmult0");
+        break;
+    default:
+        break;
+    }
+    for (const QTextOption::Tab &tab : format.tabPositions()) {
+        if (tab.type == QTextOption::RightTab)
+            out.append("\\tqr");
+        else if (tab.type == QTextOption::CenterTab)
+            out.append("\\tqc");
+        else if (tab.type == QTextOption::DelimiterTab)
+            out.append("\\tqdec");
+        rtf::appendControl(out, "tx", toTwips(tab.position));
+    }
+    return out;
+}
+
+void Writer::appendBlock(QByteArray &out, const QTextBlock &block)
+{
+    out.append(formatControls(block.blockFormatIndex()));
+    out.append(' ');
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const int index = fragment.charFormatIndex();
+        const QString text = fragment.text();
+        if (m_formats.value(index).isImageFormat()) {
+            const QTextImageFormat image = m_formats.at(index).toImageFormat();
+            for (qsizetype i = text.count(QChar::ObjectReplacementCharacter); i > 0; --i)
+                rtf::appendPicture(out, m_doc, image);
+            continue;
+        }
+        const QByteArray &controls = formatControls(index);
+        if (controls.isEmpty()) {
+            rtf::appendRtfText(out, text, m_codePage);
+            continue;
+        }
+        out.append('{');
+        out.append(controls);
+        out.append(' ');
+        rtf::appendRtfText(out, text, m_codePage);
+        out.append('}');
+    }
+    out.append("\\par\r\n");
+}
+
+} // namespace
+
+QByteArray writeRtf(const QTextDocument &doc)
+{
+    return Writer(doc).write();
+}
+
+} // namespace veltrano
