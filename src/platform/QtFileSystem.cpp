@@ -37,8 +37,10 @@ std::optional<QByteArray> QtFileSystem::readFile(const QString &path, QString *r
 IoStatus QtFileSystem::replaceFile(const QString &path, const QByteArray &bytes)
 {
     // A rename would replace a read-only file too; the user's mark is respected.
+    // The owner's write bit is checked as well, so a read-only mark holds even
+    // for a user the system lets write anything.
     const QFileInfo target(path);
-    if (target.exists() && !target.isWritable())
+    if (target.exists() && (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner)))
         return IoStatus::failure(QStringLiteral("Access denied: the file is read-only"));
     if (target.isDir())
         return IoStatus::failure(QStringLiteral("A folder of that name exists"));

@@ -20,20 +20,28 @@ const char16_t *upperHalf(TextEncoding page)
     return nullptr;
 }
 
-// Cyrillic text in code page 1251 is almost all upper-half bytes; Western text
-// in 1252 has an accented letter here and there among ASCII letters.
+// Cyrillic words in code page 1251 are runs of upper-half letters; in Western
+// text in 1252 an accented letter stands mostly alone among ASCII letters.
 bool looksCyrillic(const QByteArray &bytes)
 {
-    qsizetype high = 0;
-    qsizetype ascii = 0;
+    qsizetype letters = 0;
+    qsizetype inLongRuns = 0;
+    qsizetype run = 0;
+    auto endRun = [&] {
+        if (run >= 3)
+            inLongRuns += run;
+        run = 0;
+    };
     for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b >= 0xC0)
-            ++high;
-        else if ((b | 0x20) >= 'a' && (b | 0x20) <= 'z')
-            ++ascii;
+        if (static_cast<unsigned char>(c) >= 0xC0) {
+            ++letters;
+            ++run;
+        } else {
+            endRun();
+        }
     }
-    return high > 0 && high * 10 >= (high + ascii) * 4;
+    endRun();
+    return letters > 0 && inLongRuns * 2 >= letters;
 }
 
 } // namespace
@@ -103,7 +111,9 @@ TextEncoding Utf8SystemCodec::legacyEncodingFor(const QByteArray &bytes) const
 
 DecodedText Utf8SystemCodec::decode(const QByteArray &bytes) const
 {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    // Stateless: a file that ends inside a UTF-8 sequence is not valid UTF-8.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return {std::move(text), TextEncoding::System};

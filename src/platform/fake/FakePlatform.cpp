@@ -30,6 +30,16 @@ IoStatus FakeFileSystem::replaceFile(const QString &path, const QByteArray &byte
     return QtFileSystem::replaceFile(path, bytes);
 }
 
+std::optional<QByteArray> FakeFileSystem::readFile(const QString &path, QString *reason) const
+{
+    if (unreadable.contains(path)) {
+        if (reason)
+            *reason = QStringLiteral("Permission denied");
+        return std::nullopt;
+    }
+    return QtFileSystem::readFile(path, reason);
+}
+
 FakeHotKeys::Refusal FakeHotKeys::registerHotKey(int id, int, int)
 {
     const Refusal refusal = refuse.value(id, Refusal::None);

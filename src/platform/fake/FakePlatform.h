@@ -57,7 +57,9 @@ class FakeFileSystem final : public QtFileSystem {
 public:
     bool diskFull = false;
     int replaceCount = 0;
+    QSet<QString> unreadable; // files that exist but refuse to be read
     IoStatus replaceFile(const QString &path, const QByteArray &bytes) override;
+    std::optional<QByteArray> readFile(const QString &path, QString *reason = nullptr) const override;
 };
 
 class FakeTermination final : public Termination {

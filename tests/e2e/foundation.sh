@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# One copy at a time, and a terminate signal runs the normal shutdown.
+# $1: the built veltrano executable.
+source "$(dirname "$0")/xsession.sh"
+
+start_display
+make_data_folder "$1"
+cd "$DATA"
+
+./veltrano >"$E2E_TMP/first.log" 2>&1 &
+FIRST=$!
+E2E_PIDS+=($FIRST)
+[ -n "$(wait_window '^Veltrano 1\.1$' 15)" ] || fail "main window did not appear"
+before=$(folder_state)
+
+./veltrano >"$E2E_TMP/second.log" 2>&1 &
+SECOND=$!
+E2E_PIDS+=($SECOND)
+[ -n "$(wait_window '^Confirm$' 15)" ] || fail "second copy did not show its refusal"
+import -window root "$E2E_TMP/refusal.png" 2>/dev/null
+kill -0 "$FIRST" || fail "first copy ended"
+[ "$(xdotool search --name '^Veltrano 1\.1$' | wc -l)" -eq 1 ] || fail "second copy opened a main window"
+kill -TERM "$SECOND"
+wait_exit "$SECOND" 10 || fail "second copy did not end"
+[ "$before" = "$(folder_state)" ] || fail "second copy changed the data folder"
+
+kill -TERM "$FIRST"
+wait_exit "$FIRST" 15 || fail "first copy did not end on SIGTERM"
+[ -f PM.INI ] || fail "no PM.INI after SIGTERM"
+grep -q '^\[Application\]' PM.INI || fail "no [Application] section"
+grep -q '^Hiden=0' PM.INI || fail "no Hiden key"
+grep -q '^\[MainForm\]' PM.INI || fail "no [MainForm] section"
+for key in Left Top Wid Hei Alarm1Sound Alarm1Time Alarm1Checked; do
+    grep -q "^$key=" PM.INI || fail "no MainForm key $key"
+done
+grep -q '^Wid=780' PM.INI && grep -q '^Hei=590' PM.INI || fail "outer size not the default 780 x 590: $(cat PM.INI)"
+
+# Killed without warning, the copy leaves its marker behind; the next start must still work.
+./veltrano >"$E2E_TMP/third.log" 2>&1 &
+THIRD=$!
+E2E_PIDS+=($THIRD)
+[ -n "$(wait_window '^Veltrano 1\.1$' 15)" ] || fail "restart after a clean exit failed"
+kill -KILL "$THIRD"; wait "$THIRD" 2>/dev/null
+./veltrano >"$E2E_TMP/fourth.log" 2>&1 &
+FOURTH=$!
+E2E_PIDS+=($FOURTH)
+[ -n "$(wait_window '^Veltrano 1\.1$' 15)" ] || fail "a killed copy blocked the next start"
+xdotool search --name '^Confirm$' >/dev/null 2>&1 && fail "a killed copy made the next start a second copy"
+kill -TERM "$FOURTH"
+wait_exit "$FOURTH" 15 || fail "fourth copy did not end"
+echo "foundation end-to-end: ok"

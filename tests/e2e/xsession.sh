@@ -1,0 +1,55 @@
+# Sourced by the end-to-end scripts: a private Xvfb display, a temp data folder
+# with a copy of the program, and clean-up of everything on exit.
+set -u
+
+E2E_PIDS=()
+E2E_TMP=$(mktemp -d /tmp/veltrano-e2e.XXXXXX)
+
+e2e_cleanup() {
+    for pid in "${E2E_PIDS[@]}"; do kill -KILL "$pid" 2>/dev/null; done
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Starts Xvfb on the first free display number from 60 up.
+start_display() {
+    local n
+    for n in $(seq 60 120); do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        E2E_PIDS+=($!)
+        export DISPLAY=":$n"
+        for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+        fail "Xvfb did not start on :$n"
+    done
+    fail "no free display number"
+}
+
+# Copies the program into a fresh data folder: $1 the built executable.
+make_data_folder() {
+    DATA="$E2E_TMP/data"
+    mkdir -p "$DATA"
+    cp "$1" "$DATA/veltrano"
+}
+
+# Waits up to $2 seconds (default 10) for a window whose name matches $1.
+wait_window() {
+    timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+
+# Waits up to $2 seconds for process $1 to end.
+wait_exit() {
+    local i
+    for i in $(seq $(( ${2:-10} * 10 ))); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# A fingerprint of every file in the data folder but the program itself.
+folder_state() {
+    (cd "$DATA" && find . -type f ! -name veltrano -exec md5sum {} + | sort)
+}

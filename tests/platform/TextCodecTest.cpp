@@ -1,0 +1,88 @@
+#include "platform/TextCodec.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+using namespace veltrano;
+
+namespace {
+
+// "Привет, мир" as a Windows rich-edit control or Notepad on a Russian desktop saves it.
+const QByteArray kCp1251Hello = QByteArray::fromHex("cff0e8e2e5f22c20ece8f0");
+
+QByteArray allBytes()
+{
+    QByteArray bytes;
+    for (int b = 1; b < 256; ++b)
+        bytes.append(static_cast<char>(b));
+    return bytes;
+}
+
+} // namespace
+
+TEST(TextCodec, Utf8FilesReadAsTheSystemCodePage)
+{
+    const Utf8SystemCodec codec;
+    const DecodedText decoded = codec.decode(QStringLiteral("Привет, мир").toUtf8());
+    EXPECT_EQ(decoded.text, QStringLiteral("Привет, мир"));
+    EXPECT_EQ(decoded.encoding, TextEncoding::System);
+    EXPECT_EQ(codec.encode(decoded.text, decoded.encoding), QStringLiteral("Привет, мир").toUtf8());
+}
+
+TEST(TextCodec, Cp1251FileIsReadAsCyrillicAndWrittenBackByteForByte)
+{
+    const Utf8SystemCodec codec; // English desktop: the legacy page is guessed
+    const DecodedText decoded = codec.decode(kCp1251Hello);
+    EXPECT_EQ(decoded.text, QStringLiteral("Привет, мир"));
+    EXPECT_EQ(decoded.encoding, TextEncoding::Windows1251);
+    EXPECT_EQ(codec.encode(decoded.text, decoded.encoding), kCp1251Hello);
+}
+
+TEST(TextCodec, WesternLegacyTextIsGuessedAsCp1252)
+{
+    const Utf8SystemCodec codec;
+    const QByteArray bytes = QByteArray("Caf\xe9 cr\xe8me br\xfbl\xe9" "e");
+    const DecodedText decoded = codec.decode(bytes);
+    EXPECT_EQ(decoded.text, QStringLiteral("Café crème brûlée"));
+    EXPECT_EQ(decoded.encoding, TextEncoding::Windows1252);
+}
+
+TEST(TextCodec, EveryByteSurvivesEachLegacyCodePage)
+{
+    for (TextEncoding page : {TextEncoding::Windows1250, TextEncoding::Windows1251, TextEncoding::Windows1252}) {
+        const QString text = decodeWindowsCodePage(allBytes(), page);
+        QByteArray back;
+        ASSERT_TRUE(encodeWindowsCodePage(text, page, back));
+        EXPECT_EQ(back, allBytes());
+    }
+}
+
+TEST(TextCodec, TextTheLegacyPageCannotHoldIsWrittenInTheSystemPageInstead)
+{
+    const Utf8SystemCodec codec;
+    const QString text = QStringLiteral("Привет ✓");
+    EXPECT_EQ(codec.encode(text, TextEncoding::Windows1251), text.toUtf8());
+}
+
+TEST(TextCodec, ForcedFallbackIsUsedWithoutGuessing)
+{
+    const Utf8SystemCodec codec(TextEncoding::Windows1251, false);
+    EXPECT_EQ(codec.decode(QByteArray("caf\xe9")).encoding, TextEncoding::Windows1251);
+}
+
+TEST(TextCodec, LanguagesMapToTheirWindowsCodePage)
+{
+    EXPECT_EQ(legacyCodePageOfLanguage(QLocale::Russian), TextEncoding::Windows1251);
+    EXPECT_EQ(legacyCodePageOfLanguage(QLocale::Ukrainian), TextEncoding::Windows1251);
+    EXPECT_EQ(legacyCodePageOfLanguage(QLocale::Polish), TextEncoding::Windows1250);
+    EXPECT_EQ(legacyCodePageOfLanguage(QLocale::German), TextEncoding::Windows1252);
+    EXPECT_EQ(legacyCodePageOfLanguage(QLocale::English), TextEncoding::System);
+}
+
+TEST(TextCodec, ByteOrderMarkIsKept)
+{
+    const Utf8SystemCodec codec;
+    const QByteArray bytes = QByteArray("\xef\xbb\xbf[Application]\r\n");
+    const DecodedText decoded = codec.decode(bytes);
+    EXPECT_EQ(codec.encode(decoded.text, decoded.encoding), bytes);
+}
