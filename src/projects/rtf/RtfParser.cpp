@@ -33,14 +33,17 @@ namespace {
 // bound.
 constexpr size_t kMaxDepth = 200;
 
-bool looksLikeRtf(QByteArrayView data)
+// The data from its opening brace on, past a byte-order mark and blank lines.
+QByteArrayView withoutPreamble(QByteArrayView data)
 {
     if (data.startsWith("\xEF\xBB\xBF"))
         data = data.sliced(3);
-    data = data.trimmed();
-    if (!data.startsWith('{'))
-        return false;
-    return data.sliced(1).trimmed().startsWith("\\rtf");
+    return data.trimmed();
+}
+
+bool looksLikeRtf(QByteArrayView data)
+{
+    return data.startsWith('{') && data.sliced(1).trimmed().startsWith("\\rtf");
 }
 
 // Characters that would break the document's structure (block and frame
@@ -61,6 +64,7 @@ RtfParser::RtfParser(QTextDocument &doc) : m_doc(doc), m_cursor(&doc)
 
 bool RtfParser::parse(QByteArrayView rtf)
 {
+    rtf = withoutPreamble(rtf);
     if (!looksLikeRtf(rtf))
         return false;
     RtfTokenizer tokenizer(rtf);

@@ -172,8 +172,9 @@ bool RtfParser::characterFormatWord(Keyword keyword, const RtfToken &token)
     case Keyword::UnderlineNone: chars.underline = false; return true;
     case Keyword::Strike: chars.strike = switchedOn(token); return true;
     case Keyword::Hidden: chars.hidden = switchedOn(token); return true;
-    case Keyword::Superscript: chars.vertical = 1; return true;
-    case Keyword::Subscript: chars.vertical = -1; return true;
+    // \up and \dn raise and lower by an amount; shown as super- and subscript.
+    case Keyword::Superscript: chars.vertical = switchedOn(token) ? 1 : 0; return true;
+    case Keyword::Subscript: chars.vertical = switchedOn(token) ? -1 : 0; return true;
     case Keyword::NoSuperSub: chars.vertical = 0; return true;
     case Keyword::Font: chars.font = std::max(token.param, 0); return true;
     case Keyword::FontSize: chars.halfPoints = std::clamp(token.param, 0, 3276); return true;

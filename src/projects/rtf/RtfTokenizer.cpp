@@ -94,7 +94,9 @@ RtfToken RtfTokenizer::controlSymbol()
         const int high = m_pos < m_end ? hexValue(m_pos[0]) : -1;
         const int low = m_pos + 1 < m_end ? hexValue(m_pos[1]) : -1;
         if (high < 0 || low < 0) {
-            // A broken escape: drop it and go on with what follows.
+            // A broken escape: drop it with the hex digit it has, if any.
+            if (high >= 0)
+                ++m_pos;
             token.kind = RtfToken::ControlSymbol;
             token.symbol = '\'';
             return token;
