@@ -1,5 +1,8 @@
 #include "app/AppWindows.h"
 
+#include "app/About.h"         // tray and placement
+#include "app/TrayPlacement.h" // tray and placement
+#include "platform/Platform.h"
 #include "app/Main.h"
 
 namespace veltrano {
@@ -15,6 +18,9 @@ template <typename Window, typename... Args> Window &AppWindows::create(Args &&.
 AppWindows::AppWindows(Platform &platform, MessageBoxes &messages)
 {
     m_main = &create<TMainForm>(platform, messages);
+    // Tray and placement: hot keys, tray icon and greeting join the main
+    // window's creation; the About box is window 2.
+    InstallTrayPlacement(*m_main)->setAboutForm(&create<TAboutForm>(m_main->platform().shell()));
 }
 
 AppWindows::~AppWindows()

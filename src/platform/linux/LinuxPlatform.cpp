@@ -3,8 +3,11 @@
 #include "platform/FileSystem.h"
 #include "platform/TextCodec.h"
 #include "platform/linux/LinuxDesktop.h"
+#include "platform/linux/LinuxHotKeys.h"
+#include "platform/linux/LinuxShell.h"
 #include "platform/linux/LinuxSingleInstance.h"
 #include "platform/linux/LinuxTermination.h"
+#include "platform/linux/LinuxTray.h"
 #include "platform/linux/PendingServices.h"
 
 #include <QLocale>
@@ -48,12 +51,12 @@ private:
     LinuxRegionalFormats m_formats;
     LinuxSingleInstance m_instance;
     LinuxTermination m_termination;
-    UnavailableHotKeys m_hotKeys;
-    UnavailableShell m_shell;
+    LinuxHotKeys m_hotKeys;
+    LinuxShell m_shell;
     UnavailablePower m_power;
     UnavailableCdTray m_cdTray;
     UnavailableSound m_sound;
-    UnavailableTray m_tray;
+    LinuxTray m_tray;
 };
 
 } // namespace

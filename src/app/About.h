@@ -1,0 +1,42 @@
+#pragma once
+#include <QDialog>
+
+class QLabel;
+
+namespace veltrano {
+
+class Shell;
+
+inline constexpr auto kAboutCaption = u"About";
+inline constexpr auto kAboutVersion = u"1.1";
+inline constexpr auto kAboutBuild = u"Build 700";
+inline constexpr QSize kAboutClientSize{698, 405};
+inline constexpr QSize kAboutBannerSize{698, 185};
+
+// The About box: shown modally from the Help and tray menus, hidden again by
+// "OK" or Esc, alive until the program ends.
+class TAboutForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutForm(Shell &shell, QWidget *parent = nullptr);
+
+    void AboutFormShowExecute();
+    void ThanksClick();
+    void Label5Click();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormKeyDown(QKeyEvent *event);
+    QLabel *addLabel(const QString &name, const QString &text, QPoint at, int pixelSize, bool bold);
+
+    Shell &m_shell;
+    QLabel *m_version = nullptr;
+    QLabel *m_address = nullptr;
+};
+
+} // namespace veltrano

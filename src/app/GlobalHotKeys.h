@@ -1,0 +1,33 @@
+#pragma once
+#include <QLoggingCategory>
+#include <QObject>
+
+namespace veltrano {
+
+class TMainForm;
+
+Q_DECLARE_LOGGING_CATEGORY(lcHotKeys)
+
+inline constexpr int kToDoHotKey = 1;  // Ctrl+F1
+inline constexpr int kClockHotKey = 2; // Shift+F1
+inline constexpr auto kToDoHotKeyRefused = u"Sorry. Unable to assign Ctrl-F1 as hotkey.";
+inline constexpr auto kClockHotKeyRefused = u"Sorry. Unable to assign Shift-F1 as hotkey.";
+
+// Ctrl+F1 and Shift+F1 for the whole desktop, held from the main window's
+// creation to its destruction.
+class GlobalHotKeys final : public QObject {
+    Q_OBJECT
+public:
+    // Registers both keys; a refused one is reported and the other still tried.
+    explicit GlobalHotKeys(TMainForm &main);
+    ~GlobalHotKeys() override;
+
+    // The WM_HOTKEY of old: what each id does.
+    void HotKeyPressed(int id);
+
+private:
+    void registerKey(int id, int modifiers, const char16_t *refusal);
+    TMainForm &m_main;
+};
+
+} // namespace veltrano

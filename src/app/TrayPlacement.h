@@ -1,0 +1,66 @@
+#pragma once
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+class QAction;
+class QMenu;
+
+namespace veltrano {
+
+class TAboutForm;
+class TMainForm;
+class Tray;
+
+inline constexpr auto kTrayToolTip = u"Veltrano";
+inline constexpr auto kBalloonTitle = u"Veltrano";
+inline constexpr int kBalloonMsecs = 3000;
+
+// The main window's life beside the tray: the tray icon and its menu, hiding
+// and restoring, "Stay On Top", snapping to the work area's edges, and the
+// Help menu's commands. Lives as long as the main window, as its child.
+class TrayPlacement final : public QObject {
+    Q_OBJECT
+public:
+    explicit TrayPlacement(TMainForm &main);
+    ~TrayPlacement() override;
+
+    // Start-up: the greeting in a balloon (or its stand-in on a desktop
+    // without a tray).
+    void ShowGreetingBalloon();
+    void setAboutForm(TAboutForm *about) { m_about = about; }
+    // The day of the month the tray icon shows; 0 for none yet.
+    void setTrayDay(int day);
+    QMenu *trayMenu() const { return m_menu.get(); }
+
+    void MinimuzeWindoeExecute();
+    void Hide1Click();
+    void RestoreWindoeExecute();
+    void TrayIconDblClick();
+    void StayOnTop1Click();
+    void AboutFormShowExecute();
+    void ShowHelpExecute();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void connectMainActions();
+    void onAction(const char *name, void (TrayPlacement::*reaction)());
+    void hideMainWindow();
+    void showMainWindow();
+    void windowStateChanged(Qt::WindowStates old);
+    void SnapMainWindow();
+
+    TMainForm &m_main;
+    Tray &m_tray;
+    TAboutForm *m_about = nullptr;
+    std::unique_ptr<QMenu> m_menu;
+    QTimer m_snapTimer;
+};
+
+// Joins the main window right after its creation: the application icon, the
+// global hot keys (creation step 11), the tray and the greeting (step 18).
+TrayPlacement *InstallTrayPlacement(TMainForm &main);
+
+} // namespace veltrano

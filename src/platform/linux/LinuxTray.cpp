@@ -1,0 +1,54 @@
+#include "platform/linux/LinuxTray.h"
+
+#include <QSystemTrayIcon>
+
+namespace veltrano {
+
+LinuxTray::~LinuxTray()
+{
+    delete m_icon;
+}
+
+// Made on first use: the platform object exists before the application has
+// its windows, and a tray icon needs them.
+QSystemTrayIcon &LinuxTray::icon()
+{
+    if (!m_icon) {
+        m_icon = new QSystemTrayIcon();
+        m_icon->setObjectName(QStringLiteral("TrayIcon"));
+        connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::DoubleClick)
+                emit doubleClicked();
+        });
+    }
+    return *m_icon;
+}
+
+// Asked afresh each time: a tray host may come or go while we run.
+bool LinuxTray::isAvailable() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void LinuxTray::show(const QIcon &picture, const QString &toolTip, QMenu *menu)
+{
+    icon().setIcon(picture);
+    icon().setToolTip(toolTip);
+    icon().setContextMenu(menu);
+    icon().show();
+}
+
+void LinuxTray::setIcon(const QIcon &picture)
+{
+    icon().setIcon(picture);
+}
+
+void LinuxTray::showBalloon(const QString &title, const QString &text, int msecs)
+{
+    if (m_icon && m_icon->isVisible() && isAvailable() && QSystemTrayIcon::supportsMessages())
+        m_icon->showMessage(title, text, QSystemTrayIcon::Information, msecs);
+    else
+        m_balloons.show(title, text, msecs);
+}
+
+} // namespace veltrano
