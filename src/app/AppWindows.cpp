@@ -2,8 +2,9 @@
 
 #include "app/About.h"         // tray and placement
 #include "app/TrayPlacement.h" // tray and placement
-#include "platform/Platform.h"
+#include "app/DataModuleImg.h"
 #include "app/Main.h"
+#include "platform/Platform.h"
 
 namespace veltrano {
 
@@ -21,6 +22,7 @@ AppWindows::AppWindows(Platform &platform, MessageBoxes &messages)
     // Tray and placement: hot keys, tray icon and greeting join the main
     // window's creation; the About box is window 2.
     InstallTrayPlacement(*m_main)->setAboutForm(&create<TAboutForm>(m_main->platform().shell()));
+    m_images = &create<TDataModuleImg>();
 }
 
 AppWindows::~AppWindows()

@@ -1,5 +1,5 @@
 #pragma once
-#include <QWidget>
+#include <QObject>
 #include <memory>
 #include <vector>
 
@@ -7,9 +7,10 @@ namespace veltrano {
 
 class MessageBoxes;
 class Platform;
+class TDataModuleImg;
 class TMainForm;
 
-// Every window of the program, created once at start-up with the main window
+// Every window of the program (and the shared picture lists), created once at start-up with the main window
 // first, and destroyed in the reverse order at exit, the main window last.
 class AppWindows {
 public:
@@ -19,12 +20,15 @@ public:
     AppWindows &operator=(const AppWindows &) = delete;
 
     TMainForm &main() const { return *m_main; }
+    TDataModuleImg &images() const { return *m_images; }
 
 private:
     template <typename Window, typename... Args> Window &create(Args &&...args);
 
     TMainForm *m_main = nullptr;
-    std::vector<std::unique_ptr<QWidget>> m_windows; // creation order
+    TDataModuleImg *m_images = nullptr;
+    // Windows and the picture module, in creation order.
+    std::vector<std::unique_ptr<QObject>> m_windows;
 };
 
 } // namespace veltrano

@@ -1,18 +1,31 @@
 #include "app/Main.h"
 
 #include "app/MessageBoxes.h"
+#include "app/PanelMenu.h"
 #include "app/SettingsStore.h"
 #include "platform/DataLocations.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
 #include "platform/TextCodec.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
 #include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
 
 namespace veltrano {
 
@@ -25,8 +38,10 @@ TMainForm::TMainForm(Platform &platform, MessageBoxes &messages, QWidget *parent
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setMinimumSize(kMainMinimumSize);
-    setCentralWidget(new QWidget(this));
-    statusBar()->setObjectName(QStringLiteral("MainStatusBar"));
+    createActions();
+    createMainMenu();
+    createLayout();
+    createPopupMenus();
     FormCreate();
 }
 
@@ -37,6 +52,9 @@ TMainForm::~TMainForm()
 
 void TMainForm::FormCreate()
 {
+    m_pageControlProjects->setCurrentIndex(0);
+    m_pageControlTabManager->setCurrentIndex(0);
+
     m_dataFolder = ChooseDataFolder(m_platform.dataLocations());
     m_platform.files().makePath(m_dataFolder);
     m_settings = std::make_unique<SettingsStore>(
@@ -45,9 +63,34 @@ void TMainForm::FormCreate()
 
     const StartupValues values = ReadStartupSettings(*m_settings);
     m_flags = std::make_unique<TQXEngine>(values.flags);
-    m_alarm = values.alarm;
+    m_editSound->setText(values.alarm.sound);
+    m_maskEditAlarmClock->setText(values.alarm.time);
+    m_checkBoxAlarmClock->setChecked(values.alarm.enabled);
     applyStartupGeometry(values);
+    applyStartupBars(values.bars);
+    m_mainEditCmd->clear();
+
+    m_panelMenuState = std::make_unique<TPanelMenuRender>();
+    m_panelMenu->setState(m_panelMenuState.get());
+    RegisterHotKeys();
+    m_panelMenu->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_panelMenu->paintBox()->setAttribute(Qt::WA_OpaquePaintEvent);
+
+    m_pageActions[PageToday]->trigger();
+    RefreshTodayCaption();
+    RefreshTodayFill();
+    applyTodayGridFit();
+
+    CreateProjectManager();
+    // The tree never scrolls sideways.
+    m_treeViewProjects->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_richEditProjectNote->setAcceptRichText(true);
+    m_panelTodo->setFixedHeight(0);
+    m_panelTodo->hide();
     m_toDoAutostart = values.toDoAutostart;
+    ShowGreetingBalloon();
+    m_panel1->hide();
+    m_panel2->hide();
 }
 
 void TMainForm::applyStartupGeometry(const StartupValues &values)
@@ -63,6 +106,16 @@ void TMainForm::applyStartupGeometry(const StartupValues &values)
     }
 }
 
+void TMainForm::applyStartupBars(const BarFlags &bars)
+{
+    action("MainToolBar1")->setChecked(bars.main);
+    m_mainToolBar->setVisible(bars.main);
+    action("BottomToolBar1")->setChecked(bars.bottom);
+    m_panelCommon->setVisible(bars.bottom);
+    action("StatusBar1")->setChecked(bars.status);
+    statusBar()->setVisible(bars.status);
+}
+
 // The stored size is the outer size; the frame the window manager adds is only
 // known once the window is on screen.
 void TMainForm::applyOuterSize()
@@ -73,6 +126,57 @@ void TMainForm::applyOuterSize()
     const QSize frameExtra = frameGeometry().size() - size();
     if (!frameExtra.isEmpty() && frameExtra != QSize(0, 0))
         resize((m_requestedOuterSize - frameExtra).expandedTo(kMainMinimumSize));
+}
+
+void TMainForm::setOuterSize(QSize outer)
+{
+    const QSize frameExtra = frameGeometry().size() - size();
+    resize((outer - frameExtra).expandedTo(kMainMinimumSize));
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), frameGeometry().size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void TMainForm::applySizePreset(SizePreset preset)
+{
+    setOuterSize(SizePresetOuterSize(preset));
+    applyTodayGridFit();
+}
+
+void TMainForm::DefaultSize1Click() { applySizePreset(SizePreset::Default); }
+void TMainForm::LargeSize1Click() { applySizePreset(SizePreset::Large); }
+void TMainForm::VeryLargeSize1Click() { applySizePreset(SizePreset::VeryLarge); }
+
+void TMainForm::toggleBar(QAction *item, QWidget *bar, Bar which)
+{
+    // The menu item has already changed its tick when this runs.
+    const bool shown = item->isChecked();
+    WriteBarShown(*m_settings, which, shown);
+    bar->setVisible(shown);
+    FormResize();
+}
+
+void TMainForm::MainToolBar1Click() { toggleBar(action("MainToolBar1"), m_mainToolBar, Bar::Main); }
+void TMainForm::BottomToolBar1Click() { toggleBar(action("BottomToolBar1"), m_panelCommon, Bar::Bottom); }
+void TMainForm::StatusBar1Click() { toggleBar(action("StatusBar1"), statusBar(), Bar::Status); }
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TMainForm::FormResize()
+{
+    // Let the layouts place the pages at the new size before measuring them.
+    if (QLayout *layout = this->layout())
+        layout->activate();
+    const int bevelWidth = m_tabSheetTasks->width() - 7;
+    for (QFrame *bevel : std::as_const(m_bevels))
+        bevel->setFixedWidth(qMax(0, bevelWidth));
+    applyTodayGridFit();
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -87,11 +191,54 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::FormShow()
 {
+    RefreshTodayCaption();
+    RebuildProjectTree();
+    if (m_pageControlProjects->currentWidget()->objectName() == u"TabSheetProjList")
+        m_treeViewProjects->setFocus();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QPoint guarded = GuardOffScreen(pos(), screen->geometry().size());
         if (guarded != pos())
             move(guarded);
     }
+    selectPanelMenuItem(1);
+    m_pageActions[PageToday]->trigger();
+    RefreshTodayFill();
+    applyTodayGridFit();
+    m_stringGrid->setFocus();
+    if (m_toDoAutostart)
+        action("FastToDoListShow")->trigger();
+}
+
+bool TMainForm::event(QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        ApplicationEventsHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+// Status tips already carry the long part of each hint.
+void TMainForm::ApplicationEventsHint(const QString &statusTip)
+{
+    m_statusPanelHint->setText(statusTip);
+}
+
+void TMainForm::Label11MouseMove()
+{
+    // A long project path can be read in full from the hint.
+    m_label11->setToolTip(m_label11->text());
+    m_label11->setStatusTip(m_label11->text());
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_label11 && event->type() == QEvent::MouseMove)
+        Label11MouseMove();
+    if (watched->objectName() == u"Label14" && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        action("FastToDoListShow")->trigger();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -115,14 +262,20 @@ void TMainForm::FormDestroy()
 {
     if (!m_settings)
         return;
+    m_panelMenu->setState(nullptr);
+    m_panelMenuState.reset();
+    ReleaseProjectManager();
     ShutdownValues values;
     values.hidden = m_flags->hidden;
     values.position = outerGeometry().topLeft();
     values.size = outerGeometry().size();
-    values.alarm = m_alarm;
+    values.alarm.sound = m_editSound->text();
+    values.alarm.time = m_maskEditAlarmClock->text();
+    values.alarm.enabled = m_checkBoxAlarmClock->isChecked();
     WriteShutdownSettings(*m_settings, values);
     m_flags.reset();
     m_settings.reset();
+    UnregisterHotKeys();
 }
 
 } // namespace veltrano

@@ -1,0 +1,23 @@
+#pragma once
+#include <QKeySequence>
+#include <QString>
+
+class QAction;
+class QObject;
+class QWidget;
+
+namespace veltrano {
+
+// Gives a control or command its hint: the short part as tool tip, the long
+// part as status tip (the main window's status bar shows status tips).
+void setHint(QWidget *widget, const QString &hint);
+void setHint(QAction *action, const QString &hint);
+
+// A command with its object name, caption, hint and shortcut.
+QAction *makeAction(QObject *parent, const char *name, const QString &caption, const QString &hint = {},
+                    const QKeySequence &shortcut = {});
+// A menu item of its own name that runs `target` and mirrors its caption,
+// pictures, state and shortcut display.
+QAction *makeMenuItem(QObject *parent, const char *name, QAction *target);
+
+} // namespace veltrano
