@@ -13,18 +13,21 @@ trap e2e_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts Xvfb on the first free display number from 60 up.
+# Starts a private Xvfb; the server picks a free display number itself
+# (-displayfd), so parallel runs never race for one.
 start_display() {
-    local n
-    for n in $(seq 60 120); do
-        [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        E2E_PIDS+=($!)
-        export DISPLAY=":$n"
-        for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-        fail "Xvfb did not start on :$n"
+    local fifo="$E2E_TMP/displayfd" n=""
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do
+        n=$(tr -dc '0-9' <"$fifo" 2>/dev/null)
+        [ -n "$n" ] && break
+        sleep 0.05
     done
-    fail "no free display number"
+    [ -n "$n" ] || fail "Xvfb did not start"
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    fail "Xvfb did not answer on :$n"
 }
 
 # Copies the program into a fresh data folder: $1 the built executable.
