@@ -24,6 +24,7 @@ BalloonPopup::BalloonPopup(const QString &title, const QString &text, int msecs)
                           | Qt::WindowDoesNotAcceptFocus)
 {
     setObjectName(QStringLiteral("BalloonPopup"));
+    setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFrameShape(QFrame::Box);

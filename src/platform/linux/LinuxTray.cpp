@@ -43,8 +43,12 @@ void LinuxTray::setIcon(const QIcon &picture)
     icon().setIcon(picture);
 }
 
-void LinuxTray::showBalloon(const QString &title, const QString &text, int msecs)
+void LinuxTray::showBalloon(const QString &title, const QString &message, int msecs)
 {
+    // Texts made for Windows balloons break lines with CR and LF in either
+    // order; a lone CR would show here as a stray blank.
+    QString text = message;
+    text.replace(QLatin1String("\n\r"), QLatin1String("\n")).replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (m_icon && m_icon->isVisible() && isAvailable() && QSystemTrayIcon::supportsMessages())
         m_icon->showMessage(title, text, QSystemTrayIcon::Information, msecs);
     else
