@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <mutex>
 #include <utility>
 
 namespace veltrano::rtf {
@@ -49,9 +51,11 @@ CodePage makePage(int number, const UpperHalf &upper)
     return page;
 }
 
-const std::array<CodePage, 14> &codePages()
+constexpr size_t kPageCount = 14;
+
+const std::array<CodePage, kPageCount> &codePages()
 {
-    static const std::array<CodePage, 14> pages = {
+    static const std::array<CodePage, kPageCount> pages = {
         makePage(1252, fromPlatform(TextEncoding::Windows1252)),
         makePage(1251, fromPlatform(TextEncoding::Windows1251)),
         makePage(1250, fromPlatform(TextEncoding::Windows1250)),
@@ -70,14 +74,19 @@ const std::array<CodePage, 14> &codePages()
     return pages;
 }
 
-const CodePage &pageOrDefault(int number)
+size_t pageIndex(int number)
 {
     const auto &pages = codePages();
-    for (const CodePage &page : pages) {
-        if (page.number == number)
-            return page;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (pages[i].number == number)
+            return i;
     }
-    return pages.front();
+    return 0;
+}
+
+const CodePage &pageOrDefault(int number)
+{
+    return codePages()[pageIndex(number)];
 }
 
 constexpr std::pair<int, int> kCharsets[] = {
@@ -132,6 +141,23 @@ unsigned char encodeCodePageChar(int codePage, char16_t ch)
     const auto &reverse = pageOrDefault(codePage).reverse;
     const auto it = std::lower_bound(reverse.begin(), reverse.end(), std::pair{ch, static_cast<unsigned char>(0)});
     return it != reverse.end() && it->first == ch ? it->second : 0;
+}
+
+const unsigned char *encodingTable(int codePage)
+{
+    using Table = std::array<unsigned char, 0x10000>;
+    static std::array<std::once_flag, kPageCount> built;
+    static std::array<std::unique_ptr<Table>, kPageCount> tables;
+    const size_t index = pageIndex(codePage);
+    std::call_once(built[index], [index] {
+        auto table = std::make_unique<Table>();
+        for (char16_t ch = 0; ch < 0x80; ++ch)
+            (*table)[ch] = static_cast<unsigned char>(ch);
+        for (const auto &[ch, byte] : codePages()[index].reverse)
+            (*table)[ch] = byte;
+        tables[index] = std::move(table);
+    });
+    return tables[index]->data();
 }
 
 int codePageHolding(char16_t ch)

@@ -19,6 +19,9 @@ bool isDoubleByteLead(int codePage, unsigned char byte);
 char16_t decodeCodePageByte(int codePage, unsigned char byte);
 // The byte of `ch` in `codePage`, or 0 when the page has none for it.
 unsigned char encodeCodePageChar(int codePage, char16_t ch);
+// The same as a table of 65536 entries indexed by character, built once per
+// code page, for encoding whole notes.
+const unsigned char *encodingTable(int codePage);
 
 // The single-byte code page that can hold `ch` among those a note is likely to
 // use (1252 first), or 0 when none can.

@@ -67,6 +67,9 @@ bool RtfParser::parse(QByteArrayView rtf)
     rtf = withoutPreamble(rtf);
     if (!looksLikeRtf(rtf))
         return false;
+    // Inside an edit block the cursor does not lay out the text after each
+    // insertion; that alone would make loading several times slower.
+    m_cursor.beginEditBlock();
     RtfTokenizer tokenizer(rtf);
     for (RtfToken token = tokenizer.next(); token.kind != RtfToken::End; token = tokenizer.next()) {
         if (token.kind != RtfToken::ControlWord)
@@ -96,6 +99,7 @@ bool RtfParser::parse(QByteArrayView rtf)
         }
     }
     finish();
+    m_cursor.endEditBlock();
     return true;
 }
 

@@ -40,19 +40,21 @@ std::optional<QColor> brushColour(const QTextFormat &format, QTextFormat::Proper
 
 class Writer {
 public:
-    explicit Writer(const QTextDocument &doc) : m_doc(doc), m_formats(doc.allFormats()) {}
+    explicit Writer(const QTextDocument &doc)
+        : m_doc(doc), m_formats(doc.allFormats()), m_text(doc.toRawText()) {}
     QByteArray write();
 
 private:
     void collectTables();
-    void appendHeader(QByteArray &out) const;
+    void appendHeader(rtf::RtfOutput &out) const;
     const QByteArray &formatControls(int index);
     QByteArray charControls(const QTextCharFormat &format) const;
     QByteArray blockControls(const QTextBlockFormat &format) const;
-    void appendBlock(QByteArray &out, const QTextBlock &block);
+    void appendBlock(rtf::RtfOutput &out, const QTextBlock &block);
 
     const QTextDocument &m_doc;
     const QList<QTextFormat> m_formats;
+    const QString m_text; // the whole text, sliced by fragment
     std::vector<std::optional<QByteArray>> m_controls; // per format index
     QStringList m_fonts;
     QHash<QString, int> m_fontIndex;
@@ -63,16 +65,15 @@ private:
 
 QByteArray Writer::write()
 {
-    m_codePage = rtf::fallbackCodePage(m_doc);
+    m_codePage = rtf::fallbackCodePage(m_text);
     collectTables();
     m_controls.resize(static_cast<size_t>(m_formats.size()));
-    QByteArray out;
-    out.reserve(m_doc.characterCount() + 1024);
+    rtf::RtfOutput out(m_text.size() + m_text.size() / 4 + 1024);
     appendHeader(out);
     for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next())
         appendBlock(out, block);
-    out.append("}\r\n");
-    return out;
+    out.put("}\r\n");
+    return out.take();
 }
 
 void Writer::collectTables()
@@ -104,30 +105,30 @@ void Writer::collectTables()
     }
 }
 
-void Writer::appendHeader(QByteArray &out) const
+void Writer::appendHeader(rtf::RtfOutput &out) const
 {
-    out.append("{\\rtf1\\ansi");
-    rtf::appendControl(out, "ansicpg", m_codePage);
-    out.append("\\deff0\\uc1\r\n{\\fonttbl");
+    out.put("{\\rtf1\\ansi");
+    out.control("ansicpg", m_codePage);
+    out.put("\\deff0\\uc1\r\n{\\fonttbl");
     const int charset = rtf::charsetOfCodePage(m_codePage);
     for (qsizetype i = 0; i < m_fonts.size(); ++i) {
-        out.append('{');
-        rtf::appendControl(out, "f", i);
-        rtf::appendControl(out, "fnil\\fcharset", charset);
-        out.append(' ');
+        out.put('{');
+        out.control("f", i);
+        out.control("fnil\\fcharset", charset);
+        out.put(' ');
         QString name = m_fonts.at(i);
         name.remove(u';');
         rtf::appendRtfText(out, name, m_codePage);
-        out.append(";}");
+        out.put(";}");
     }
-    out.append("}\r\n{\\colortbl;");
+    out.put("}\r\n{\\colortbl;");
     for (const QRgb rgb : m_colours) {
-        rtf::appendControl(out, "red", qRed(rgb));
-        rtf::appendControl(out, "green", qGreen(rgb));
-        rtf::appendControl(out, "blue", qBlue(rgb));
-        out.append(';');
+        out.control("red", qRed(rgb));
+        out.control("green", qGreen(rgb));
+        out.control("blue", qBlue(rgb));
+        out.put(';');
     }
-    out.append("}\r\n{\\*\\generator Veltrano;}\\viewkind4\r\n");
+    out.put("}\r\n{\\*\\generator Veltrano;}\\viewkind4\r\n");
 }
 
 const QByteArray &Writer::formatControls(int index)
@@ -146,91 +147,96 @@ const QByteArray &Writer::formatControls(int index)
 
 QByteArray Writer::charControls(const QTextCharFormat &format) const
 {
-    QByteArray out;
+    rtf::RtfOutput out(64);
     if (const QString family = familyOf(format); !family.isEmpty())
-        rtf::appendControl(out, "f", m_fontIndex.value(family));
+        out.control("f", m_fontIndex.value(family));
     double points = format.fontPointSize();
     if (points <= 0 && format.hasProperty(QTextFormat::FontPixelSize))
         points = format.intProperty(QTextFormat::FontPixelSize) * 0.75;
     if (points > 0)
-        rtf::appendControl(out, "fs", std::llround(points * 2));
+        out.control("fs", std::llround(points * 2));
     if (format.fontWeight() > QFont::Medium)
-        out.append("\\b");
+        out.put("\\b");
     if (format.fontItalic())
-        out.append("\\i");
+        out.put("\\i");
     if (format.fontUnderline())
-        out.append("\\ul");
+        out.put("\\ul");
     if (format.fontStrikeOut())
-        out.append("\\strike");
+        out.put("\\strike");
     if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
-        out.append("\\super");
+        out.put("\\super");
     else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
-        out.append("\\sub");
+        out.put("\\sub");
     if (const auto colour = brushColour(format, QTextFormat::ForegroundBrush))
-        rtf::appendControl(out, "cf", m_colourIndex.value(colour->rgb()));
+        out.control("cf", m_colourIndex.value(colour->rgb()));
     if (const auto colour = brushColour(format, QTextFormat::BackgroundBrush))
-        rtf::appendControl(out, "highlight", m_colourIndex.value(colour->rgb()));
-    return out;
+        out.control("highlight", m_colourIndex.value(colour->rgb()));
+    return out.take();
 }
 
 QByteArray Writer::blockControls(const QTextBlockFormat &format) const
 {
-    QByteArray out("\\pard");
+    rtf::RtfOutput out(64);
+    out.put("\\pard");
     const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
     if (horizontal & Qt::AlignHCenter)
-        out.append("\\qc");
+        out.put("\\qc");
     else if (horizontal & Qt::AlignJustify)
-        out.append("\\qj");
+        out.put("\\qj");
     else if (horizontal & Qt::AlignRight)
-        out.append("\\qr");
+        out.put("\\qr");
     const double left = format.leftMargin() + format.indent() * m_doc.indentWidth();
     if (const long long twips = toTwips(left))
-        rtf::appendControl(out, "li", twips);
+        out.control("li", twips);
     if (const long long twips = toTwips(format.rightMargin()))
-        rtf::appendControl(out, "ri", twips);
+        out.control("ri", twips);
     if (const long long twips = toTwips(format.textIndent()))
-        rtf::appendControl(out, "fi", twips);
+        out.control("fi", twips);
     if (const long long twips = toTwips(format.topMargin()))
-        rtf::appendControl(out, "sb", twips);
+        out.control("sb", twips);
     if (const long long twips = toTwips(format.bottomMargin()))
-        rtf::appendControl(out, "sa", twips);
+        out.control("sa", twips);
     switch (format.lineHeightType()) {
     case QTextBlockFormat::ProportionalHeight:
-        rtf::appendControl(out, "sl", std::llround(format.lineHeight() * 2.4));
-        out.append("\\slmult1");
+        out.control("sl", std::llround(format.lineHeight() * 2.4));
+        out.put("\\slmult1");
         break;
     case QTextBlockFormat::FixedHeight:
-        rtf::appendControl(out, "sl", -toTwips(format.lineHeight()));
-        out.append("\\slmult0");
+        out.control("sl", -toTwips(format.lineHeight()));
+        out.put("\\slmult0");
         break;
     case QTextBlockFormat::MinimumHeight:
-        rtf::appendControl(out, "sl", toTwips(format.lineHeight()));
-        out.append("\\slmult0");
+        out.control("sl", toTwips(format.lineHeight()));
+        out.put("\\slmult0");
         break;
     default:
         break;
     }
     for (const QTextOption::Tab &tab : format.tabPositions()) {
         if (tab.type == QTextOption::RightTab)
-            out.append("\\tqr");
+            out.put("\\tqr");
         else if (tab.type == QTextOption::CenterTab)
-            out.append("\\tqc");
+            out.put("\\tqc");
         else if (tab.type == QTextOption::DelimiterTab)
-            out.append("\\tqdec");
-        rtf::appendControl(out, "tx", toTwips(tab.position));
+            out.put("\\tqdec");
+        out.control("tx", toTwips(tab.position));
     }
-    return out;
+    return out.take();
 }
 
-void Writer::appendBlock(QByteArray &out, const QTextBlock &block)
+void Writer::appendBlock(rtf::RtfOutput &out, const QTextBlock &block)
 {
-    out.append(formatControls(block.blockFormatIndex()));
-    out.append(' ');
+    out.put(formatControls(block.blockFormatIndex()));
+    out.put(' ');
+    // Fragments follow each other; QTextFragment::position() would walk the
+    // document's tree for each one.
+    int position = block.position();
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const int index = fragment.charFormatIndex();
-        const QString text = fragment.text();
-        if (m_formats.value(index).isImageFormat()) {
+        const QStringView text = QStringView(m_text).mid(position, fragment.length());
+        position += fragment.length();
+        if (index >= 0 && index < m_formats.size() && m_formats.at(index).isImageFormat()) {
             const QTextImageFormat image = m_formats.at(index).toImageFormat();
             for (qsizetype i = text.count(QChar::ObjectReplacementCharacter); i > 0; --i)
                 rtf::appendPicture(out, m_doc, image);
@@ -241,13 +247,13 @@ void Writer::appendBlock(QByteArray &out, const QTextBlock &block)
             rtf::appendRtfText(out, text, m_codePage);
             continue;
         }
-        out.append('{');
-        out.append(controls);
-        out.append(' ');
+        out.put('{');
+        out.put(controls);
+        out.put(' ');
         rtf::appendRtfText(out, text, m_codePage);
-        out.append('}');
+        out.put('}');
     }
-    out.append("\\par\r\n");
+    out.put("\\par\r\n");
 }
 
 } // namespace

@@ -68,7 +68,7 @@ EncodedImage encodedImage(const QVariant &resource)
 
 } // namespace
 
-void appendPicture(QByteArray &out, const QTextDocument &doc, const QTextImageFormat &format)
+void appendPicture(RtfOutput &out, const QTextDocument &doc, const QTextImageFormat &format)
 {
     const EncodedImage image = encodedImage(doc.resource(QTextDocument::ImageResource, QUrl(format.name())));
     if (image.data.isEmpty() || !image.size.isValid() || image.size.isEmpty())
@@ -84,27 +84,22 @@ void appendPicture(QByteArray &out, const QTextDocument &doc, const QTextImageFo
     } else if (height <= 0) {
         height = width * image.size.height() / image.size.width();
     }
-    out.append(image.png ? "{\\pict\\pngblip" : "{\\pict\\jpegblip");
-    appendControl(out, "picw", image.size.width());
-    appendControl(out, "pich", image.size.height());
-    appendControl(out, "picwgoal", std::llround(width * kTwipsPerPixel));
-    appendControl(out, "pichgoal", std::llround(height * kTwipsPerPixel));
-    out.append("\r\n");
+    out.put(image.png ? "{\\pict\\pngblip" : "{\\pict\\jpegblip");
+    out.control("picw", image.size.width());
+    out.control("pich", image.size.height());
+    out.control("picwgoal", std::llround(width * kTwipsPerPixel));
+    out.control("pichgoal", std::llround(height * kTwipsPerPixel));
+    out.put("\r\n");
     static constexpr char kHex[] = "0123456789abcdef";
-    const qsizetype start = out.size();
     const qsizetype bytes = image.data.size();
-    out.resize(start + bytes * 2 + (bytes / 64) * 2);
-    char *dst = out.data() + start;
     for (qsizetype i = 0; i < bytes; ++i) {
         const auto b = static_cast<unsigned char>(image.data[i]);
-        *dst++ = kHex[b >> 4];
-        *dst++ = kHex[b & 0xF];
-        if (i % 64 == 63) {
-            *dst++ = '\r';
-            *dst++ = '\n';
-        }
+        out.put(kHex[b >> 4]);
+        out.put(kHex[b & 0xF]);
+        if (i % 64 == 63)
+            out.put("\r\n");
     }
-    out.append('}');
+    out.put('}');
 }
 
 } // namespace veltrano::rtf

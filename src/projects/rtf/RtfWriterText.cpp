@@ -1,66 +1,71 @@
 #include "projects/rtf/RtfCodePages.h"
 #include "projects/rtf/RtfWriterSupport.h"
 
-#include <QTextDocument>
 #include <charconv>
 
 namespace veltrano::rtf {
 
-void appendNumber(QByteArray &out, long long value)
+void RtfOutput::grow(qsizetype needed)
+{
+    m_data.resize(qMax(m_data.size() * 2, m_size + needed));
+}
+
+void RtfOutput::number(long long value)
 {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr - buffer);
+    put(QByteArrayView(buffer, result.ptr - buffer));
 }
 
-void appendControl(QByteArray &out, const char *word, long long value)
+void RtfOutput::control(QByteArrayView word, long long value)
 {
-    out.append('\\');
-    out.append(word);
-    appendNumber(out, value);
+    put('\\');
+    put(word);
+    number(value);
 }
 
-void appendRtfText(QByteArray &out, QStringView text, int codePage)
+void appendRtfText(RtfOutput &out, QStringView text, int codePage)
 {
     static constexpr char kHex[] = "0123456789abcdef";
+    const unsigned char *encoding = encodingTable(codePage);
     for (const QChar qc : text) {
         const char16_t ch = qc.unicode();
         if (ch >= 0x20 && ch < 0x80) {
             if (ch == u'\\' || ch == u'{' || ch == u'}')
-                out.append('\\');
-            out.append(static_cast<char>(ch));
+                out.put('\\');
+            out.put(static_cast<char>(ch));
             continue;
         }
         switch (ch) {
-        case u'\t': out.append("\\tab "); continue;
-        case 0x2028: out.append("\\line "); continue;
-        case 0x00A0: out.append("\\~"); continue;
-        case 0x00AD: out.append("\\-"); continue;
-        case 0x2011: out.append("\\_"); continue;
+        case u'\t': out.put("\\tab "); continue;
+        case 0x2028: out.put("\\line "); continue;
+        case 0x00A0: out.put("\\~"); continue;
+        case 0x00AD: out.put("\\-"); continue;
+        case 0x2011: out.put("\\_"); continue;
         case 0x2029: case 0xFDD0: case 0xFDD1: case 0xFFFC: continue;
         default: break;
         }
         if (ch < 0x20)
             continue;
         // \uN takes a signed 16-bit number; surrogate halves are written one by one.
-        appendControl(out, "u", ch > 0x7FFF ? static_cast<long long>(ch) - 0x10000 : ch);
-        const unsigned char fallback = qc.isSurrogate() ? 0 : encodeCodePageChar(codePage, ch);
+        out.control("u", ch > 0x7FFF ? static_cast<long long>(ch) - 0x10000 : ch);
+        const unsigned char fallback = encoding[ch];
         if (fallback == 0) {
-            out.append('?');
+            out.put('?');
         } else {
-            out.append("\\'");
-            out.append(kHex[fallback >> 4]);
-            out.append(kHex[fallback & 0xF]);
+            out.put("\\'");
+            out.put(kHex[fallback >> 4]);
+            out.put(kHex[fallback & 0xF]);
         }
     }
 }
 
-int fallbackCodePage(const QTextDocument &doc)
+int fallbackCodePage(QStringView text)
 {
-    const QString text = doc.toRawText();
+    const unsigned char *western = encodingTable(1252);
     for (const QChar qc : text) {
         const char16_t ch = qc.unicode();
-        if (ch < 0x80 || encodeCodePageChar(1252, ch) != 0)
+        if (ch < 0x80 || western[ch] != 0)
             continue;
         if (const int page = codePageHolding(ch))
             return page;

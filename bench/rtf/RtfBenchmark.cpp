@@ -1,0 +1,149 @@
+// Load and save times of notes of 100 KB and 1 MB, and what a keystroke costs:
+// the note is rewritten whole on every change of the editor.
+#include "projects/rtf/RtfReader.h"
+#include "projects/rtf/RtfWriter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
+using namespace veltrano;
+
+namespace {
+
+// A note as people write them: paragraphs of Latin and Cyrillic text with a
+// bold word, an italic phrase and a coloured remark now and then, grown until
+// its RTF has `bytes` bytes.
+void fillNote(QTextDocument &doc, qsizetype bytes)
+{
+    QTextCursor cursor(&doc);
+    QTextCharFormat bold, italic, red;
+    bold.setFontWeight(QFont::Bold);
+    italic.setFontItalic(true);
+    red.setForeground(QColor(200, 0, 0));
+    int paragraph = 0;
+    // Estimating the size as we go keeps this linear; checked once at the end.
+    for (qsizetype estimate = 300; estimate < bytes; estimate += 420, ++paragraph) {
+        if (paragraph > 0)
+            cursor.insertBlock();
+        cursor.insertText(u"%1. "_s.arg(paragraph + 1), QTextCharFormat());
+        cursor.insertText(u"Meeting notes"_s, bold);
+        cursor.insertText(u" about the project plan, the next steps and the open questions; "
+                          u"Заметки по проекту: "_s, QTextCharFormat());
+        cursor.insertText(u"срочно"_s, red);
+        cursor.insertText(u" to be done before Friday, with "_s, QTextCharFormat());
+        cursor.insertText(u"details in the attached list"_s, italic);
+        cursor.insertText(u".\tOwner: Ivan, due 2024-05-17."_s, QTextCharFormat());
+    }
+}
+
+QTextDocument &note(qsizetype bytes)
+{
+    static QTextDocument small, large;
+    QTextDocument &doc = bytes < 500 * 1024 ? small : large;
+    if (doc.isEmpty())
+        fillNote(doc, bytes);
+    return doc;
+}
+
+void setSize(benchmark::State &state, const QByteArray &rtf)
+{
+    state.counters["rtf_bytes"] = static_cast<double>(rtf.size());
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * rtf.size());
+}
+
+void BM_Save(benchmark::State &state)
+{
+    const QTextDocument &doc = note(state.range(0));
+    QByteArray rtf;
+    for (auto _ : state) {
+        rtf = writeRtf(doc);
+        benchmark::DoNotOptimize(rtf.data());
+    }
+    setSize(state, rtf);
+}
+
+void BM_Load(benchmark::State &state)
+{
+    const QByteArray rtf = writeRtf(note(state.range(0)));
+    for (auto _ : state) {
+        QTextDocument doc;
+        benchmark::DoNotOptimize(readRtf(rtf, doc));
+    }
+    setSize(state, rtf);
+}
+
+// One keystroke: the character typed, then the note encoded and written to disk
+// the way the program saves files (atomic replace).
+void BM_KeystrokeSave(benchmark::State &state)
+{
+    QTemporaryDir dir(QDir::currentPath() + u"/rtf-bench-XXXXXX"_s);
+    QTextDocument doc;
+    doc.setUndoRedoEnabled(false);
+    fillNote(doc, state.range(0));
+    QTextCursor cursor(&doc);
+    cursor.movePosition(QTextCursor::End);
+    QByteArray rtf;
+    for (auto _ : state) {
+        cursor.insertText(u"x"_s);
+        rtf = writeRtf(doc);
+        QSaveFile file(dir.filePath(u"note.rtf"_s));
+        file.open(QIODevice::WriteOnly);
+        file.write(rtf);
+        file.commit();
+    }
+    setSize(state, rtf);
+}
+
+// The same bytes written to disk, without encoding: the floor for a save.
+void BM_WriteBytesAtomic(benchmark::State &state)
+{
+    QTemporaryDir dir(QDir::currentPath() + u"/rtf-bench-XXXXXX"_s);
+    const QByteArray rtf = writeRtf(note(state.range(0)));
+    for (auto _ : state) {
+        QSaveFile file(dir.filePath(u"note.rtf"_s));
+        file.open(QIODevice::WriteOnly);
+        file.write(rtf);
+        file.commit();
+    }
+    setSize(state, rtf);
+}
+
+void BM_WriteBytesPlain(benchmark::State &state)
+{
+    QTemporaryDir dir(QDir::currentPath() + u"/rtf-bench-XXXXXX"_s);
+    const QByteArray rtf = writeRtf(note(state.range(0)));
+    for (auto _ : state) {
+        QFile file(dir.filePath(u"note.rtf"_s));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(rtf);
+        file.close();
+    }
+    setSize(state, rtf);
+}
+
+constexpr int64_t k100KB = 100 * 1024;
+constexpr int64_t k1MB = 1024 * 1024;
+
+BENCHMARK(BM_Save)->Arg(k100KB)->Arg(k1MB)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Load)->Arg(k100KB)->Arg(k1MB)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeystrokeSave)->Arg(k100KB)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WriteBytesAtomic)->Arg(k100KB)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WriteBytesPlain)->Arg(k100KB)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
