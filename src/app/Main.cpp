@@ -25,9 +25,14 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
+#include <QSplitter>
 #include <QTreeWidget>
 
 namespace veltrano {
+
+namespace {
+constexpr int kPanelAdditionalWidth = 252;
+} // namespace
 
 TMainForm::TMainForm(Platform &platform, MessageBoxes &messages, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_messages(messages)
@@ -175,7 +180,7 @@ void TMainForm::FormResize()
         layout->activate();
     const int bevelWidth = m_tabSheetTasks->width() - 7;
     for (QFrame *bevel : std::as_const(m_bevels))
-        bevel->setFixedWidth(qMax(0, bevelWidth));
+        bevel->setMaximumWidth(qMax(0, bevelWidth));
     applyTodayGridFit();
 }
 
@@ -184,6 +189,14 @@ void TMainForm::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (event->spontaneous())
         return;
+    if (!m_splitterPlaced) {
+        // The worklist keeps its designed width; the pages take the rest.
+        m_splitterPlaced = true;
+        QTimer::singleShot(0, this, [this] {
+            const int total = m_splitter2->width() - m_splitter2->handleWidth();
+            m_splitter2->setSizes({total - kPanelAdditionalWidth, kPanelAdditionalWidth});
+        });
+    }
     FormShow();
     QTimer::singleShot(0, this, &TMainForm::applyOuterSize);
     emit shown();

@@ -11,6 +11,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QSplitter;
 class QTabWidget;
 class QTableWidget;
 class QTextEdit;
@@ -142,6 +143,7 @@ private:
     bool m_toDoAutostart = true;
     QSize m_requestedOuterSize;
     bool m_outerSizeApplied = false;
+    bool m_splitterPlaced = false;
 
     // Controls the window's own logic uses; every control has its name.
     QToolBar *m_mainToolBar = nullptr;
@@ -163,6 +165,7 @@ private:
     QWidget *m_panel1 = nullptr;
     QWidget *m_panel2 = nullptr;
     QWidget *m_panelTodo = nullptr;
+    QSplitter *m_splitter2 = nullptr;
     QList<QAction *> m_pageActions;   // ActionShowToday .. ActionShowContacts
     QList<QAction *> m_objectsItems;  // oday1 .. Contacts1
 };

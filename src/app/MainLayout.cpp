@@ -99,7 +99,7 @@ void TMainForm::createLayout()
     body->addWidget(m_panel2);
     body->addWidget(speller);
 
-    auto *splitter = named(new QSplitter(Qt::Horizontal, central), "Splitter2");
+    auto *splitter = m_splitter2 = named(new QSplitter(Qt::Horizontal, central), "Splitter2");
     splitter->setChildrenCollapsible(false);
     auto *panelCentral = named(new QWidget(splitter), "PanelCentral");
     QVBoxLayout *centralColumn = columnLayout(panelCentral);
@@ -113,7 +113,6 @@ void TMainForm::createLayout()
     splitter->addWidget(createAdditionalPanel());
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
-    splitter->setSizes({400, 252});
     body->addWidget(splitter, 1);
 
     m_panelCommon = createBottomBar();

@@ -149,12 +149,14 @@ QWidget *TMainForm::createTasksPage()
     auto *page = named(new QWidget, "TabSheetTasks");
     m_tabSheetTasks = page;
     auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(8, 8, 0, 8);
+    layout->setContentsMargins(4, 8, 0, 8);
     layout->setSpacing(6);
     const auto bevel = [this, page, layout](const char *name) {
         auto *line = named(new QFrame(page), name);
         line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-        layout->addWidget(line, 0, Qt::AlignLeft);
+        // The resize rule sets the width; the lines never hold the page wide.
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        layout->addWidget(line);
         m_bevels << line;
     };
 

@@ -299,3 +299,20 @@ TEST_F(MainFormNavigation, ShowingAgainReturnsToToday)
     EXPECT_EQ(toDo.count(), 2);
     EXPECT_TRUE(widget<QLineEdit>("MainEditCmd")->text().isEmpty());
 }
+
+TEST_F(MainFormNavigation, ResizingFitsTheAlarmLinesAndKeepsTheWorklistWidth)
+{
+    create();
+    form->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(widget("PanelAdditional")->width(), 252);
+    action("asks1")->trigger();
+    for (const QSize size : {QSize(640, 450), QSize(815, 616)}) {
+        form->resize(size);
+        QCoreApplication::processEvents();
+        const int expected = widget("TabSheetTasks")->width() - 7;
+        for (const char *name : {"Bevel1", "Bevel2", "Bevel3", "Bevel4", "Bevel5"})
+            EXPECT_EQ(widget(name)->width(), expected) << name;
+    }
+    EXPECT_EQ(widget("PanelAdditional")->width(), 252); // growing again gives the width back
+}
