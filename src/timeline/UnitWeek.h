@@ -1,0 +1,59 @@
+#pragma once
+#include "platform/TextCodec.h"
+
+#include <QDate>
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace veltrano {
+
+class FileSystem;
+
+// 1 = Sunday, 2 = Monday ... 7 = Saturday.
+using DayNumber = int;
+inline constexpr int kHoursPerDay = 24;
+inline constexpr auto kMissingDayEntry = u"none";
+
+// Entry i is the hour that begins at i:00.
+using DayPlan = std::array<QString, kHoursPerDay>;
+
+DayNumber DayNumberOf(const QDate &date);
+// "Sunday" ... "Saturday"; empty outside 1..7.
+QString DayName(DayNumber day);
+// "0:00" ... "23:00".
+QString HourLabel(int hour);
+
+// The plan and the encoding its file was read in, so a save writes it back alike.
+struct LoadedDayPlan {
+    DayPlan plan;
+    TextEncoding encoding = TextEncoding::System;
+};
+
+// The seven day files in the folder "Week" of the data folder. The folder is
+// the user's to provide: the program never creates it.
+class WeekStore {
+public:
+    // `dataFolder` ends with '/'.
+    WeekStore(FileSystem &files, const TextCodec &codec, QString dataFolder);
+
+    QString DayFilePath(DayNumber day) const;
+
+    // A missing file gives 24 times "none"; a file that cannot be read gives
+    // nothing, with the error report's text in `error`.
+    std::optional<DayPlan> LoadDayPlan(DayNumber day, QString *error = nullptr);
+    // Writes exactly 24 lines, CR LF after each; the error report's text when
+    // the file cannot be created.
+    std::optional<QString> SaveDayPlan(DayNumber day, const DayPlan &plan);
+    // Changes the caller's plan, which keeps the text even when the save fails.
+    std::optional<QString> SetDayEntry(DayNumber day, DayPlan &plan, int row, const QString &text);
+    std::optional<QString> ClearDayPlan(DayNumber day);
+
+private:
+    FileSystem &m_files;
+    const TextCodec &m_codec;
+    QString m_dataFolder;
+    std::array<TextEncoding, 8> m_encodings{}; // by day number
+};
+
+} // namespace veltrano

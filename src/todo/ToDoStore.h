@@ -1,0 +1,76 @@
+#pragma once
+#include "platform/IoStatus.h"
+#include "platform/TextCodec.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace veltrano {
+
+class FileSystem;
+
+inline constexpr auto kToDoFileName = u"list.todo";
+inline constexpr auto kToDoSaveFailedMessage = u"Sorry. Can not save data from To-Do list.";
+
+struct ToDoItem {
+    QString text; // one line
+    bool done = false;
+
+    friend bool operator==(const ToDoItem &, const ToDoItem &) = default;
+};
+
+struct ToDoCounts {
+    qsizetype total = 0;
+    qsizetype open = 0;
+    qsizetype done = 0;
+};
+
+// The items of a to-do file's text. A line is a state digit ("0" open, any
+// other digit done) and the item text; blank lines are skipped. A line that
+// does not start with a digit never comes from the program: it is kept whole
+// as an open item so none of its text is lost.
+QList<ToDoItem> ParseToDoText(QStringView text);
+// One line per item with a non-empty text: state digit, text, CR LF.
+QString FormatToDoText(const QList<ToDoItem> &items);
+// The archive's lines: every item's text alone, CR LF after each.
+QString FormatArchiveText(const QList<ToDoItem> &items);
+
+// The quick to-do list, held in memory between one load at start and one save
+// at exit, in data folder + "list.todo".
+class ToDoStore {
+public:
+    // `dataFolder` ends with '/'.
+    ToDoStore(FileSystem &files, const TextCodec &codec, QString dataFolder);
+
+    QString filePath() const;
+    const QList<ToDoItem> &items() const { return m_items; }
+
+    // Never reports: a missing or unreadable file gives an empty list.
+    void LoadToDoFile();
+    // Drops items with an empty text, then replaces the file in the encoding
+    // it was read in.
+    IoStatus SaveToDoFile();
+    // Writes "todoes/To-Do List N.todo" below `currentDirectory` with the first
+    // free N, then empties the list. On failure the list is kept and the error
+    // report's text ("Cannot create file ...") is returned.
+    std::optional<QString> ArchiveToDoList(const QString &currentDirectory);
+    QString nextArchivePath(const QString &currentDirectory) const;
+
+    void AppendToDoItem(const QString &text);
+    void ReplaceToDoText(qsizetype index, const QString &text);
+    void DeleteToDoItem(qsizetype index);
+    void setDone(qsizetype index, bool done);
+    void ClearDoneItems();
+    void ClearAllItems();
+    ToDoCounts counts() const;
+
+private:
+    FileSystem &m_files;
+    const TextCodec &m_codec;
+    QString m_dataFolder;
+    QList<ToDoItem> m_items;
+    TextEncoding m_encoding = TextEncoding::System;
+};
+
+} // namespace veltrano
