@@ -128,6 +128,9 @@ void TMainForm::applyOuterSize()
     if (m_outerSizeApplied)
         return;
     m_outerSizeApplied = true;
+    // A size given meanwhile (a preset, the user) is not overridden.
+    if (size() != m_requestedOuterSize)
+        return;
     const QSize frameExtra = frameGeometry().size() - size();
     if (!frameExtra.isEmpty() && frameExtra != QSize(0, 0))
         resize((m_requestedOuterSize - frameExtra).expandedTo(kMainMinimumSize));

@@ -316,3 +316,12 @@ TEST_F(MainFormNavigation, ResizingFitsTheAlarmLinesAndKeepsTheWorklistWidth)
     }
     EXPECT_EQ(widget("PanelAdditional")->width(), 252); // growing again gives the width back
 }
+
+TEST_F(MainFormNavigation, PresetRightAfterShowingIsNotUndoneByTheStartupSize)
+{
+    create();
+    form->show();
+    action("DefaultSize1")->trigger();
+    QTest::qWait(50); // the start-up size correction runs from the event loop
+    EXPECT_EQ(form->frameGeometry().size(), QSize(640, 450));
+}
