@@ -1,6 +1,7 @@
 #include "projects/rtf/RtfPicture.h"
 
 #include "projects/rtf/RtfReaderState.h"
+#include "projects/rtf/RtfTokenizer.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -14,17 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace veltrano::rtf {
 namespace {
-
-int nibble(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // The shown length in pixels for a goal in twips and a scale in percent.
 double shownLength(int goalTwips, int scalePercent, int natural)
@@ -47,7 +37,7 @@ void RtfPicture::addHex(QByteArrayView digits)
         return; // no need to keep data that will not be shown
     m_data.reserve(m_data.size() + digits.size() / 2);
     for (char c : digits) {
-        const int value = nibble(c);
+        const int value = hexDigitValue(c);
         if (value < 0)
             continue;
         if (m_pendingNibble < 0) {

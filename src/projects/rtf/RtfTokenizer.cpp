@@ -8,7 +8,9 @@ namespace {
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-int hexValue(char c)
+} // namespace
+
+int hexDigitValue(char c)
 {
     if (isDigit(c))
         return c - '0';
@@ -18,8 +20,6 @@ int hexValue(char c)
         return c - 'A' + 10;
     return -1;
 }
-
-} // namespace
 
 RtfToken RtfTokenizer::next()
 {
@@ -91,8 +91,8 @@ RtfToken RtfTokenizer::controlSymbol()
     RtfToken token;
     const char c = *m_pos++;
     if (c == '\'') {
-        const int high = m_pos < m_end ? hexValue(m_pos[0]) : -1;
-        const int low = m_pos + 1 < m_end ? hexValue(m_pos[1]) : -1;
+        const int high = m_pos < m_end ? hexDigitValue(m_pos[0]) : -1;
+        const int low = m_pos + 1 < m_end ? hexDigitValue(m_pos[1]) : -1;
         if (high < 0 || low < 0) {
             // A broken escape: drop it with the hex digit it has, if any.
             if (high >= 0)

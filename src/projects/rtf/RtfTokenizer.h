@@ -3,6 +3,9 @@
 
 namespace veltrano::rtf {
 
+// The value of a hex digit, or -1 for any other character.
+int hexDigitValue(char c);
+
 struct RtfToken {
     enum Kind { End, GroupStart, GroupEnd, ControlWord, ControlSymbol, Text, HexByte, Binary };
     Kind kind = End;

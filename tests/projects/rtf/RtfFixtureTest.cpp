@@ -2,6 +2,7 @@
 // 1251/1252, per-font charsets), WordPad, Word and LibreOffice.
 #include "RtfTestSupport.h"
 
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextImageFormat>
@@ -134,6 +135,20 @@ TEST(RtfFixture, LibreOfficeFormattingAndPicture)
         doc->resource(QTextDocument::ImageResource, QUrl(picture.toImageFormat().name())).toByteArray());
     EXPECT_EQ(image.size(), QSize(8, 6));
     EXPECT_EQ(image.pixelColor(3, 3), QColor(255, 0, 0));
+
+    // And the editor can paint it from the resource the reader left.
+    QImage page(600, 400, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        doc->drawContents(&painter);
+    }
+    int redPixels = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x)
+            redPixels += page.pixelColor(x, y) == QColor(255, 0, 0);
+    }
+    EXPECT_EQ(redPixels, 8 * 6);
 }
 
 TEST(RtfFixture, LibreOfficeTextWithTabsAndSuperscripts)
