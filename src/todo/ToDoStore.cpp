@@ -31,7 +31,11 @@ QList<ToDoItem> ParseToDoText(QStringView text)
     return items;
 }
 
-QString FormatToDoText(const QList<ToDoItem> &items)
+namespace {
+
+// The list file carries each item's state digit and leaves out empty items;
+// the archive keeps every item's text alone.
+QString formatLines(const QList<ToDoItem> &items, bool withState)
 {
     qsizetype size = 0;
     for (const ToDoItem &item : items)
@@ -39,27 +43,27 @@ QString FormatToDoText(const QList<ToDoItem> &items)
     QString text;
     text.reserve(size);
     for (const ToDoItem &item : items) {
-        if (item.text.isEmpty())
-            continue;
-        text += item.done ? u'1' : u'0';
+        if (withState) {
+            if (item.text.isEmpty())
+                continue;
+            text += item.done ? u'1' : u'0';
+        }
         text += item.text;
         text += kCrLf;
     }
     return text;
 }
 
+} // namespace
+
+QString FormatToDoText(const QList<ToDoItem> &items)
+{
+    return formatLines(items, true);
+}
+
 QString FormatArchiveText(const QList<ToDoItem> &items)
 {
-    qsizetype size = 0;
-    for (const ToDoItem &item : items)
-        size += item.text.size() + 2;
-    QString text;
-    text.reserve(size);
-    for (const ToDoItem &item : items) {
-        text += item.text;
-        text += kCrLf;
-    }
-    return text;
+    return formatLines(items, false);
 }
 
 ToDoStore::ToDoStore(FileSystem &files, const TextCodec &codec, QString dataFolder)
@@ -75,6 +79,7 @@ QString ToDoStore::filePath() const
 void ToDoStore::LoadToDoFile()
 {
     m_items.clear();
+    m_encoding = TextEncoding::System;
     const std::optional<QByteArray> bytes = m_files.readFile(filePath());
     if (!bytes)
         return;
@@ -118,19 +123,28 @@ void ToDoStore::AppendToDoItem(const QString &text)
     m_items.append({AsOneLine(text), false});
 }
 
-void ToDoStore::ReplaceToDoText(qsizetype index, const QString &text)
+bool ToDoStore::ReplaceToDoText(qsizetype index, const QString &text)
 {
+    if (!isIndex(index))
+        return false;
     m_items[index].text = AsOneLine(text);
+    return true;
 }
 
-void ToDoStore::DeleteToDoItem(qsizetype index)
+bool ToDoStore::DeleteToDoItem(qsizetype index)
 {
+    if (!isIndex(index))
+        return false;
     m_items.removeAt(index);
+    return true;
 }
 
-void ToDoStore::setDone(qsizetype index, bool done)
+bool ToDoStore::setDone(qsizetype index, bool done)
 {
+    if (!isIndex(index))
+        return false;
     m_items[index].done = done;
+    return true;
 }
 
 void ToDoStore::ClearDoneItems()

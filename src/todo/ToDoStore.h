@@ -58,14 +58,18 @@ public:
     QString nextArchivePath(const QString &currentDirectory) const;
 
     void AppendToDoItem(const QString &text);
-    void ReplaceToDoText(qsizetype index, const QString &text);
-    void DeleteToDoItem(qsizetype index);
-    void setDone(qsizetype index, bool done);
+    // The index-taking changes do nothing, and say so, for an index that no
+    // longer names an item (the editor's index outlives deletions).
+    bool ReplaceToDoText(qsizetype index, const QString &text);
+    bool DeleteToDoItem(qsizetype index);
+    bool setDone(qsizetype index, bool done);
     void ClearDoneItems();
     void ClearAllItems();
     ToDoCounts counts() const;
 
 private:
+    bool isIndex(qsizetype index) const { return index >= 0 && index < m_items.size(); }
+
     FileSystem &m_files;
     const TextCodec &m_codec;
     QString m_dataFolder;

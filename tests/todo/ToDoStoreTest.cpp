@@ -144,6 +144,16 @@ TEST_F(ToDoStoreTest, ReplaceKeepsDoneFlagAndPosition)
     EXPECT_EQ(saved(), QByteArray("1B2\r\n0C\r\n"));
 }
 
+TEST_F(ToDoStoreTest, StaleIndexChangesNothing)
+{
+    loadFrom("0A\r\n1B\r\n");
+    EXPECT_FALSE(store.ReplaceToDoText(-1, QStringLiteral("x")));
+    EXPECT_FALSE(store.ReplaceToDoText(2, QStringLiteral("x")));
+    EXPECT_FALSE(store.DeleteToDoItem(2));
+    EXPECT_FALSE(store.setDone(5, true));
+    EXPECT_EQ(store.items(), (QList<ToDoItem>{{QStringLiteral("A"), false}, {QStringLiteral("B"), true}}));
+}
+
 TEST_F(ToDoStoreTest, ClearDoneKeepsOpenItemsInOrderAndCountsFollow)
 {
     loadFrom("0A\r\n1B\r\n1C\r\n0D\r\n");
