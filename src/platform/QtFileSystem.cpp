@@ -5,12 +5,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <algorithm>
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <vector>
-
 namespace veltrano {
 
 bool QtFileSystem::exists(const QString &path) const
@@ -61,85 +55,6 @@ IoStatus QtFileSystem::replaceFile(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         return IoStatus::failure(file.errorString());
     return IoStatus::success();
-}
-
-namespace {
-
-// NTFS keeps a folder's entries ordered by their names upper-cased code unit
-// by code unit; that is the order Windows lists them in, so "_x" comes after
-// "Zeta". Names equal but for case (Linux allows both) keep a fixed order.
-QString windowsSortKey(const QString &name)
-{
-    QString key(name.size(), Qt::Uninitialized);
-    QChar *out = key.data();
-    for (QChar ch : name)
-        *out++ = QChar(QChar::toUpper(ch.unicode()));
-    return key;
-}
-
-FolderEntry::Kind kindOf(unsigned char type)
-{
-    switch (type) {
-    case DT_DIR: return FolderEntry::Kind::Folder;
-    case DT_REG: return FolderEntry::Kind::File;
-    case DT_LNK: return FolderEntry::Kind::Link;
-    default: return FolderEntry::Kind::Other;
-    }
-}
-
-FolderEntry::Kind kindOf(DIR *dir, const dirent *d)
-{
-    if (d->d_type != DT_UNKNOWN)
-        return kindOf(d->d_type);
-    struct stat st;
-    if (fstatat(dirfd(dir), d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return FolderEntry::Kind::Other;
-    if (S_ISDIR(st.st_mode))
-        return FolderEntry::Kind::Folder;
-    if (S_ISREG(st.st_mode))
-        return FolderEntry::Kind::File;
-    if (S_ISLNK(st.st_mode))
-        return FolderEntry::Kind::Link;
-    return FolderEntry::Kind::Other;
-}
-
-} // namespace
-
-QList<FolderEntry> QtFileSystem::listFolder(const QString &folder) const
-{
-    // Straight over readdir: the entry type comes with the name, so a listing
-    // costs no system call per entry (Qt's iterator was twice as slow on a
-    // tree of 10,000 folders). Only a file system that leaves the type out
-    // gets an lstat.
-    DIR *dir = opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return {};
-    struct Keyed {
-        QString key;
-        FolderEntry entry;
-    };
-    std::vector<Keyed> found;
-    while (const dirent *d = readdir(dir)) {
-        const char *name = d->d_name;
-        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
-            continue;
-        FolderEntry entry;
-        entry.name = QFile::decodeName(name);
-        entry.hidden = name[0] == '.';
-        entry.kind = kindOf(dir, d);
-        found.push_back({windowsSortKey(entry.name), std::move(entry)});
-    }
-    closedir(dir);
-    std::sort(found.begin(), found.end(), [](const Keyed &a, const Keyed &b) {
-        if (a.key != b.key)
-            return a.key < b.key;
-        return a.entry.name < b.entry.name;
-    });
-    QList<FolderEntry> entries;
-    entries.reserve(qsizetype(found.size()));
-    for (Keyed &keyed : found)
-        entries.append(std::move(keyed.entry));
-    return entries;
 }
 
 bool QtFileSystem::makePath(const QString &folder)
