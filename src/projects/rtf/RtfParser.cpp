@@ -57,7 +57,7 @@ bool isShowable(char32_t ch)
 
 } // namespace
 
-RtfParser::RtfParser(QTextDocument &doc) : m_doc(doc), m_cursor(&doc)
+RtfParser::RtfParser(QTextDocument &doc) : m_cursor(&doc)
 {
     m_states.emplace_back();
 }

@@ -55,7 +55,6 @@ private:
 
     GroupState &state() { return m_states.back(); }
 
-    QTextDocument &m_doc;
     QTextCursor m_cursor;
     DocumentTables m_tables;
     std::vector<GroupState> m_states;
