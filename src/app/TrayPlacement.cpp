@@ -33,6 +33,7 @@ constexpr int kSnapSettleMs = 120;
 TrayPlacement *InstallTrayPlacement(TMainForm &main)
 {
     QApplication::setWindowIcon(ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("veltrano"));
     new GlobalHotKeys(main);
     auto *placement = new TrayPlacement(main);
     placement->ShowGreetingBalloon();
@@ -57,6 +58,8 @@ TrayPlacement::TrayPlacement(TMainForm &main)
     m_snapTimer.setSingleShot(true);
     m_snapTimer.setInterval(kSnapSettleMs);
     connect(&m_snapTimer, &QTimer::timeout, this, &TrayPlacement::SnapMainWindow);
+    m_trayWatch.setInterval(kTrayWatchMs);
+    connect(&m_trayWatch, &QTimer::timeout, this, &TrayPlacement::watchTrayWhileHidden);
     main.installEventFilter(this);
 }
 
@@ -97,10 +100,24 @@ void TrayPlacement::setTrayDay(int day)
 // task bar instead.
 void TrayPlacement::hideMainWindow()
 {
-    if (m_tray.isAvailable())
+    if (m_tray.isAvailable()) {
         m_main.hide();
-    else
+        m_trayWatch.start();
+    } else {
         m_main.showMinimized();
+    }
+}
+
+// A tray host that quits (or crashes) takes our icon with it; the hidden
+// window then comes back to the task bar rather than stay out of reach.
+void TrayPlacement::watchTrayWhileHidden()
+{
+    if (m_main.isVisible()) {
+        m_trayWatch.stop();
+    } else if (!m_tray.isAvailable()) {
+        m_trayWatch.stop();
+        m_main.showMinimized();
+    }
 }
 
 // Each return to view is a fresh show, so the show steps run again.
@@ -168,7 +185,7 @@ void TrayPlacement::windowStateChanged(Qt::WindowStates old)
         if (m_tray.isAvailable())
             QTimer::singleShot(0, &m_main, [this] {
                 if (m_main.isMinimized())
-                    m_main.hide();
+                    hideMainWindow();
             });
     } else if (!minimised && (old & Qt::WindowMinimized) && m_main.isVisible()) {
         // Back from the task bar (no tray): that too is a return to view.

@@ -15,6 +15,8 @@ class Tray;
 inline constexpr auto kTrayToolTip = u"Veltrano";
 inline constexpr auto kBalloonTitle = u"Veltrano";
 inline constexpr int kBalloonMsecs = 3000;
+// How often a window hidden to the tray checks that the tray is still there.
+inline constexpr int kTrayWatchMs = 1000;
 
 // The main window's life beside the tray: the tray icon and its menu, hiding
 // and restoring, "Stay On Top", snapping to the work area's edges, and the
@@ -51,12 +53,14 @@ private:
     void showMainWindow();
     void windowStateChanged(Qt::WindowStates old);
     void SnapMainWindow();
+    void watchTrayWhileHidden();
 
     TMainForm &m_main;
     Tray &m_tray;
     TAboutForm *m_about = nullptr;
     std::unique_ptr<QMenu> m_menu;
     QTimer m_snapTimer;
+    QTimer m_trayWatch;
 };
 
 // Joins the main window right after its creation: the application icon, the

@@ -177,6 +177,19 @@ TEST_F(TrayWindow, WithoutATrayHidingGoesToTheTaskBar)
     EXPECT_EQ(shows->count(), 1);
 }
 
+TEST_F(TrayWindow, TrayThatGoesAwayWhileHiddenGivesTheWindowBack)
+{
+    startShown();
+    action("MinimuzeWindoe")->trigger();
+    ASSERT_FALSE(main->isVisible());
+    QTest::qWait(kTrayWatchMs + 200);
+    EXPECT_FALSE(main->isVisible()); // the tray is still there
+    platform.trayFake.available = false;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main->isVisible(); }, 3 * kTrayWatchMs));
+    EXPECT_TRUE(main->isMinimized());
+    EXPECT_EQ(shows->count(), 1); // back in view: the show steps ran
+}
+
 TEST_F(TrayWindow, WithoutATrayTheGreetingStillGoesToTheTray)
 {
     platform.trayFake.available = false;

@@ -10,6 +10,10 @@ mkdir -p "$SHOTS"
 export QT_LOGGING_RULES="veltrano.hotkeys=true"
 # No notification service: balloons without a tray must fall back to our popup.
 unset DBUS_SESSION_BUS_ADDRESS
+# A private runtime folder, so a copy someone else runs on this machine does
+# not hold the single-instance marker.
+export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Waits up to $3 seconds (default 10) for file $1 to contain the fixed text $2.
 wait_log() {
@@ -91,10 +95,14 @@ shoot_window "$ABOUT" "$SHOTS/about.png"
 xdotool windowfocus "$ABOUT" key Escape
 wait_gone '^About$' 5 || fail "Esc did not close the About box"
 
-kill -TERM $APP
-wait_exit $APP 15 || fail "program did not end"
+tray_menu Down Down Return # "Hide"
+wait_gone '^Veltrano 1\.1$' 5 || fail "tray menu Hide left the main window on screen"
 kill -TERM $TRAYER
 wait_exit $TRAYER 5 || fail "trayer did not end"
+[ -n "$(wait_window '^Veltrano 1\.1$' 5)" ] || fail "the tray went away and left the main window hidden"
+
+kill -TERM $APP
+wait_exit $APP 15 || fail "program did not end"
 
 echo "-- no tray host, Ctrl+F1 held by another program"
 "$2" 120 >"$E2E_TMP/grab.out" 2>&1 &
