@@ -13,10 +13,13 @@ QStringList HelpPageCandidates(const QString &dataFolder, const QString &executa
 {
     const QString programFolder = ResolveDataFolder(executablePath);
     QStringList candidates{dataFolder + QString::fromUtf16(kHelpPageName)};
-    if (!programFolder.isEmpty() && programFolder != dataFolder) {
-        candidates << programFolder + QString::fromUtf16(kHelpPageName)
-                   << QDir::cleanPath(programFolder + QString::fromUtf16(kInstalledHelpPage));
-    }
+    if (programFolder.isEmpty())
+        return candidates;
+    // An installed program may still write beside itself (run by root): the
+    // page under the prefix is looked for all the same.
+    candidates << programFolder + QString::fromUtf16(kHelpPageName)
+               << QDir::cleanPath(programFolder + QString::fromUtf16(kInstalledHelpPage));
+    candidates.removeDuplicates();
     return candidates;
 }
 

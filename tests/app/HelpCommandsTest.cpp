@@ -64,6 +64,14 @@ TEST_F(HelpCommands, InstalledProgramFindsThePageUnderItsPrefix)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+TEST_F(HelpCommands, InstalledProgramThatMayWriteBesideItselfStillFindsThePage)
+{
+    dir.write(QStringLiteral("prefix/share/veltrano/Help/index.htm"), "<html></html>");
+    pressF1(dir.file(QStringLiteral("prefix/bin/")), dir.file(QStringLiteral("prefix/bin/veltrano")));
+    EXPECT_EQ(platform.shellFake.opened, QStringList{dir.file(QStringLiteral("prefix/share/veltrano/Help/index.htm"))});
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
 TEST_F(HelpCommands, PageInTheDataFolderComesBeforeTheInstalledOne)
 {
     dir.write(QStringLiteral("prefix/share/veltrano/Help/index.htm"), "<html></html>");
