@@ -13,6 +13,7 @@ PACKAGES=(
   libxcb1-dev libxcb-keysyms1-dev
   gstreamer1.0-plugins-good
   libgtest-dev libbenchmark-dev
+  xdg-utils desktop-file-utils
   xvfb xdotool x11-utils imagemagick trayer
 )
 

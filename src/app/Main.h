@@ -44,6 +44,8 @@ public:
     const QString &dataFolder() const { return m_dataFolder; }
     bool toDoAutostart() const { return m_toDoAutostart; }
     const TPanelMenuRender &panelMenuState() const { return *m_panelMenuState; }
+    // The start-up flags; "Main..." in the tray menu clears the hidden flag.
+    TQXEngine &startupFlags() { return *m_flags; }
 
     // Ends the program through the normal shutdown.
     void CloseApp();

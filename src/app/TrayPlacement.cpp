@@ -141,6 +141,7 @@ void TrayPlacement::Hide1Click()
 
 void TrayPlacement::RestoreWindoeExecute()
 {
+    m_main.startupFlags().hidden = false;
     showMainWindow();
 }
 

@@ -43,7 +43,7 @@ public:
     virtual bool makeWritable(const QString &path) = 0;
 };
 
-// The portable implementation over Qt's file classes.
+// Qt's file classes, with a folder listing of each OS's own (posix/).
 class QtFileSystem : public FileSystem {
 public:
     bool exists(const QString &path) const override;

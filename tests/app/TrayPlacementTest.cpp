@@ -254,3 +254,17 @@ TEST_F(TrayWindow, AboutCommandShowsTheAboutBoxModally)
     EXPECT_TRUE(wasModal);
     EXPECT_FALSE(about.isVisible());
 }
+
+// "Main..." clears the hidden flag; the double-click leaves it; shutdown writes it.
+TEST_F(TrayWindow, MainItemClearsTheHiddenFlagWrittenAtShutdown)
+{
+    dir.write(QStringLiteral("PM.INI"), "[Application]\r\nHiden=1\r\n");
+    startShown();
+    action("MinimuzeWindoe")->trigger();
+    platform.trayFake.doubleClick();
+    EXPECT_TRUE(main->startupFlags().hidden);
+    trayItem(QStringLiteral("Main..."))->trigger();
+    EXPECT_FALSE(main->startupFlags().hidden);
+    main.reset();
+    EXPECT_TRUE(dir.read(QStringLiteral("PM.INI")).contains("Hiden=0\r\n"));
+}

@@ -10,10 +10,6 @@ mkdir -p "$SHOTS"
 export QT_LOGGING_RULES="veltrano.hotkeys=true"
 # No notification service: balloons without a tray must fall back to our popup.
 unset DBUS_SESSION_BUS_ADDRESS
-# A private runtime folder, so a copy someone else runs on this machine does
-# not hold the single-instance marker.
-export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Waits up to $3 seconds (default 10) for file $1 to contain the fixed text $2.
 wait_log() {

@@ -4,6 +4,10 @@ set -u
 
 E2E_PIDS=()
 E2E_TMP=$(mktemp -d /tmp/veltrano-e2e.XXXXXX)
+# A runtime folder of our own: the one-copy lock lives there, so a copy of the
+# program that the user (or another test) runs does not count as ours.
+export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 e2e_cleanup() {
     for pid in "${E2E_PIDS[@]}"; do kill -KILL "$pid" 2>/dev/null; done
