@@ -39,8 +39,9 @@ public:
     virtual bool removeFile(const QString &path) = 0;
     // Removes an empty folder.
     virtual bool removeFolder(const QString &path) = 0;
-    // Clears a read-only mark so the entry can be deleted.
-    virtual bool makeWritable(const QString &path) = 0;
+    // Whether another file system (a USB drive, a network share, a bind mount)
+    // is mounted on this folder.
+    virtual bool isMountPoint(const QString &folder) const = 0;
 };
 
 // Qt's file classes, with a folder listing of each OS's own (posix/).
@@ -55,7 +56,7 @@ public:
     bool rename(const QString &from, const QString &to) override;
     bool removeFile(const QString &path) override;
     bool removeFolder(const QString &path) override;
-    bool makeWritable(const QString &path) override;
+    bool isMountPoint(const QString &folder) const override;
 };
 
 } // namespace veltrano

@@ -77,10 +77,4 @@ bool QtFileSystem::removeFolder(const QString &path)
     return QDir().rmdir(path);
 }
 
-bool QtFileSystem::makeWritable(const QString &path)
-{
-    QFile file(path);
-    return file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-}
-
 } // namespace veltrano

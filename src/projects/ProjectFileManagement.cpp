@@ -34,7 +34,7 @@ std::optional<QStringList> labelsOf(const QString &structurePath)
 
 bool IsPlainFolder(const FolderEntry &entry)
 {
-    return entry.kind == FolderEntry::Kind::Folder && !entry.name.startsWith(u'.');
+    return entry.kind == FolderEntry::Kind::Folder && !entry.hidden;
 }
 
 bool IsStructureFolder(const FolderEntry &entry)
@@ -71,7 +71,9 @@ DeleteReport DeleteFolderTree(FileSystem &files, const QString &folder)
     DeleteReport report;
     for (const FolderEntry &entry : files.listFolder(folder)) {
         const QString path = folder + u'/' + entry.name;
-        if (IsPlainFolder(entry)) {
+        // A mounted file system is not part of the structure: it is treated
+        // like a file, never entered, and its removal fails and is reported.
+        if (IsPlainFolder(entry) && !files.isMountPoint(path)) {
             report.failures += DeleteFolderTree(files, path).failures;
             continue;
         }

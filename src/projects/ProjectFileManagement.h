@@ -49,7 +49,8 @@ struct DeleteReport {
 };
 
 // Deletes a folder and everything in it, depth first. A symbolic link is
-// removed as a link; nothing outside the folder is ever touched.
+// removed as a link and a mount point is not entered: nothing outside the
+// folder's own file system tree is ever touched.
 DeleteReport DeleteFolderTree(FileSystem &files, const QString &folder);
 
 // The project folders under data folder + "Projects Group". Structure paths

@@ -1,7 +1,7 @@
 #include "timeline/UnitWeek.h"
 
 #include "platform/FileSystem.h"
-#include "todo/LineFiles.h"
+#include "common/LineFiles.h"
 
 namespace veltrano {
 namespace {
@@ -59,8 +59,6 @@ std::optional<DayPlan> WeekStore::LoadDayPlan(DayNumber day, QString *error)
         return std::nullopt;
     }
     const DecodedText decoded = m_codec.decode(*bytes);
-    if (isDayNumber(day))
-        m_encodings[day] = decoded.encoding;
     int row = 0;
     ForEachLine(decoded.text, [&](QStringView line) {
         if (row < kHoursPerDay)
@@ -75,7 +73,9 @@ std::optional<QString> WeekStore::SaveDayPlan(DayNumber day, const DayPlan &plan
     for (const QString &entry : plan)
         text += AsOneLine(entry) + u"\r\n";
     const QString path = DayFilePath(day);
-    const TextEncoding encoding = isDayNumber(day) ? m_encodings[day] : TextEncoding::System;
+    TextEncoding encoding = TextEncoding::System;
+    if (const std::optional<QByteArray> old = m_files.readFile(path))
+        encoding = m_codec.decode(*old).encoding;
     const IoStatus written = m_files.replaceFile(path, m_codec.encode(text, encoding));
     if (!written)
         return CannotCreateFileMessage(path, written.reason);
@@ -85,7 +85,9 @@ std::optional<QString> WeekStore::SaveDayPlan(DayNumber day, const DayPlan &plan
 std::optional<QString> WeekStore::SetDayEntry(DayNumber day, DayPlan &plan, int row,
                                               const QString &text)
 {
-    plan.at(row) = text;
+    if (row < 0 || row >= kHoursPerDay)
+        return std::nullopt;
+    plan[row] = text;
     return SaveDayPlan(day, plan);
 }
 

@@ -24,14 +24,10 @@ QString DayName(DayNumber day);
 // "0:00" ... "23:00".
 QString HourLabel(int hour);
 
-// The plan and the encoding its file was read in, so a save writes it back alike.
-struct LoadedDayPlan {
-    DayPlan plan;
-    TextEncoding encoding = TextEncoding::System;
-};
-
 // The seven day files in the folder "Week" of the data folder. The folder is
-// the user's to provide: the program never creates it.
+// the user's to provide: the program never creates it. The store keeps no
+// state: a save writes the file back in the encoding it holds now, whichever
+// view (Today or the Timeline editor) loaded it.
 class WeekStore {
 public:
     // `dataFolder` ends with '/'.
@@ -46,6 +42,7 @@ public:
     // the file cannot be created.
     std::optional<QString> SaveDayPlan(DayNumber day, const DayPlan &plan);
     // Changes the caller's plan, which keeps the text even when the save fails.
+    // A row outside 0..23 changes nothing.
     std::optional<QString> SetDayEntry(DayNumber day, DayPlan &plan, int row, const QString &text);
     std::optional<QString> ClearDayPlan(DayNumber day);
 
@@ -53,7 +50,6 @@ private:
     FileSystem &m_files;
     const TextCodec &m_codec;
     QString m_dataFolder;
-    std::array<TextEncoding, 8> m_encodings{}; // by day number
 };
 
 } // namespace veltrano

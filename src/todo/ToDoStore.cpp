@@ -1,7 +1,7 @@
 #include "todo/ToDoStore.h"
 
 #include "platform/FileSystem.h"
-#include "todo/LineFiles.h"
+#include "common/LineFiles.h"
 
 #include <algorithm>
 

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 using namespace veltrano;
 using veltrano::test::TempFolder;
 
@@ -89,4 +91,27 @@ TEST(FileSystem, RemovingALinkLeavesItsTarget)
     QFile::link(dir.file(QStringLiteral("target")), dir.file(QStringLiteral("link")));
     EXPECT_TRUE(fs.removeFile(dir.file(QStringLiteral("link"))));
     EXPECT_EQ(dir.read(QStringLiteral("target/precious.txt")), "keep");
+}
+
+TEST(FileSystem, NameInAnotherCodePageIsLeftOutOfTheListing)
+{
+    TempFolder dir;
+    QtFileSystem fs;
+    dir.write(QStringLiteral("plain.txt"), "p");
+    const QByteArray foreign = QFile::encodeName(dir.path()) + "\xcf\xf0\xe8";
+    FILE *file = std::fopen(foreign.constData(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fclose(file);
+    EXPECT_EQ(names(fs.listFolder(dir.path())), QStringList{QStringLiteral("plain.txt")});
+}
+
+TEST(FileSystem, MountPointsAreToldFromOrdinaryFolders)
+{
+    TempFolder dir;
+    QtFileSystem fs;
+    QDir(dir.path()).mkpath(QStringLiteral("sub"));
+    EXPECT_FALSE(fs.isMountPoint(dir.file(QStringLiteral("sub"))));
+    EXPECT_TRUE(fs.isMountPoint(QStringLiteral("/")));
+    if (QFileInfo(QStringLiteral("/proc/self")).exists())
+        EXPECT_TRUE(fs.isMountPoint(QStringLiteral("/proc")));
 }

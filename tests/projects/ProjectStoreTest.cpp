@@ -7,6 +7,10 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace veltrano;
 using test::TempFolder;
 
@@ -199,3 +203,27 @@ TEST_F(ProjectStoreTest, DeletingAStructureAlreadyGoneIsSilent)
 }
 
 } // namespace
+
+TEST_F(ProjectStoreTest, MountedFileSystemInsideIsNeverEntered)
+{
+    data.write(QStringLiteral("Projects Group/Alpha/usb/photo.jpg"), "on the stick");
+    files.mountPoints << group(QStringLiteral("Alpha/usb"));
+    const DeleteReport report = store.DeleteStructure(QStringLiteral("Projects Group\\Alpha\\"));
+    EXPECT_EQ(report.failures, QStringList{u"Could NOT delete " + group(QStringLiteral("Alpha/usb"))});
+    EXPECT_EQ(data.read(QStringLiteral("Projects Group/Alpha/usb/photo.jpg")), "on the stick");
+}
+
+// A folder named in another code page must not pass for a namesake: deleting
+// the folder "\uFFFD\uFFFD" leaves the cp1251-named one alone.
+TEST_F(ProjectStoreTest, FolderNamedInAnotherCodePageIsNeverMistakenForANamesake)
+{
+    const QString lookalike = QString(2, QChar(0xFFFD));
+    data.write(u"Projects Group/" + lookalike + u"/a.txt", "a");
+    const QByteArray foreign = QFile::encodeName(group()) + "\xcf\xf0";
+    ASSERT_EQ(::mkdir(foreign.constData(), 0700), 0);
+    ASSERT_EQ(::close(::open(QByteArray(foreign + "/precious").constData(), O_CREAT | O_WRONLY, 0600)), 0);
+
+    store.DeleteStructure(u"Projects Group\\" + lookalike + u"\\");
+    EXPECT_FALSE(existsInGroup(lookalike));
+    EXPECT_EQ(::access(QByteArray(foreign + "/precious").constData(), F_OK), 0);
+}

@@ -4,6 +4,7 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace veltrano;
@@ -158,6 +159,32 @@ TEST_F(WeekStoreTest, EntryWithALineBreakCannotShiftTheHoursBelow)
     ASSERT_EQ(store.SaveDayPlan(2, plan), std::nullopt);
     EXPECT_EQ(load()[3], u"one two");
     EXPECT_TRUE(load()[4].isEmpty());
+}
+
+// The Today view and the Timeline editor each hold a store of their own: a
+// save by one keeps the code page of a file only the other has read.
+TEST_F(WeekStoreTest, SaveKeepsTheFilesCodePageWhoeverLoadedIt)
+{
+    const QByteArray cp1251 = QByteArray("\xC7\xE0\xF0\xFF\xE4\xEA\xE0\r\n") + QByteArray("\r\n").repeated(23);
+    data.write(QStringLiteral("Week/Monday.txt"), cp1251);
+    DayPlan plan = load();
+    WeekStore otherView{files, codec, data.path()};
+    ASSERT_FALSE(otherView.SetDayEntry(2, plan, 1, QStringLiteral("\u0417\u0430\u0432\u0442\u0440\u0430\u043A")));
+    EXPECT_TRUE(monday().startsWith(QByteArray("\xC7\xE0\xF0\xFF\xE4\xEA\xE0\r\n\xC7\xE0\xE2\xF2\xF0\xE0\xEA\r\n")));
+}
+
+TEST_F(WeekStoreTest, RowOutsideTheDayChangesNothing)
+{
+    DayPlan plan = load();
+    EXPECT_FALSE(store.SetDayEntry(2, plan, 24, QStringLiteral("late")));
+    EXPECT_FALSE(store.SetDayEntry(2, plan, -1, QStringLiteral("early")));
+    EXPECT_FALSE(QFileInfo::exists(data.file(QStringLiteral("Week/Monday.txt"))));
+}
+
+TEST_F(WeekStoreTest, ByteOrderMarkIsNoPartOfTheFirstEntry)
+{
+    data.write(QStringLiteral("Week/Monday.txt"), "\xEF\xBB\xBFWake up\r\n");
+    EXPECT_EQ(load()[0], u"Wake up");
 }
 
 } // namespace

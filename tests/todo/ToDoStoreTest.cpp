@@ -207,4 +207,13 @@ TEST_F(ToDoArchiveTest, MissingFolderFailsAndKeepsEveryItem)
     EXPECT_FALSE(QFileInfo::exists(current.file(QStringLiteral("todoes"))));
 }
 
+
+TEST_F(ToDoStoreTest, ByteOrderMarkDoesNotHideTheFirstItemsState)
+{
+    const QList<ToDoItem> items = loadFrom("\xEF\xBB\xBF" "1Done\r\n0Open\r\n");
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0].text, u"Done");
+    EXPECT_TRUE(items[0].done);
+    EXPECT_EQ(saved(), "1Done\r\n0Open\r\n");
+}
 } // namespace

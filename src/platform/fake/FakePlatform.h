@@ -57,9 +57,14 @@ class FakeFileSystem final : public QtFileSystem {
 public:
     bool diskFull = false;
     int replaceCount = 0;
-    QSet<QString> unreadable; // files that exist but refuse to be read
+    QSet<QString> unreadable;  // files that exist but refuse to be read
+    QSet<QString> mountPoints; // folders to take for mount points
     IoStatus replaceFile(const QString &path, const QByteArray &bytes) override;
     std::optional<QByteArray> readFile(const QString &path, QString *reason = nullptr) const override;
+    bool isMountPoint(const QString &folder) const override
+    {
+        return mountPoints.contains(folder) || QtFileSystem::isMountPoint(folder);
+    }
 };
 
 class FakeTermination final : public Termination {

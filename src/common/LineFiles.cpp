@@ -1,4 +1,4 @@
-#include "todo/LineFiles.h"
+#include "common/LineFiles.h"
 
 namespace veltrano {
 

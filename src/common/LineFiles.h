@@ -6,10 +6,14 @@ namespace veltrano {
 
 // The program's line files (the to-do list, its archives, the day files) end
 // every line with CR LF. Reading takes CR, LF and CR LF alike, and a break at
-// the very end adds no empty line. Calls `line` with each line in order.
+// the very end adds no empty line, and a leading byte-order mark is skipped. Calls `line` with each line in order.
 template <typename Line>
 void ForEachLine(QStringView text, Line &&line)
 {
+    // Notepad's UTF-8 files start with a byte-order mark; it is no part of the
+    // first line (there it would hide the to-do state digit).
+    if (text.startsWith(QChar(0xFEFF)))
+        text = text.mid(1);
     const QChar *p = text.data();
     const QChar *const end = p + text.size();
     while (p != end) {

@@ -1,5 +1,5 @@
-// Folder listing on POSIX systems. Picked by the build for Unix targets; a
-// Windows build brings its own listing in the order NTFS keeps.
+// Folder listing and mount points on POSIX systems. Picked by the build for
+// Unix targets; a Windows build brings its own, in the order NTFS keeps.
 #include "platform/FileSystem.h"
 
 #include <QFile>
@@ -74,6 +74,12 @@ QList<FolderEntry> QtFileSystem::listFolder(const QString &folder) const
             continue;
         FolderEntry entry;
         entry.name = QFile::decodeName(name);
+        // A name the system encoding cannot hold (bytes from another code
+        // page) cannot be named back by its decoded text, and two such names
+        // may even decode alike: leaving it out means nothing ever acts on the
+        // wrong entry.
+        if (QFile::encodeName(entry.name) != QByteArrayView(name))
+            continue;
         entry.hidden = name[0] == '.';
         entry.kind = kindOf(dir, d);
         found.push_back({windowsSortKey(entry.name), std::move(entry)});
@@ -89,6 +95,16 @@ QList<FolderEntry> QtFileSystem::listFolder(const QString &folder) const
     for (Keyed &keyed : found)
         entries.append(std::move(keyed.entry));
     return entries;
+}
+
+bool QtFileSystem::isMountPoint(const QString &folder) const
+{
+    const QByteArray path = QFile::encodeName(folder);
+    struct stat self;
+    struct stat parent;
+    if (lstat(path.constData(), &self) != 0 || lstat(QByteArray(path + "/..").constData(), &parent) != 0)
+        return false;
+    return self.st_dev != parent.st_dev || self.st_ino == parent.st_ino;
 }
 
 } // namespace veltrano
