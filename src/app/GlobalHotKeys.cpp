@@ -11,24 +11,24 @@ namespace veltrano {
 
 Q_LOGGING_CATEGORY(lcHotKeys, "veltrano.hotkeys", QtInfoMsg)
 
-GlobalHotKeys::GlobalHotKeys(TMainForm &main) : QObject(&main), m_main(main)
+GlobalHotKeys::GlobalHotKeys(TMainForm &main)
+    : QObject(&main), m_main(main), m_keys(main.platform().hotKeys())
 {
     setObjectName(QStringLiteral("GlobalHotKeys"));
-    connect(&main.platform().hotKeys(), &HotKeys::hotKeyPressed, this, &GlobalHotKeys::HotKeyPressed);
+    connect(&m_keys, &HotKeys::hotKeyPressed, this, &GlobalHotKeys::HotKeyPressed);
     registerKey(kToDoHotKey, Qt::ControlModifier, kToDoHotKeyRefused);
     registerKey(kClockHotKey, Qt::ShiftModifier, kClockHotKeyRefused);
 }
 
 GlobalHotKeys::~GlobalHotKeys()
 {
-    HotKeys &keys = m_main.platform().hotKeys();
-    keys.unregisterHotKey(kToDoHotKey);
-    keys.unregisterHotKey(kClockHotKey);
+    m_keys.unregisterHotKey(kToDoHotKey);
+    m_keys.unregisterHotKey(kClockHotKey);
 }
 
 void GlobalHotKeys::registerKey(int id, int modifiers, const char16_t *refusal)
 {
-    const HotKeys::Refusal result = m_main.platform().hotKeys().registerHotKey(id, Qt::Key_F1, modifiers);
+    const HotKeys::Refusal result = m_keys.registerHotKey(id, Qt::Key_F1, modifiers);
     if (result == HotKeys::Refusal::None)
         return;
     qCInfo(lcHotKeys) << "hot key" << id << "refused"

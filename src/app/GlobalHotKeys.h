@@ -4,6 +4,7 @@
 
 namespace veltrano {
 
+class HotKeys;
 class TMainForm;
 
 Q_DECLARE_LOGGING_CATEGORY(lcHotKeys)
@@ -28,6 +29,9 @@ public:
 private:
     void registerKey(int id, int modifiers, const char16_t *refusal);
     TMainForm &m_main;
+    // Kept apart from m_main: the keys are let go while the main window is
+    // being torn down, when it is no longer a TMainForm.
+    HotKeys &m_keys;
 };
 
 } // namespace veltrano
