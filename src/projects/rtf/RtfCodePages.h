@@ -9,8 +9,7 @@ int codePageOfCharset(int charset);
 // The \fcharset value to declare for a code page (0 for unknown pages).
 int charsetOfCodePage(int codePage);
 
-// Double-byte code pages (932, 936, 949, 950): their text cannot be decoded
-// here, only skipped character by character.
+// Double-byte code pages (932, 936, 949, 950); DoubleByteText decodes them.
 bool isDoubleByteCodePage(int codePage);
 bool isDoubleByteLead(int codePage, unsigned char byte);
 

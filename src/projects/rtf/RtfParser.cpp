@@ -28,10 +28,11 @@ bool readRtf(const QByteArray &rtf, QTextDocument &doc)
 namespace veltrano::rtf {
 namespace {
 
-// Real notes nest a few levels deep; deeper groups are read with the state of
-// the deepest one kept, so a hostile file cannot make the stack grow without
-// bound.
-constexpr size_t kMaxDepth = 200;
+// Real notes nest a few levels deep, Word's documents a few dozen. Groups
+// deeper than this are skipped whole (only their braces are counted), so a
+// hostile file cannot make the saved states grow without bound, and nothing
+// said inside them can outlive their closing brace.
+constexpr size_t kMaxDepth = 4096;
 
 // The data from its opening brace on, past a byte-order mark and blank lines.
 QByteArrayView withoutPreamble(QByteArrayView data)
@@ -74,6 +75,9 @@ bool RtfParser::parse(QByteArrayView rtf)
     for (RtfToken token = tokenizer.next(); token.kind != RtfToken::End; token = tokenizer.next()) {
         if (token.kind != RtfToken::ControlWord)
             m_starred = m_starred && token.kind == RtfToken::ControlSymbol && token.symbol == '*';
+        // A double-byte character's bytes may be split over escapes and text.
+        if (token.kind != RtfToken::HexByte && token.kind != RtfToken::Text)
+            flushDoubleByte();
         if (token.kind == RtfToken::GroupStart) {
             groupStart();
             continue;
@@ -84,7 +88,7 @@ bool RtfParser::parse(QByteArrayView rtf)
                 break; // the document's group is closed; anything after it is not RTF
             continue;
         }
-        if (state().destination == Destination::Skip)
+        if (m_overflowDepth > 0 || state().destination == Destination::Skip)
             continue;
         switch (token.kind) {
         case RtfToken::ControlWord: controlWord(token); break;
@@ -179,7 +183,8 @@ void RtfParser::text(QByteArrayView bytes)
     decoded.reserve(bytes.size());
     for (char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80 && m_pendingLead < 0) {
+        if (byte < 0x80 && !m_doubleByte.awaitsTrail()) {
+            flushDoubleByte(); // nothing is in `decoded` while bytes are gathered
             if (byte >= 0x20 || byte == '\t')
                 decoded.append(QLatin1Char(c));
             continue;
@@ -198,17 +203,20 @@ void RtfParser::codePageByte(unsigned char byte)
         return;
     }
     const int codePage = activeCodePage();
-    if (m_pendingLead >= 0) {
-        // Double-byte text cannot be decoded here; keep its place visible.
-        m_pendingLead = -1;
-        character(0xFFFD);
+    if (m_doubleByte.codePage() != codePage)
+        flushDoubleByte();
+    if (isDoubleByteCodePage(codePage) && (byte >= 0x80 || m_doubleByte.awaitsTrail())) {
+        m_doubleByte.add(codePage, byte);
         return;
     }
-    if (isDoubleByteLead(codePage, byte)) {
-        m_pendingLead = byte;
-        return;
-    }
+    flushDoubleByte();
     character(decodeCodePageByte(codePage, byte));
+}
+
+void RtfParser::emitDoubleByte()
+{
+    for (const QChar ch : m_doubleByte.take())
+        character(ch.unicode());
 }
 
 void RtfParser::character(char32_t ch)
@@ -308,6 +316,7 @@ void RtfParser::openPendingParagraph()
 
 void RtfParser::finish()
 {
+    flushDoubleByte();
     flushRun();
     m_cursor.setBlockFormat(toBlockFormat(m_paragraphPending ? m_pendingPara : m_lastPara));
     m_paragraphPending = false;

@@ -1,4 +1,5 @@
 #pragma once
+#include "projects/rtf/RtfDoubleByteText.h"
 #include "projects/rtf/RtfKeywords.h"
 #include "projects/rtf/RtfPicture.h"
 #include "projects/rtf/RtfReaderState.h"
@@ -35,6 +36,13 @@ private:
     void groupEnd();
     void text(QByteArrayView bytes);
     void codePageByte(unsigned char byte);
+    // Cheap when no double-byte text is gathered, as it is called per token.
+    void flushDoubleByte()
+    {
+        if (!m_doubleByte.isEmpty())
+            emitDoubleByte();
+    }
+    void emitDoubleByte();
     void character(char32_t ch);
     void appendToRun(QStringView text);
     void paragraphEnd();
@@ -58,10 +66,10 @@ private:
     QTextCursor m_cursor;
     DocumentTables m_tables;
     std::vector<GroupState> m_states;
-    int m_overflowDepth = 0; // groups nested deeper than we keep states for
+    int m_overflowDepth = 0; // open groups nested deeper than states are kept for; skipped
     bool m_starred = false;  // the last token was \*
     int m_skipFallback = 0;  // fallback characters still to skip after \uN
-    int m_pendingLead = -1;  // first byte of a double-byte character
+    DoubleByteText m_doubleByte;
     char16_t m_pendingHighSurrogate = 0;
 
     QString m_run;
