@@ -39,9 +39,10 @@ int main(int argc, char *argv[])
     int exitCode = 0;
     {
         AppWindows windows(*platform, messages);
-        windows.main().show();
-        if (!terminating)
+        if (!terminating) {
+            windows.main().show();
             exitCode = QApplication::exec();
+        }
         marker.reset();
     }
     return exitCode;

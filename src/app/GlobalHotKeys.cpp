@@ -9,7 +9,8 @@
 
 namespace veltrano {
 
-Q_LOGGING_CATEGORY(lcHotKeys, "veltrano.hotkeys", QtInfoMsg)
+// Silent unless QT_LOGGING_RULES asks for it (the end-to-end tests do).
+Q_LOGGING_CATEGORY(lcHotKeys, "veltrano.hotkeys", QtWarningMsg)
 
 GlobalHotKeys::GlobalHotKeys(TMainForm &main)
     : QObject(&main), m_main(main), m_keys(main.platform().hotKeys())

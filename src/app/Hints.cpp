@@ -40,7 +40,6 @@ QAction *makeMenuItem(QObject *parent, const char *name, QAction *target)
     QObject::connect(item, &QAction::triggered, target, [target] { target->trigger(); });
     QObject::connect(target, &QAction::changed, item, [item, target] {
         item->setEnabled(target->isEnabled());
-        item->setText(target->text());
         item->setIcon(target->icon());
     });
     return item;

@@ -10,6 +10,13 @@ namespace veltrano {
 
 // Gives a control or command its hint: the short part as tool tip, the long
 // part as status tip (the main window's status bar shows status tips).
+// Gives a widget or action its name, the handle tests and features find it by.
+template <typename W> W *named(W *object, const char *name)
+{
+    object->setObjectName(QLatin1String(name));
+    return object;
+}
+
 void setHint(QWidget *widget, const QString &hint);
 void setHint(QAction *action, const QString &hint);
 

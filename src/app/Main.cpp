@@ -77,7 +77,8 @@ void TMainForm::FormCreate()
 
     m_panelMenuState = std::make_unique<TPanelMenuRender>();
     m_panelMenu->setState(m_panelMenuState.get());
-    RegisterHotKeys();
+    // The global hot keys and, further on, the greeting balloon belong to the
+    // tray feature, installed the moment this window exists (AppWindows).
     m_panelMenu->setAttribute(Qt::WA_OpaquePaintEvent);
     m_panelMenu->paintBox()->setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -93,7 +94,6 @@ void TMainForm::FormCreate()
     m_panelTodo->setFixedHeight(0);
     m_panelTodo->hide();
     m_toDoAutostart = values.toDoAutostart;
-    ShowGreetingBalloon();
     m_panel1->hide();
     m_panel2->hide();
 }
@@ -121,18 +121,20 @@ void TMainForm::applyStartupBars(const BarFlags &bars)
     statusBar()->setVisible(bars.status);
 }
 
-// The stored size is the outer size; the frame the window manager adds is only
-// known once the window is on screen.
+// The stored size is the outer size, but the frame the window manager adds is
+// only known once the window has been framed, which may come well after the
+// first show. The first time a frame is seen, the inner size gives way to it,
+// so the window does not grow by its frame at every start.
 void TMainForm::applyOuterSize()
 {
-    if (m_outerSizeApplied)
-        return;
-    m_outerSizeApplied = true;
-    // A size given meanwhile (a preset, the user) is not overridden.
-    if (size() != m_requestedOuterSize)
+    if (!m_outerSizePending || !isVisible())
         return;
     const QSize frameExtra = frameGeometry().size() - size();
-    if (!frameExtra.isEmpty() && frameExtra != QSize(0, 0))
+    if (frameExtra == QSize(0, 0))
+        return; // not framed (yet)
+    m_outerSizePending = false;
+    // A size given meanwhile (a preset, the user) is not overridden.
+    if (size() == m_requestedOuterSize)
         resize((m_requestedOuterSize - frameExtra).expandedTo(kMainMinimumSize));
 }
 
@@ -161,7 +163,12 @@ void TMainForm::toggleBar(QAction *item, QWidget *bar, Bar which)
 {
     // The menu item has already changed its tick when this runs.
     const bool shown = item->isChecked();
-    WriteBarShown(*m_settings, which, shown);
+    // A refused write stops the toggle there: bar and tick stay as stored.
+    if (!WriteBarShown(*m_settings, which, shown)) {
+        const QSignalBlocker quiet(item);
+        item->setChecked(!shown);
+        return;
+    }
     bar->setVisible(shown);
     FormResize();
 }
@@ -173,7 +180,14 @@ void TMainForm::StatusBar1Click() { toggleBar(action("StatusBar1"), statusBar(),
 void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    applyOuterSize();
     FormResize();
+}
+
+void TMainForm::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    applyOuterSize(); // reparenting into a frame arrives as a move
 }
 
 void TMainForm::FormResize()
@@ -291,7 +305,7 @@ void TMainForm::FormDestroy()
     WriteShutdownSettings(*m_settings, values);
     m_flags.reset();
     m_settings.reset();
-    UnregisterHotKeys();
+    // The hot keys go with their holder, a child of this window, right after.
 }
 
 } // namespace veltrano

@@ -80,6 +80,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     // Building the window (MainLayout.cpp, MainPages.cpp, MainActions.cpp).
@@ -125,9 +126,6 @@ private:
 
     // Places where the features built elsewhere join start-up, showing and
     // shutdown (MainHooks.cpp).
-    void RegisterHotKeys();
-    void UnregisterHotKeys();
-    void ShowGreetingBalloon();
     void RefreshTodayCaption();
     void RefreshTodayFill();
     void CreateProjectManager();
@@ -144,7 +142,7 @@ private:
     std::unique_ptr<TPanelMenuRender> m_panelMenuState;
     bool m_toDoAutostart = true;
     QSize m_requestedOuterSize;
-    bool m_outerSizeApplied = false;
+    bool m_outerSizePending = true;
     bool m_splitterPlaced = false;
 
     // Controls the window's own logic uses; every control has its name.

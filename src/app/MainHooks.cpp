@@ -5,11 +5,6 @@
 
 namespace veltrano {
 
-// Global hot keys Ctrl+F1 and Shift+F1 (tray and placement feature).
-void TMainForm::RegisterHotKeys() {}
-void TMainForm::UnregisterHotKeys() {}
-// The tray balloon with ComposeGreeting's text (tray and placement feature).
-void TMainForm::ShowGreetingBalloon() {}
 // The Today page's caption and grid (Today view feature).
 void TMainForm::RefreshTodayCaption() {}
 void TMainForm::RefreshTodayFill() {}

@@ -22,12 +22,6 @@
 namespace veltrano {
 namespace {
 
-template <typename W> W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QHBoxLayout *rowLayout(QWidget *owner, int spacing = 0)
 {
     auto *layout = new QHBoxLayout(owner);
@@ -55,11 +49,20 @@ QToolButton *toolButton(QWidget *parent, const char *name, QAction *target, cons
     return button;
 }
 
-QMenu *dropDown(QWidget *parent, const char *name, QList<QPair<const char *, QAction *>> items)
+struct DropDownItem {
+    const char *name;
+    QAction *target;
+    QString caption; // the drop-down's own spelling of the command
+};
+
+QMenu *dropDown(QWidget *parent, const char *name, const QList<DropDownItem> &items)
 {
     auto *menu = named(new QMenu(parent), name);
-    for (const auto &[itemName, target] : items)
-        menu->addAction(makeMenuItem(menu, itemName, target));
+    for (const DropDownItem &item : items) {
+        QAction *entry = makeMenuItem(menu, item.name, item.target);
+        entry->setText(item.caption);
+        menu->addAction(entry);
+    }
     return menu;
 }
 
@@ -144,13 +147,15 @@ QToolBar *TMainForm::createMainToolBar()
     QToolButton *notePad = toolButton(bar, "ToolButtonNotePad", action("ActionOpenNotePad"),
                                       QStringLiteral("Open notepad...|Open notepad..."));
     notePad->setMenu(dropDown(bar, "PopupMenuNotePad",
-                              {{"NotePad1", action("ActionOpenNotePad")}, {"WordPad1", action("ActionOpenWordPad")}}));
+                              {{"NotePad1", action("ActionOpenNotePad"), QStringLiteral("NotePad...")},
+                               {"WordPad1", action("ActionOpenWordPad"), QStringLiteral("WordPad...")}}));
     notePad->setPopupMode(QToolButton::MenuButtonPopup);
     bar->addWidget(notePad);
     QToolButton *calc = toolButton(bar, "ToolButton8", action("ActionOpenCalc"),
                                    QStringLiteral("Open calculator...|Open calculator..."));
     calc->setMenu(dropDown(bar, "PopupMenuCalc",
-                           {{"Calculator1", action("ActionOpenCalc")}, {"Paint1", action("ActionOpenPaint")}}));
+                           {{"Calculator1", action("ActionOpenCalc"), QStringLiteral("Calculator...")},
+                            {"Paint1", action("ActionOpenPaint"), QStringLiteral("Paint...")}}));
     calc->setPopupMode(QToolButton::MenuButtonPopup);
     bar->addWidget(calc);
     return bar;

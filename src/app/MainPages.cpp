@@ -21,12 +21,6 @@
 namespace veltrano {
 namespace {
 
-template <typename W> W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QLabel *label(QWidget *parent, const char *name, const QString &caption)
 {
     return named(new QLabel(caption, parent), name);

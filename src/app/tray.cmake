@@ -15,13 +15,6 @@ target_sources(veltrano_ui PRIVATE
 qt_add_resources(veltrano_ui veltrano_art PREFIX /veltrano BASE ${CMAKE_CURRENT_LIST_DIR}
   FILES ${CMAKE_CURRENT_LIST_DIR}/art/veltrano.svg)
 
-set(VELTRANO_LINUX_DIR ${PROJECT_SOURCE_DIR}/src/platform/linux)
-target_sources(veltrano_platform PRIVATE
-  ${VELTRANO_LINUX_DIR}/DesktopBalloons.h ${VELTRANO_LINUX_DIR}/DesktopBalloons.cpp
-  ${VELTRANO_LINUX_DIR}/LinuxHotKeys.h ${VELTRANO_LINUX_DIR}/LinuxHotKeys.cpp
-  ${VELTRANO_LINUX_DIR}/LinuxShell.h ${VELTRANO_LINUX_DIR}/LinuxShell.cpp
-  ${VELTRANO_LINUX_DIR}/LinuxTray.h ${VELTRANO_LINUX_DIR}/LinuxTray.cpp)
-
 # The help page sits beside the built program, where F1 looks first.
 set(VELTRANO_HELP_PAGE ${CMAKE_CURRENT_LIST_DIR}/help/index.htm)
 add_custom_target(veltrano_help_page ALL

@@ -5,6 +5,7 @@
 #include "support/FakeMessageBoxes.h"
 #include "support/TempFolder.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -88,4 +89,30 @@ TEST_F(MainFormStartup, RefusedShutdownWriteIsReportedOnce)
     form.reset();
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown.first().text, QStringLiteral("Unable to write to ") + dir.file(QStringLiteral("PM.INI")));
+}
+
+TEST_F(MainFormStartup, RefusedBarWriteLeavesBarAndTickAsStored)
+{
+    auto form = create();
+    form->show();
+    QAction *toggle = form->findChild<QAction *>(QStringLiteral("StatusBar1"));
+    ASSERT_TRUE(toggle);
+    platform.filesFake.diskFull = true;
+    toggle->trigger();
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_TRUE(form->findChild<QWidget *>(QStringLiteral("MainStatusBar"))->isVisible());
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().text, QStringLiteral("Unable to write to ") + dir.file(QStringLiteral("PM.INI")));
+}
+
+TEST_F(MainFormStartup, ToolBarDropDownsUseTheirOwnCaptions)
+{
+    auto form = create();
+    const auto caption = [&](const char *name) {
+        return form->findChild<QAction *>(QLatin1String(name))->text();
+    };
+    EXPECT_EQ(caption("NotePad1"), QStringLiteral("NotePad..."));
+    EXPECT_EQ(caption("WordPad1"), QStringLiteral("WordPad..."));
+    EXPECT_EQ(caption("Notepad2"), QStringLiteral("Notepad..."));
+    EXPECT_EQ(caption("Calculator1"), QStringLiteral("Calculator..."));
 }

@@ -1,8 +1,23 @@
 #include "platform/linux/LinuxTray.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QSystemTrayIcon>
 
 namespace veltrano {
+namespace {
+
+// Trays that speak the StatusNotifier protocol (KDE, GNOME's AppIndicator)
+// report any activation as a single click and never a double click, so there
+// a click is what brings the window back.
+bool trayReportsOnlyClicks()
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    return bus.isConnected() && bus.interface()
+           && bus.interface()->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
+}
+
+} // namespace
 
 LinuxTray::~LinuxTray()
 {
@@ -17,7 +32,8 @@ QSystemTrayIcon &LinuxTray::icon()
         m_icon = new QSystemTrayIcon();
         m_icon->setObjectName(QStringLiteral("TrayIcon"));
         connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-            if (reason == QSystemTrayIcon::DoubleClick)
+            if (reason == QSystemTrayIcon::DoubleClick
+                || (reason == QSystemTrayIcon::Trigger && trayReportsOnlyClicks()))
                 emit doubleClicked();
         });
     }
