@@ -15,11 +15,6 @@ using namespace veltrano::test;
 
 namespace {
 
-QString read(const QByteArray &rtf)
-{
-    return loadRtf(rtf)->toPlainText();
-}
-
 QByteArray japanese(const QByteArray &body)
 {
     return "{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0\\fcharset128 MS;}{\\f1\\fcharset0 Arial;}}\\f0 " + body + "}";
@@ -42,13 +37,13 @@ TEST(RtfDoubleByte, EachPageDecodesItsCharactersAndTrailBytesWrittenAsText)
 
 TEST(RtfDoubleByte, LeadAndTrailInAnyFormTheyAreWritten)
 {
-    EXPECT_EQ(read(japanese("\\'82\\'a0x")), u"あx"_s);
-    EXPECT_EQ(read(japanese("\\'82a\\'83A")), u"Ｂア"_s);
-    EXPECT_EQ(read(japanese("\\'95\\\\\\'96\\{z")), u"表本z"_s);
-    EXPECT_EQ(read(japanese("\\'82\r\n\\'a0\\'82\r\n\\'a2")), u"あい"_s); // line breaks carry no meaning
+    EXPECT_EQ(readText(japanese("\\'82\\'a0x")), u"あx"_s);
+    EXPECT_EQ(readText(japanese("\\'82a\\'83A")), u"Ｂア"_s);
+    EXPECT_EQ(readText(japanese("\\'95\\\\\\'96\\{z")), u"表本z"_s);
+    EXPECT_EQ(readText(japanese("\\'82\r\n\\'a0\\'82\r\n\\'a2")), u"あい"_s); // line breaks carry no meaning
     // Without a font the file's \ansicpg applies.
-    EXPECT_EQ(read("{\\rtf1\\ansi\\ansicpg932 a\\'82\\'a0\\'82\\'a2b}"), u"aあいb"_s);
-    EXPECT_EQ(read("{\\rtf1\\ansi\\ansicpg949 \\'c7\\'d1\\'b1\\'db}"), u"한글"_s);
+    EXPECT_EQ(readText("{\\rtf1\\ansi\\ansicpg932 a\\'82\\'a0\\'82\\'a2b}"), u"aあいb"_s);
+    EXPECT_EQ(readText("{\\rtf1\\ansi\\ansicpg949 \\'c7\\'d1\\'b1\\'db}"), u"한글"_s);
 }
 
 TEST(RtfDoubleByte, TextAroundARunKeepsItsOrderAndFormat)
@@ -64,15 +59,15 @@ TEST(RtfDoubleByte, BrokenCharactersLeaveAMarkAndTheTextAfterThem)
 {
     // A lead byte cut off by a control word, a group's end or the end of the
     // file, and a byte the page has no character for.
-    EXPECT_EQ(read(japanese("\\'82\\par x")), u"\uFFFD\nx"_s);
-    EXPECT_EQ(read(japanese("{\\'82}\\'82\\'a0")), u"\uFFFDあ"_s);
-    EXPECT_EQ(read(japanese("y\\'82")), u"y\uFFFD"_s);
-    EXPECT_EQ(read(japanese("a\\'ffb")), u"a\uFFFDb"_s);
+    EXPECT_EQ(readText(japanese("\\'82\\par x")), u"\uFFFD\nx"_s);
+    EXPECT_EQ(readText(japanese("{\\'82}\\'82\\'a0")), u"\uFFFDあ"_s);
+    EXPECT_EQ(readText(japanese("y\\'82")), u"y\uFFFD"_s);
+    EXPECT_EQ(readText(japanese("a\\'ffb")), u"a\uFFFDb"_s);
 }
 
 TEST(RtfDoubleByte, UnicodeEscapesSkipDoubleByteFallbacks)
 {
-    EXPECT_EQ(read(japanese("\\uc2\\u12354\\'82\\'a0x\\uc1\\u12356?y")), u"あxいy"_s);
+    EXPECT_EQ(readText(japanese("\\uc2\\u12354\\'82\\'a0x\\uc1\\u12356?y")), u"あxいy"_s);
 }
 
 TEST(RtfDoubleByte, RewrittenNoteKeepsItsText)

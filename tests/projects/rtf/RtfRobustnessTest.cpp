@@ -15,11 +15,6 @@ using namespace veltrano::test;
 
 namespace {
 
-QString read(const QByteArray &rtf)
-{
-    return loadRtf(rtf)->toPlainText();
-}
-
 TEST(RtfRobustness, BytesThatAreNotRtfAreRefusedAndLeaveAnEmptyDocument)
 {
     ensureGuiApplication();
@@ -31,16 +26,16 @@ TEST(RtfRobustness, BytesThatAreNotRtfAreRefusedAndLeaveAnEmptyDocument)
         EXPECT_TRUE(doc.isEmpty());
     }
     // A byte-order mark or blank lines before the header are no reason to refuse.
-    EXPECT_EQ(read("\xEF\xBB\xBF\r\n{\\rtf1 ok}"), u"ok"_s);
+    EXPECT_EQ(readText("\xEF\xBB\xBF\r\n{\\rtf1 ok}"), u"ok"_s);
 }
 
 TEST(RtfRobustness, TruncatedFilesGiveTheTextUpToTheCut)
 {
     for (const QString &name : {u"richedit-1251.rtf"_s, u"richedit-1252.rtf"_s}) {
         const QByteArray whole = readFixture(name);
-        const QString full = read(whole).remove(u'\n');
+        const QString full = readText(whole).remove(u'\n');
         for (qsizetype cut = 6; cut < whole.size(); cut += 3) {
-            const QString partial = read(whole.left(cut)).remove(u'\n');
+            const QString partial = readText(whole.left(cut)).remove(u'\n');
             EXPECT_TRUE(full.startsWith(partial)) << name.toStdString() << " cut at " << cut << ": "
                                                   << partial.toStdString();
         }
@@ -55,7 +50,7 @@ TEST(RtfRobustness, DeepNestingIsReadWithoutExhaustingTheStack)
     const QByteArray close(200000, '}');
     QElapsedTimer timer;
     timer.start();
-    EXPECT_EQ(read("{\\rtf1 before" + open + "\\b deep" + close + " after}"), u"before after"_s);
+    EXPECT_EQ(readText("{\\rtf1 before" + open + "\\b deep" + close + " after}"), u"before after"_s);
     EXPECT_LT(timer.elapsed(), 5000);
 }
 
@@ -66,7 +61,7 @@ TEST(RtfRobustness, GroupsRestoreTheirStateAtAnyDepth)
     for (const int depth : {250, 3000}) {
         const QByteArray open(depth, '{');
         const QByteArray close(depth, '}');
-        EXPECT_EQ(read("{\\rtf1 " + open + "a{\\*\\foo bar}b" + close + "VISIBLE}"), u"abVISIBLE"_s) << depth;
+        EXPECT_EQ(readText("{\\rtf1 " + open + "a{\\*\\foo bar}b" + close + "VISIBLE}"), u"abVISIBLE"_s) << depth;
         const auto doc = loadRtf("{\\rtf1 " + open + "a{\\b b}c" + close + "d}");
         EXPECT_EQ(doc->toPlainText(), u"abcd"_s) << depth;
         EXPECT_EQ(charFormatOf(*doc, u"b"_s).fontWeight(), QFont::Bold) << depth;
@@ -91,9 +86,9 @@ TEST(RtfRobustness, TextAfterOverDeepGroupsHasTheStateOfItsOwnGroup)
 
 TEST(RtfRobustness, UnclosedAndStrayBracesKeepTheText)
 {
-    EXPECT_EQ(read("{\\rtf1 {\\b open {\\i groups never closed"), u"open groups never closed"_s);
+    EXPECT_EQ(readText("{\\rtf1 {\\b open {\\i groups never closed"), u"open groups never closed"_s);
     // The document ends at the brace that closes its group.
-    EXPECT_EQ(read("{\\rtf1 body} trailing garbage {\\b x}"), u"body"_s);
+    EXPECT_EQ(readText("{\\rtf1 body} trailing garbage {\\b x}"), u"body"_s);
 }
 
 TEST(RtfRobustness, AbsurdParametersAreClampedNotOverflowed)
@@ -109,18 +104,18 @@ TEST(RtfRobustness, AbsurdParametersAreClampedNotOverflowed)
 
 TEST(RtfRobustness, BinaryDataPastTheEndIsCutAtTheEnd)
 {
-    EXPECT_EQ(read("{\\rtf1 keep {\\pict\\pngblip\\bin999999999 abc"), u"keep "_s);
-    EXPECT_EQ(read("{\\rtf1 a{\\*\\unknown\\bin3 }}}}b}"), u"ab"_s);
+    EXPECT_EQ(readText("{\\rtf1 keep {\\pict\\pngblip\\bin999999999 abc"), u"keep "_s);
+    EXPECT_EQ(readText("{\\rtf1 a{\\*\\unknown\\bin3 }}}}b}"), u"ab"_s);
 }
 
 TEST(RtfRobustness, UnicodeEscapesSkipFallbacksOfEveryKind)
 {
     // \ucN counts a byte, an escaped byte or a control word as one character,
     // and a group boundary ends the skipping.
-    EXPECT_EQ(read("{\\rtf1\\uc2\\u1046\\'c6\\'c6x}"), u"Жx"_s);
-    EXPECT_EQ(read("{\\rtf1\\uc1\\u1046\\tab x}"), u"Жx"_s);
-    EXPECT_EQ(read("{\\rtf1{\\uc3\\u1046 ab}cd}"), u"Жcd"_s);
-    EXPECT_EQ(read("{\\rtf1\\uc0\\u1046 x}"), u"Жx"_s);
+    EXPECT_EQ(readText("{\\rtf1\\uc2\\u1046\\'c6\\'c6x}"), u"Жx"_s);
+    EXPECT_EQ(readText("{\\rtf1\\uc1\\u1046\\tab x}"), u"Жx"_s);
+    EXPECT_EQ(readText("{\\rtf1{\\uc3\\u1046 ab}cd}"), u"Жcd"_s);
+    EXPECT_EQ(readText("{\\rtf1\\uc0\\u1046 x}"), u"Жx"_s);
 }
 
 TEST(RtfRobustness, CharactersThatWouldBreakTheDocumentAreDropped)
@@ -130,21 +125,21 @@ TEST(RtfRobustness, CharactersThatWouldBreakTheDocumentAreDropped)
     const auto doc = loadRtf("{\\rtf1\\uc0 a\\u-560b\\u-559c\\u-4d\\u8233 e\\u0 f\\u7 g\\u-10179 h\\u-8704 i\x01\x1f j}");
     EXPECT_EQ(doc->toRawText(), u"abcdefghi j"_s);
     EXPECT_EQ(doc->blockCount(), 1);
-    EXPECT_EQ(read("{\\rtf1\\uc0\\u-10179\\u-8704 pair}"), u"😀pair"_s);
+    EXPECT_EQ(readText("{\\rtf1\\uc0\\u-10179\\u-8704 pair}"), u"😀pair"_s);
 }
 
 TEST(RtfRobustness, PicturesThatCannotBeShownAreSkipped)
 {
-    EXPECT_EQ(read("{\\rtf1 a{\\pict\\pngblip 00ff00zz}b{\\pict\\wmetafile8 0102}c{\\pict\\jpegblip}d}"),
+    EXPECT_EQ(readText("{\\rtf1 a{\\pict\\pngblip 00ff00zz}b{\\pict\\wmetafile8 0102}c{\\pict\\jpegblip}d}"),
               u"abcd"_s);
-    EXPECT_EQ(read("{\\rtf1 a{\\*\\nonshppict{\\pict\\pngblip 89504e47}}b}"), u"ab"_s);
+    EXPECT_EQ(readText("{\\rtf1 a{\\*\\nonshppict{\\pict\\pngblip 89504e47}}b}"), u"ab"_s);
 }
 
 TEST(RtfRobustness, UnknownControlWordsAndDestinationsNeverShowAsText)
 {
-    EXPECT_EQ(read("{\\rtf1 a\\fakeword12 b{\\*\\fakedest secret}{\\info{\\title secret}}c\\'zz d}"),
+    EXPECT_EQ(readText("{\\rtf1 a\\fakeword12 b{\\*\\fakedest secret}{\\info{\\title secret}}c\\'zz d}"),
               u"abczz d"_s);
-    EXPECT_EQ(read("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1;}{\\stylesheet{Normal;}}x}"), u"x"_s);
+    EXPECT_EQ(readText("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1;}{\\stylesheet{Normal;}}x}"), u"x"_s);
 }
 
 TEST(RtfRobustness, LargeNoteLoadsInLinearTime)

@@ -40,6 +40,11 @@ std::unique_ptr<QTextDocument> loadRtf(const QByteArray &rtf)
     return doc;
 }
 
+QString readText(const QByteArray &rtf)
+{
+    return loadRtf(rtf)->toPlainText();
+}
+
 std::unique_ptr<QTextDocument> loadFixture(const QString &name)
 {
     return loadRtf(readFixture(name));

@@ -16,6 +16,8 @@ void ensureGuiApplication();
 QByteArray readFixture(const QString &name);
 std::unique_ptr<QTextDocument> loadFixture(const QString &name);
 std::unique_ptr<QTextDocument> loadRtf(const QByteArray &rtf);
+// The text the reader recovers from `rtf`.
+QString readText(const QByteArray &rtf);
 // Writes and reads back.
 std::unique_ptr<QTextDocument> roundTrip(const QTextDocument &doc);
 
