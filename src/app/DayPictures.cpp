@@ -1,6 +1,8 @@
 #include "app/DayPictures.h"
 
 #include <QFontMetricsF>
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -101,12 +103,54 @@ QImage DrawDayPicture(int day, int size)
     return image;
 }
 
+namespace {
+
+// Draws a day's page at the size asked for, when it is asked for: the tray
+// needs one or two sizes of one day, while drawing every day at every size up
+// front took a third of the program's start-up.
+class DayIconEngine final : public QIconEngine {
+public:
+    explicit DayIconEngine(int day) : m_day(day) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        const int side = qMin(rect.width(), rect.height());
+        QRect square(0, 0, side, side);
+        square.moveCenter(rect.center());
+        painter->drawImage(square, picture(side));
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return QPixmap::fromImage(picture(qMin(size.width(), size.height())));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int size : kDayPictureSizes)
+            sizes << QSize(size, size);
+        return sizes;
+    }
+    QIconEngine *clone() const override { return new DayIconEngine(m_day); }
+    QString key() const override { return QStringLiteral("VeltranoDay"); }
+
+private:
+    const QImage &picture(int side)
+    {
+        auto found = m_pictures.find(side);
+        if (found == m_pictures.end())
+            found = m_pictures.insert(side, DrawDayPicture(m_day, qMax(side, 1)));
+        return *found;
+    }
+
+    int m_day;
+    QHash<int, QImage> m_pictures; // by side in pixels
+};
+
+} // namespace
+
 QIcon DayIcon(int day)
 {
-    QIcon icon;
-    for (int size : kDayPictureSizes)
-        icon.addPixmap(QPixmap::fromImage(DrawDayPicture(day, size)));
-    return icon;
+    return QIcon(new DayIconEngine(day));
 }
 
 QList<QIcon> makeDayPictures()

@@ -12,8 +12,8 @@ inline constexpr int kDayPictureSizes[] = {16, 22, 32, 48, 64};
 
 // A small calendar page `size` pixels square with the day number on it.
 QImage DrawDayPicture(int day, int size);
-// The picture of `day` at every size in kDayPictureSizes; an index outside
-// 0..31 gives the blank page.
+// The picture of `day`, drawn at any size when first shown (kDayPictureSizes
+// are the sizes it offers); an index outside 0..31 gives the blank page.
 QIcon DayIcon(int day);
 // ImageListDays: DayIcon(0) to DayIcon(31).
 QList<QIcon> makeDayPictures();

@@ -35,3 +35,12 @@ TEST(DayPictures, ListHasThirtyTwoIconsWithEverySize)
         expected << QSize(size, size);
     EXPECT_EQ(days[31].availableSizes(), expected);
 }
+
+TEST(DayPictures, IconDrawsTheDaysPageAtTheSizeAskedFor)
+{
+    const QIcon icon = DayIcon(8);
+    EXPECT_EQ(icon.pixmap(QSize(22, 22)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              DrawDayPicture(8, 22).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    EXPECT_EQ(icon.pixmap(QSize(40, 40)).size(), QSize(40, 40));
+    EXPECT_NE(icon.pixmap(QSize(16, 16)).toImage(), DayIcon(9).pixmap(QSize(16, 16)).toImage());
+}
