@@ -1,10 +1,7 @@
 #include "app/DataModuleImg.h"
 
 #include "app/AppPictures.h"
-#if __has_include("app/DayPictures.h")
 #include "app/DayPictures.h"
-#define VELTRANO_HAVE_DAY_PICTURES 1
-#endif
 
 namespace veltrano {
 
@@ -17,11 +14,7 @@ TDataModuleImg::TDataModuleImg(QObject *parent) : QObject(parent)
         ImageListNotePad.append(notePadPicture(static_cast<NotePadPicture>(i)));
     for (int level = 0; level < kLevelPictureCount; ++level)
         ImageListLevels.append(levelPicture(level));
-#ifdef VELTRANO_HAVE_DAY_PICTURES
     ImageListDays = makeDayPictures();
-#else
-    ImageListDays = QList<QIcon>(32);
-#endif
 }
 
 } // namespace veltrano

@@ -129,19 +129,17 @@ void TMainForm::applyOuterSize()
 {
     if (!m_outerSizePending || !isVisible())
         return;
-    const QSize frameExtra = frameGeometry().size() - size();
-    if (frameExtra == QSize(0, 0))
+    if (frameGeometry().size() == size())
         return; // not framed (yet)
     m_outerSizePending = false;
     // A size given meanwhile (a preset, the user) is not overridden.
     if (size() == m_requestedOuterSize)
-        resize((m_requestedOuterSize - frameExtra).expandedTo(kMainMinimumSize));
+        resizeOuter(m_requestedOuterSize);
 }
 
 void TMainForm::setOuterSize(QSize outer)
 {
-    const QSize frameExtra = frameGeometry().size() - size();
-    resize((outer - frameExtra).expandedTo(kMainMinimumSize));
+    resizeOuter(outer);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), frameGeometry().size());
         frame.moveCenter(screen->availableGeometry().center());
@@ -283,9 +281,10 @@ void TMainForm::CloseApp()
     QCoreApplication::exit(0);
 }
 
-QRect TMainForm::outerGeometry() const
+void TMainForm::resizeOuter(QSize outer)
 {
-    return frameGeometry();
+    const QSize frameExtra = frameGeometry().size() - size();
+    resize((outer - frameExtra).expandedTo(kMainMinimumSize));
 }
 
 void TMainForm::FormDestroy()
@@ -297,8 +296,8 @@ void TMainForm::FormDestroy()
     ReleaseProjectManager();
     ShutdownValues values;
     values.hidden = m_flags->hidden;
-    values.position = outerGeometry().topLeft();
-    values.size = outerGeometry().size();
+    values.position = frameGeometry().topLeft();
+    values.size = frameGeometry().size();
     values.alarm.sound = m_editSound->text();
     values.alarm.time = m_maskEditAlarmClock->text();
     values.alarm.enabled = m_checkBoxAlarmClock->isChecked();

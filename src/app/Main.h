@@ -109,7 +109,8 @@ private:
     void setOuterSize(QSize outer);
     void applySizePreset(SizePreset preset);
     void toggleBar(QAction *item, QWidget *bar, Bar which);
-    QRect outerGeometry() const;
+    // Gives the window this outer size, frame included.
+    void resizeOuter(QSize outer);
     void ApplicationEventsHint(const QString &statusTip);
     void Label11MouseMove();
 

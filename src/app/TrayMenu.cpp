@@ -7,22 +7,15 @@
 namespace veltrano {
 namespace {
 
-struct Entry {
-    const char *caption;
-    const char *namesake; // the main window's action of the same command
-};
-
-// The main window's action, or, while the command has no home yet, an item
-// that only shows its caption.
-QAction *commandItem(TMainForm &mainForm, QMenu *menu, const Entry &entry)
+// The tray offers the main window's own action, so the command, its caption
+// and its shortcut are one. A name with no action is a mistake of ours, not a
+// reason to show an item that does nothing.
+void commandItem(TMainForm &mainForm, QMenu *menu, const char *namesake)
 {
-    if (auto *action = mainForm.findChild<QAction *>(QLatin1String(entry.namesake))) {
+    auto *action = mainForm.findChild<QAction *>(QLatin1String(namesake));
+    Q_ASSERT_X(action, "tray menu", namesake);
+    if (action)
         menu->addAction(action);
-        return action;
-    }
-    QAction *item = menu->addAction(QString::fromUtf8(entry.caption));
-    item->setObjectName(QStringLiteral("Tray") + QLatin1String(entry.namesake));
-    return item;
 }
 
 QMenu *subMenu(QMenu *parent, const char *name, const char *title)
@@ -32,10 +25,11 @@ QMenu *subMenu(QMenu *parent, const char *name, const char *title)
     return menu;
 }
 
-void addCommands(TMainForm &mainForm, QMenu *menu, std::initializer_list<Entry> entries)
+// The main window's actions named, in order.
+void addCommands(TMainForm &mainForm, QMenu *menu, std::initializer_list<const char *> namesakes)
 {
-    for (const Entry &entry : entries)
-        commandItem(mainForm, menu, entry);
+    for (const char *namesake : namesakes)
+        commandItem(mainForm, menu, namesake);
 }
 
 } // namespace
@@ -55,28 +49,28 @@ TrayMenuItems BuildTrayMenu(TMainForm &mainForm)
 
     QMenu *tools = subMenu(items.menu, "TrayTools1", "Tools");
     QMenu *system = subMenu(tools, "TraySystem1", "System");
-    addCommands(mainForm, system, {{"Flash...", "ActionSafeRemove"}, {"Control  Panel...", "ControlPanel1"},
-                                   {"Date/Time Setup...", "WindowsClock1"},
-                                   {"Install And Uninstall Software...", "ActionInstallUninstall"},
-                                   {"Sleep Mode", "GoToSleepMode1"}, {"Backup...", "ntbackupexe1"}});
+    addCommands(mainForm, system, {"ActionSafeRemove", "ControlPanel1",
+                                   "WindowsClock1",
+                                   "ActionInstallUninstall",
+                                   "GoToSleepMode1", "ntbackupexe1"});
     QMenu *view = subMenu(items.menu, "TrayView1", "View");
     QMenu *standard = subMenu(view, "TrayStandard1", "Standard");
-    addCommands(mainForm, standard, {{"Notepad...", "ActionOpenNotePad"}, {"Wordpad...", "ActionOpenWordPad"},
-                                     {"Calculator...", "ActionOpenCalc"}, {"Paint...", "ActionOpenPaint"},
-                                     {"Console...", "Console1"}});
+    addCommands(mainForm, standard, {"ActionOpenNotePad", "ActionOpenWordPad",
+                                     "ActionOpenCalc", "ActionOpenPaint",
+                                     "Console1"});
     QMenu *widgets = subMenu(items.menu, "TrayWidgets1", "Widgets");
-    addCommands(mainForm, widgets, {{"Deduvi Clock", "ActionDeduviClockFormShow"},
-                                    {"Password Generator...", "PasswordGenerator1"}});
+    addCommands(mainForm, widgets, {"ActionDeduviClockFormShow",
+                                    "PasswordGenerator1"});
     QMenu *direction = subMenu(items.menu, "TrayDirection1", "Direction");
-    addCommands(mainForm, direction, {{"To-Do List...", "FastToDoListShow"}, {"Timeline...", "WeekEditor1"}});
+    addCommands(mainForm, direction, {"FastToDoListShow", "WeekEditor1"});
     QMenu *commands = subMenu(items.menu, "TrayCommands1", "Commands");
     QMenu *coffee = subMenu(commands, "TrayCoffee1", "Coffee");
-    addCommands(mainForm, coffee, {{"Open CD", "ActionOpenCD"}, {"Close CD", "ActionCloseCD"}});
+    addCommands(mainForm, coffee, {"ActionOpenCD", "ActionCloseCD"});
     items.menu->addSeparator();
     QMenu *help = subMenu(items.menu, "TrayHelp1", "Help");
-    addCommands(mainForm, help, {{"About...", "AboutFormShow"}});
+    addCommands(mainForm, help, {"AboutFormShow"});
     items.menu->addSeparator();
-    addCommands(mainForm, items.menu, {{"Exit", "CloseApp"}});
+    addCommands(mainForm, items.menu, {"CloseApp"});
     return items;
 }
 
