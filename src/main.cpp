@@ -1,10 +1,10 @@
-#include "app/AppWindows.h"
-#include "app/Main.h"
-#include "app/QtMessageBoxes.h"
-#include "app/Startup.h"
+#include "app/ui/AppWindows.h"
+#include "app/ui/Main.h"
+#include "common/ui/QtMessageBoxes.h"
+#include "app/logic/Startup.h"
 #include "platform/SingleInstance.h"
 #include "platform/Termination.h"
-#include "platform/linux/LinuxPlatform.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 
@@ -13,7 +13,7 @@ using namespace veltrano;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const auto platform = createLinuxPlatform();
+    const auto platform = createPlatform();
     QtMessageBoxes messages;
 
     auto marker = AcquireSingleInstance(platform->singleInstance());

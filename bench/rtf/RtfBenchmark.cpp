@@ -1,7 +1,7 @@
 // Load and save times of notes of 100 KB and 1 MB, and what a keystroke costs:
 // the note is rewritten whole on every change of the editor.
-#include "projects/rtf/RtfReader.h"
-#include "projects/rtf/RtfWriter.h"
+#include "projects/logic/rtf/RtfReader.h"
+#include "projects/logic/rtf/RtfWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "StoreFloors.h"
 
-#include "platform/FileSystem.h"
+#include "platform/qt/QtFileSystem.h"
 #include "platform/TextCodec.h"
-#include "projects/ProjectsUtils.h"
-#include "todo/ToDoStore.h"
+#include "projects/logic/ProjectsUtils.h"
+#include "todo/logic/ToDoStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 
 namespace veltrano {
 
@@ -35,5 +36,9 @@ public:
     virtual Sound &sound() = 0;
     virtual Tray &tray() = 0;
 };
+
+// The platform of the OS this program was built for; CMake picks the folder
+// (linux/, ...) whose implementation is linked.
+std::unique_ptr<Platform> createPlatform();
 
 } // namespace veltrano

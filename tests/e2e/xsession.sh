@@ -1,6 +1,8 @@
 # Sourced by the end-to-end scripts: a private Xvfb display, a temp data folder
 # with a copy of the program, and clean-up of everything on exit.
 set -u
+# The program must meet the X server below, whatever platform the caller chose.
+unset QT_QPA_PLATFORM
 
 E2E_PIDS=()
 E2E_TMP=$(mktemp -d /tmp/veltrano-e2e.XXXXXX)

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/MessageBoxes.h"
+#include "common/logic/MessageBoxes.h"
 
 #include <QList>
 #include <QStringList>

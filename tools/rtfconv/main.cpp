@@ -3,8 +3,8 @@
 //   rtfconv --to html FILE   the note as HTML (pictures inline)
 //   rtfconv --to rtf FILE    an .rtf, .html or .txt file as the program writes RTF
 #include "platform/TextCodec.h"
-#include "projects/rtf/RtfReader.h"
-#include "projects/rtf/RtfWriter.h"
+#include "projects/logic/rtf/RtfReader.h"
+#include "projects/logic/rtf/RtfWriter.h"
 
 #include <QCoreApplication>
 #include <QFile>

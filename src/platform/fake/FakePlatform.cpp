@@ -1,4 +1,5 @@
 #include "platform/fake/FakePlatform.h"
+#include "platform/qt/QtFileSystem.h"
 
 namespace veltrano {
 namespace {

@@ -2,7 +2,7 @@
 #include "platform/CdTray.h"
 #include "platform/Clock.h"
 #include "platform/DataLocations.h"
-#include "platform/FileSystem.h"
+#include "platform/qt/QtFileSystem.h"
 #include "platform/HotKeys.h"
 #include "platform/Platform.h"
 #include "platform/Power.h"

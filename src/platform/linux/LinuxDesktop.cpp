@@ -1,6 +1,6 @@
 #include "platform/linux/LinuxDesktop.h"
 
-#include "platform/LongTimeFormat.h"
+#include "platform/qt/LongTimeFormat.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "platform/linux/LinuxPlatform.h"
+#include "platform/Platform.h"
 
-#include "platform/FileSystem.h"
+#include "platform/qt/QtFileSystem.h"
 #include "platform/TextCodec.h"
 #include "platform/linux/LinuxDesktop.h"
 #include "platform/linux/LinuxHotKeys.h"
@@ -61,7 +61,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<Platform> createLinuxPlatform()
+// The Linux desktop (X11 first) behind the platform interfaces.
+std::unique_ptr<Platform> createPlatform()
 {
     return std::make_unique<LinuxPlatform>();
 }

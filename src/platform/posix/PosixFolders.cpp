@@ -1,6 +1,6 @@
 // Folder listing and mount points on POSIX systems. Picked by the build for
 // Unix targets; a Windows build brings its own, in the order NTFS keeps.
-#include "platform/FileSystem.h"
+#include "platform/qt/QtFileSystem.h"
 
 #include <QFile>
 

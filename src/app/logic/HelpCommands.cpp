@@ -1,0 +1,69 @@
+#include "app/logic/HelpCommands.h"
+
+#include "common/logic/MessageBoxes.h"
+#include "app/logic/Startup.h"
+#include "platform/FileSystem.h"
+#include "platform/Shell.h"
+
+#include <QDir>
+
+namespace veltrano {
+
+QStringList HelpPageCandidates(const QString &dataFolder, const QString &executablePath)
+{
+    const QString programFolder = ResolveDataFolder(executablePath);
+    QStringList candidates{dataFolder + QString::fromUtf16(kHelpPageName)};
+    if (programFolder.isEmpty())
+        return candidates;
+    // An installed program may still write beside itself (run by root): the
+    // page under the prefix is looked for all the same.
+    candidates << programFolder + QString::fromUtf16(kHelpPageName)
+               << QDir::cleanPath(programFolder + QString::fromUtf16(kInstalledHelpPage));
+    candidates.removeDuplicates();
+    return candidates;
+}
+
+QString HelpMissingMessage(const QString &dataFolder)
+{
+    return QStringLiteral("Файл: ") + QDir::toNativeSeparators(dataFolder + QString::fromUtf16(kHelpPageName))
+           + QStringLiteral(" не найден :(");
+}
+
+QString ComposeMailto()
+{
+    return QStringLiteral("mailto:") + QString::fromUtf16(kDeveloperAddress)
+           + QStringLiteral("?subject=New letter&Body=Dear%20developer%0D%0AThank%20you&CC=")
+           + QString::fromUtf16(kCopyAddress);
+}
+
+void ShowHelpExecute(Shell &shell, const FileSystem &files, MessageBoxes &messages,
+                     const QString &dataFolder, const QString &executablePath)
+{
+    for (const QString &page : HelpPageCandidates(dataFolder, executablePath)) {
+        if (!files.exists(page))
+            continue;
+        bool opened = false;
+        try {
+            opened = shell.open(page);
+        } catch (...) {
+            opened = false;
+        }
+        // A page that exists but cannot be opened is a failure too, not silence.
+        if (!opened)
+            messages.notice(QString::fromUtf16(kHelpFailedMessage));
+        return;
+    }
+    messages.notice(HelpMissingMessage(dataFolder));
+}
+
+void Help1Click(Shell &shell)
+{
+    shell.open(ComposeMailto());
+}
+
+void QuillonHomePage1Click(Shell &shell)
+{
+    shell.open(QString::fromUtf16(kHomePageAddress));
+}
+
+} // namespace veltrano

@@ -1,0 +1,90 @@
+#include "app/logic/Startup.h"
+
+#include "common/logic/SettingsStore.h"
+#include "platform/DataLocations.h"
+#include "platform/RegionalFormats.h"
+#include "platform/SingleInstance.h"
+
+namespace veltrano {
+namespace {
+
+const QString kApplication = QStringLiteral("Application");
+const QString kMainForm = QStringLiteral("MainForm");
+const QString kToolBars = QStringLiteral("ToolBars");
+const QString kCommon = QStringLiteral("Common");
+
+} // namespace
+
+QString ResolveDataFolder(const QString &executablePath)
+{
+    const qsizetype slash = qMax(executablePath.lastIndexOf(u'/'), executablePath.lastIndexOf(u'\\'));
+    return executablePath.left(slash + 1);
+}
+
+QString ChooseDataFolder(const DataLocations &locations)
+{
+    const QString folder = ResolveDataFolder(locations.executablePath());
+    return locations.isFolderWritable(folder) ? folder : locations.perUserDataFolder();
+}
+
+std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance)
+{
+    return instance.acquire(QString::fromUtf16(kInstanceName));
+}
+
+StartupValues ReadStartupSettings(const SettingsStore &settings)
+{
+    StartupValues v;
+    v.flags.hidden = settings.readBool(kApplication, QStringLiteral("Hiden"), false);
+    v.flags.savePosition = settings.readBool(kMainForm, QStringLiteral("SaveWinPos"), true);
+    v.flags.saveSize = settings.readBool(kMainForm, QStringLiteral("SaveWinSize"), true);
+    if (v.flags.saveSize) {
+        const int height = settings.readInteger(kMainForm, QStringLiteral("Hei"), 590);
+        const int width = settings.readInteger(kMainForm, QStringLiteral("Wid"), 780);
+        v.size = QSize(width, height);
+    } else {
+        v.size = QSize(450, 640);
+    }
+    v.alarm.sound = settings.readString(kMainForm, QStringLiteral("Alarm1Sound"), QString());
+    v.alarm.time = settings.readString(kMainForm, QStringLiteral("Alarm1Time"), QString());
+    v.alarm.enabled = settings.readBool(kMainForm, QStringLiteral("Alarm1Checked"), false);
+    if (v.flags.savePosition) {
+        const int left = settings.readInteger(kMainForm, QStringLiteral("Left"), 0);
+        const int top = settings.readInteger(kMainForm, QStringLiteral("Top"), 0);
+        v.position = QPoint(left, top);
+    }
+    v.bars.main = settings.readBool(kToolBars, QStringLiteral("Main"), true);
+    v.bars.bottom = settings.readBool(kToolBars, QStringLiteral("Bottom"), true);
+    v.bars.status = settings.readBool(kToolBars, QStringLiteral("Status"), true);
+    v.toDoAutostart = settings.readBool(kCommon, QStringLiteral("To-Do Autostart"), true);
+    return v;
+}
+
+QString ComposeGreeting(const QDateTime &now, const RegionalFormats &formats)
+{
+    // Line feed before carriage return, as the greeting has always been written.
+    const QString lineBreak = QStringLiteral("\n\r");
+    return QStringLiteral("Good time of the day! Today is:") + lineBreak + formats.shortDate(now.date())
+           + lineBreak + formats.longTime(now.time());
+}
+
+bool WriteShutdownSettings(SettingsStore &settings, const ShutdownValues &values)
+{
+    return settings.writeBool(kApplication, QStringLiteral("Hiden"), values.hidden)
+           && settings.writeInteger(kMainForm, QStringLiteral("Left"), values.position.x())
+           && settings.writeInteger(kMainForm, QStringLiteral("Top"), values.position.y())
+           && settings.writeInteger(kMainForm, QStringLiteral("Wid"), values.size.width())
+           && settings.writeInteger(kMainForm, QStringLiteral("Hei"), values.size.height())
+           && settings.writeString(kMainForm, QStringLiteral("Alarm1Sound"), values.alarm.sound)
+           && settings.writeString(kMainForm, QStringLiteral("Alarm1Time"), values.alarm.time)
+           && settings.writeBool(kMainForm, QStringLiteral("Alarm1Checked"), values.alarm.enabled);
+}
+
+QPoint GuardOffScreen(QPoint position, QSize screen)
+{
+    if (position.x() > screen.width() || position.y() > screen.height())
+        return QPoint(0, 0);
+    return position;
+}
+
+} // namespace veltrano

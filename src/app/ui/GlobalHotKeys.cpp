@@ -1,0 +1,51 @@
+#include "app/ui/GlobalHotKeys.h"
+
+#include "app/ui/Main.h"
+#include "common/logic/MessageBoxes.h"
+#include "platform/HotKeys.h"
+#include "platform/Platform.h"
+
+#include <QAction>
+
+namespace veltrano {
+
+// Silent unless QT_LOGGING_RULES asks for it (the end-to-end tests do).
+Q_LOGGING_CATEGORY(lcHotKeys, "veltrano.hotkeys", QtWarningMsg)
+
+GlobalHotKeys::GlobalHotKeys(TMainForm &main)
+    : QObject(&main), m_main(main), m_keys(main.platform().hotKeys())
+{
+    setObjectName(QStringLiteral("GlobalHotKeys"));
+    connect(&m_keys, &HotKeys::hotKeyPressed, this, &GlobalHotKeys::HotKeyPressed);
+    registerKey(kToDoHotKey, Qt::ControlModifier, kToDoHotKeyRefused);
+    registerKey(kClockHotKey, Qt::ShiftModifier, kClockHotKeyRefused);
+}
+
+GlobalHotKeys::~GlobalHotKeys()
+{
+    m_keys.unregisterHotKey(kToDoHotKey);
+    m_keys.unregisterHotKey(kClockHotKey);
+}
+
+void GlobalHotKeys::registerKey(int id, int modifiers, const char16_t *refusal)
+{
+    const HotKeys::Refusal result = m_keys.registerHotKey(id, Qt::Key_F1, modifiers);
+    if (result == HotKeys::Refusal::None)
+        return;
+    qCInfo(lcHotKeys) << "hot key" << id << "refused"
+                      << (result == HotKeys::Refusal::Unsupported ? "(no X11 session)" : "(held by another program)");
+    m_main.messages().notice(QString::fromUtf16(refusal));
+}
+
+void GlobalHotKeys::HotKeyPressed(int id)
+{
+    const char *actionName = id == kToDoHotKey ? "FastToDoListShow" : id == kClockHotKey ? "ActionDeduviClockFormShow" : nullptr;
+    if (!actionName)
+        return;
+    qCInfo(lcHotKeys) << "hot key" << id << "pressed";
+    // The to-do and clock windows answer these actions once they exist.
+    if (auto *action = m_main.findChild<QAction *>(QLatin1String(actionName)))
+        action->trigger();
+}
+
+} // namespace veltrano

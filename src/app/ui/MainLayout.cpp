@@ -1,0 +1,277 @@
+// The frame of the main window: tool bar, left panel menu, central pages,
+// right-hand worklist, bottom bar with the console line, status bar.
+#include "common/ui/AppPictures.h"
+#include "common/ui/Hints.h"
+#include "app/ui/Main.h"
+#include "app/ui/PanelMenu.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace veltrano {
+namespace {
+
+QHBoxLayout *rowLayout(QWidget *owner, int spacing = 0)
+{
+    auto *layout = new QHBoxLayout(owner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
+QVBoxLayout *columnLayout(QWidget *owner, int spacing = 0)
+{
+    auto *layout = new QVBoxLayout(owner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
+// A tool bar button that runs `target` and shows `hint`.
+QToolButton *toolButton(QWidget *parent, const char *name, QAction *target, const QString &hint)
+{
+    auto *button = named(new QToolButton(parent), name);
+    button->setIcon(target->icon());
+    button->setAutoRaise(true);
+    setHint(button, hint);
+    QObject::connect(button, &QToolButton::clicked, target, [target] { target->trigger(); });
+    return button;
+}
+
+struct DropDownItem {
+    const char *name;
+    QAction *target;
+    QString caption; // the drop-down's own spelling of the command
+};
+
+QMenu *dropDown(QWidget *parent, const char *name, const QList<DropDownItem> &items)
+{
+    auto *menu = named(new QMenu(parent), name);
+    for (const DropDownItem &item : items) {
+        QAction *entry = makeMenuItem(menu, item.name, item.target);
+        entry->setText(item.caption);
+        menu->addAction(entry);
+    }
+    return menu;
+}
+
+} // namespace
+
+void TMainForm::createLayout()
+{
+    m_mainToolBar = createMainToolBar();
+    addToolBar(Qt::TopToolBarArea, m_mainToolBar);
+
+    auto *central = named(new QWidget(this), "ClientArea");
+    QVBoxLayout *client = columnLayout(central);
+    auto *body = new QHBoxLayout;
+    body->setSpacing(0);
+    client->addLayout(body, 1);
+
+    m_panelMenu = new TPanelMenu(central);
+    connect(m_panelMenu, &TPanelMenu::itemClicked, this, [this](int item) {
+        switch (item) {
+        case 1: Label1Click(); break;
+        case 2: Label3Click(); break;
+        case 3: Label4Click(); break;
+        case 4: Label6Click(); break;
+        case 5: Label7Click(); break;
+        case 6: Label8Click(); break;
+        case 7: Label9Click(); break;
+        }
+    });
+    body->addWidget(m_panelMenu);
+    m_panel1 = named(new QWidget(central), "Panel1");
+    m_panel1->setFixedWidth(23);
+    m_panel2 = named(new QWidget(central), "Panel2");
+    m_panel2->setFixedWidth(21);
+    auto *speller = named(new QWidget(central), "PanelSpeller");
+    speller->setFixedWidth(5);
+    body->addWidget(m_panel1);
+    body->addWidget(m_panel2);
+    body->addWidget(speller);
+
+    auto *splitter = m_splitter2 = named(new QSplitter(Qt::Horizontal, central), "Splitter2");
+    splitter->setChildrenCollapsible(false);
+    auto *panelCentral = named(new QWidget(splitter), "PanelCentral");
+    QVBoxLayout *centralColumn = columnLayout(panelCentral);
+    m_pageControlTabManager = named(new QTabWidget(panelCentral), "PageControlTabManager");
+    m_pageControlTabManager->tabBar()->setFocusPolicy(Qt::NoFocus);
+    m_pageControlTabManager->setUsesScrollButtons(false);
+    centralColumn->addWidget(m_pageControlTabManager, 1);
+    m_panelTodo = named(new QWidget(panelCentral), "PanelTodo");
+    centralColumn->addWidget(m_panelTodo);
+    splitter->addWidget(panelCentral);
+    splitter->addWidget(createAdditionalPanel());
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    body->addWidget(splitter, 1);
+
+    m_panelCommon = createBottomBar();
+    client->addWidget(m_panelCommon);
+    setCentralWidget(central);
+    createPages();
+    createStatusBar();
+}
+
+QToolBar *TMainForm::createMainToolBar()
+{
+    auto *bar = named(new QToolBar(this), "MainToolBar");
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(16, 16));
+    bar->setMinimumHeight(29);
+    bar->toggleViewAction()->setVisible(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->addWidget(toolButton(bar, "ToolButtonToDoSgow", action("FastToDoListShow"),
+                              QStringLiteral("To-Do List...|Shows To-Do List dialog")));
+    bar->addWidget(toolButton(bar, "ToolButton7", action("WeekEditor1"),
+                              QStringLiteral("Timeline...|Shows my time-table")));
+    bar->addWidget(toolButton(bar, "ToolButton2", action("ActionDeduviClockFormShow"),
+                              QStringLiteral("Deduvi clock...|Shows nice Deduvi clock")));
+    bar->addWidget(toolButton(bar, "ToolButton24", action("ConfigurationFormShow"),
+                              QStringLiteral("Configurator...|Configurator...")));
+    bar->addSeparator()->setObjectName(QStringLiteral("ToolButton3"));
+
+    QToolButton *notePad = toolButton(bar, "ToolButtonNotePad", action("ActionOpenNotePad"),
+                                      QStringLiteral("Open notepad...|Open notepad..."));
+    notePad->setMenu(dropDown(bar, "PopupMenuNotePad",
+                              {{"NotePad1", action("ActionOpenNotePad"), QStringLiteral("NotePad...")},
+                               {"WordPad1", action("ActionOpenWordPad"), QStringLiteral("WordPad...")}}));
+    notePad->setPopupMode(QToolButton::MenuButtonPopup);
+    bar->addWidget(notePad);
+    QToolButton *calc = toolButton(bar, "ToolButton8", action("ActionOpenCalc"),
+                                   QStringLiteral("Open calculator...|Open calculator..."));
+    calc->setMenu(dropDown(bar, "PopupMenuCalc",
+                           {{"Calculator1", action("ActionOpenCalc"), QStringLiteral("Calculator...")},
+                            {"Paint1", action("ActionOpenPaint"), QStringLiteral("Paint...")}}));
+    calc->setPopupMode(QToolButton::MenuButtonPopup);
+    bar->addWidget(calc);
+    return bar;
+}
+
+QWidget *TMainForm::createAdditionalPanel()
+{
+    auto *panel = named(new QWidget, "PanelAdditional");
+    panel->setMinimumWidth(120);
+    QVBoxLayout *column = columnLayout(panel);
+    m_pageControlProjects = named(new QTabWidget(panel), "PageControlProjects");
+    column->addWidget(m_pageControlProjects);
+
+    auto *list = named(new QWidget, "TabSheetProjList");
+    QVBoxLayout *listColumn = columnLayout(list, 2);
+    listColumn->setContentsMargins(2, 2, 2, 2);
+    auto *header = named(new QWidget(list), "PanelWorklistHeader");
+    QHBoxLayout *headerRow = rowLayout(header, 2);
+    const auto headerButton = [header, headerRow](const char *name, const QString &caption, const QIcon &icon) {
+        auto *button = named(new QToolButton(header), name);
+        button->setText(caption);
+        button->setIcon(icon);
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        headerRow->addWidget(button);
+        return button;
+    };
+    QToolButton *activate = headerButton("SpeedButton6", QStringLiteral("Activate"), levelPicture(0));
+    setHint(activate, QStringLiteral("Activate worklist|Activate worklist"));
+    headerButton("SpeedButton1", QStringLiteral("New..."), notePadPicture(NotePadPicture::NewStructure));
+    headerButton("SpeedButton2", QStringLiteral("Delete..."), notePadPicture(NotePadPicture::DeleteStructure));
+    headerRow->addStretch(1);
+    listColumn->addWidget(header);
+
+    m_treeViewProjects = named(new QTreeWidget(list), "TreeViewProjects");
+    m_treeViewProjects->setHeaderHidden(true);
+    m_treeViewProjects->setIndentation(19);
+    m_treeViewProjects->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listColumn->addWidget(m_treeViewProjects, 1);
+    connect(activate, &QToolButton::clicked, m_treeViewProjects, [this] { m_treeViewProjects->setFocus(); });
+    auto *bottom = named(new QWidget(list), "PanelWorkListBottom");
+    bottom->hide();
+    listColumn->addWidget(bottom);
+    m_pageControlProjects->addTab(list, QStringLiteral("Worklist"));
+
+    auto *planner = named(new QWidget, "TabSheetPlanner");
+    QVBoxLayout *plannerColumn = columnLayout(planner);
+    plannerColumn->addWidget(named(new QToolButton(planner), "SpeedButton3"));
+    planner->findChild<QToolButton *>(QStringLiteral("SpeedButton3"))->setText(QStringLiteral("Setup..."));
+    plannerColumn->addStretch(1);
+    m_pageControlProjects->addTab(planner, QStringLiteral("Planner"));
+    m_pageControlProjects->addTab(named(new QWidget, "TabSheetNotelistProjects"), QStringLiteral("Notelist"));
+    m_pageControlProjects->setTabVisible(1, false);
+    m_pageControlProjects->setTabVisible(2, false);
+    return panel;
+}
+
+QWidget *TMainForm::createBottomBar()
+{
+    auto *common = named(new QWidget, "PanelCommon");
+    QVBoxLayout *rows = columnLayout(common);
+
+    auto *plusPlus = named(new QWidget(common), "PanelMainPlusPlus");
+    plusPlus->setFixedHeight(25);
+    QHBoxLayout *buttons = rowLayout(plusPlus);
+    const auto barButton = [plusPlus, buttons](const char *name, const QString &caption, const QIcon &icon,
+                                               QAction *target) {
+        auto *button = named(new QToolButton(plusPlus), name);
+        button->setText(caption);
+        button->setIcon(icon);
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setFixedSize(80, 25);
+        connect(button, &QToolButton::clicked, target, [target] { target->trigger(); });
+        buttons->addWidget(button);
+    };
+    barButton("SpeedButton7", QStringLiteral("Flash..."), smallPicture(SmallPicture::Flash), action("ActionSafeRemove"));
+    barButton("SpeedButton4", QStringLiteral("Open CD"), smallPicture(SmallPicture::OpenCD), action("ActionOpenCD"));
+    barButton("SpeedButton5", QStringLiteral("Close CD"), smallPicture(SmallPicture::CloseCD), action("ActionCloseCD"));
+    barButton("SpeedButtonHide", QStringLiteral("Hide"), smallPicture(SmallPicture::Hide), action("MinimuzeWindoe"));
+    barButton("SpeedButtonExit", QStringLiteral("Exit"), smallPicture(SmallPicture::Exit), action("CloseApp"));
+    buttons->addStretch(1);
+    rows->addWidget(plusPlus);
+
+    auto *console = named(new QWidget(common), "PanelConsole");
+    console->setFixedHeight(24);
+    QHBoxLayout *line = rowLayout(console, 1);
+    line->setContentsMargins(1, 1, 1, 1);
+    m_mainEditCmd = named(new QLineEdit(console), "MainEditCmd");
+    line->addWidget(m_mainEditCmd, 1);
+    auto *prompt = named(new QToolButton(console), "SpeedButtonConsole");
+    prompt->setIcon(appPicture(QStringLiteral("console")));
+    prompt->setAutoRaise(true);
+    prompt->setFixedSize(23, 22);
+    QAction *openCmd = action("ActionOpenCmd");
+    setHint(prompt, openCmd->text());
+    connect(prompt, &QToolButton::clicked, openCmd, [openCmd] { openCmd->trigger(); });
+    line->addWidget(prompt);
+    rows->addWidget(console);
+    return common;
+}
+
+void TMainForm::createStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("MainStatusBar"));
+    bar->setFixedHeight(19);
+    bar->setSizeGripEnabled(false);
+    m_statusPanelHint = named(new QLabel(bar), "StatusPanelHint");
+    m_statusPanelHint->setFixedWidth(350);
+    m_statusPanelHint->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto *second = named(new QLabel(bar), "StatusPanel2");
+    second->setMinimumWidth(50);
+    second->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->addWidget(m_statusPanelHint);
+    bar->addWidget(second, 1);
+}
+
+} // namespace veltrano

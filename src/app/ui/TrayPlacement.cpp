@@ -1,0 +1,228 @@
+#include "app/ui/TrayPlacement.h"
+
+#include "app/ui/About.h"
+#include "app/ui/AppIcon.h"
+#include "app/logic/DayPictures.h"
+#include "app/ui/GlobalHotKeys.h"
+#include "app/logic/HelpCommands.h"
+#include "app/ui/Main.h"
+#include "app/logic/Snap.h"
+#include "app/logic/Startup.h"
+#include "app/ui/TrayMenu.h"
+#include "platform/Clock.h"
+#include "platform/DataLocations.h"
+#include "platform/Platform.h"
+#include "platform/Tray.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QWindow>
+#include <QWindowStateChangeEvent>
+
+namespace veltrano {
+namespace {
+
+// Long enough for a drag to come to rest, so the window manager and we do
+// not pull the window two ways while the mouse still moves it.
+constexpr int kSnapSettleMs = 120;
+
+} // namespace
+
+TrayPlacement *InstallTrayPlacement(TMainForm &main)
+{
+    QApplication::setWindowIcon(ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("veltrano"));
+    new GlobalHotKeys(main);
+    auto *placement = new TrayPlacement(main);
+    placement->ShowGreetingBalloon();
+    return placement;
+}
+
+TrayPlacement::TrayPlacement(TMainForm &main)
+    : QObject(&main), m_main(main), m_tray(main.platform().tray())
+{
+    setObjectName(QStringLiteral("TrayPlacement"));
+    const TrayMenuItems items = BuildTrayMenu(main);
+    m_menu.reset(items.menu);
+    connect(items.main, &QAction::triggered, this, &TrayPlacement::RestoreWindoeExecute);
+    connect(items.hide, &QAction::triggered, this, &TrayPlacement::Hide1Click);
+    connect(&m_tray, &Tray::doubleClicked, this, &TrayPlacement::TrayIconDblClick);
+    connectMainActions();
+
+    // Until the clock's first tick, the tray shows today already.
+    m_tray.show(DayIcon(main.platform().clock().now().date().day()), QString::fromUtf16(kTrayToolTip),
+                m_menu.get());
+
+    m_snapTimer.setSingleShot(true);
+    m_snapTimer.setInterval(kSnapSettleMs);
+    connect(&m_snapTimer, &QTimer::timeout, this, &TrayPlacement::SnapMainWindow);
+    m_trayWatch.setInterval(kTrayWatchMs);
+    connect(&m_trayWatch, &QTimer::timeout, this, &TrayPlacement::watchTrayWhileHidden);
+    main.installEventFilter(this);
+}
+
+TrayPlacement::~TrayPlacement() = default;
+
+void TrayPlacement::onAction(const char *name, void (TrayPlacement::*reaction)())
+{
+    if (auto *action = m_main.findChild<QAction *>(QLatin1String(name)))
+        connect(action, &QAction::triggered, this, reaction);
+}
+
+void TrayPlacement::connectMainActions()
+{
+    onAction("MinimuzeWindoe", &TrayPlacement::MinimuzeWindoeExecute);
+    onAction("StayOnTop1", &TrayPlacement::StayOnTop1Click);
+    onAction("AboutFormShow", &TrayPlacement::AboutFormShowExecute);
+    onAction("ShowHelp", &TrayPlacement::ShowHelpExecute);
+    Shell &shell = m_main.platform().shell();
+    if (auto *help = m_main.findChild<QAction *>(QStringLiteral("Help1")))
+        connect(help, &QAction::triggered, this, [&shell] { Help1Click(shell); });
+    if (auto *home = m_main.findChild<QAction *>(QStringLiteral("QuillonHomePage1")))
+        connect(home, &QAction::triggered, this, [&shell] { QuillonHomePage1Click(shell); });
+}
+
+void TrayPlacement::ShowGreetingBalloon()
+{
+    Platform &platform = m_main.platform();
+    m_tray.showBalloon(QString::fromUtf16(kBalloonTitle),
+                       ComposeGreeting(platform.clock().now(), platform.regionalFormats()), kBalloonMsecs);
+}
+
+void TrayPlacement::setTrayDay(int day)
+{
+    m_tray.setIcon(DayIcon(day));
+}
+
+// Without a tray a hidden window could never be brought back: it goes to the
+// task bar instead.
+void TrayPlacement::hideMainWindow()
+{
+    if (m_tray.isAvailable()) {
+        m_main.hide();
+        m_trayWatch.start();
+    } else {
+        m_main.showMinimized();
+    }
+}
+
+// A tray host that quits (or crashes) takes our icon with it; the hidden
+// window then comes back to the task bar rather than stay out of reach.
+void TrayPlacement::watchTrayWhileHidden()
+{
+    if (m_main.isVisible()) {
+        m_trayWatch.stop();
+    } else if (!m_tray.isAvailable()) {
+        m_trayWatch.stop();
+        m_main.showMinimized();
+    }
+}
+
+// Each return to view is a fresh show, so the show steps run again.
+void TrayPlacement::showMainWindow()
+{
+    if (m_main.isVisible() && m_main.isMinimized())
+        m_main.hide();
+    m_main.showNormal();
+}
+
+void TrayPlacement::MinimuzeWindoeExecute()
+{
+    hideMainWindow();
+}
+
+void TrayPlacement::Hide1Click()
+{
+    if (m_main.isVisible())
+        hideMainWindow();
+}
+
+void TrayPlacement::RestoreWindoeExecute()
+{
+    m_main.startupFlags().hidden = false;
+    showMainWindow();
+}
+
+void TrayPlacement::TrayIconDblClick()
+{
+    showMainWindow();
+    m_main.raise();
+    m_main.activateWindow();
+}
+
+void TrayPlacement::StayOnTop1Click()
+{
+    const auto *item = m_main.findChild<QAction *>(QStringLiteral("StayOnTop1"));
+    const bool onTop = item && item->isChecked();
+    // Telling the window system directly keeps the window mapped: going
+    // through setWindowFlags would hide it and run the show steps again.
+    m_main.overrideWindowFlags(onTop ? m_main.windowFlags() | Qt::WindowStaysOnTopHint
+                                     : m_main.windowFlags() & ~Qt::WindowStaysOnTopHint);
+    if (QWindow *window = m_main.windowHandle())
+        window->setFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
+void TrayPlacement::AboutFormShowExecute()
+{
+    if (m_about)
+        m_about->AboutFormShowExecute();
+}
+
+void TrayPlacement::ShowHelpExecute()
+{
+    Platform &platform = m_main.platform();
+    veltrano::ShowHelpExecute(platform.shell(), platform.files(), m_main.messages(), m_main.dataFolder(),
+                              platform.dataLocations().executablePath());
+}
+
+void TrayPlacement::windowStateChanged(Qt::WindowStates old)
+{
+    const bool minimised = m_main.windowState() & Qt::WindowMinimized;
+    if (minimised && !(old & Qt::WindowMinimized)) {
+        // The minimise box hides to the tray, where there is one; the hide
+        // waits for the state change to finish.
+        if (m_tray.isAvailable())
+            QTimer::singleShot(0, &m_main, [this] {
+                if (m_main.isMinimized())
+                    hideMainWindow();
+            });
+    } else if (!minimised && (old & Qt::WindowMinimized) && m_main.isVisible()) {
+        // Back from the task bar (no tray): that too is a return to view.
+        QTimer::singleShot(0, &m_main, [this] {
+            m_main.hide();
+            m_main.show();
+        });
+    }
+}
+
+void TrayPlacement::SnapMainWindow()
+{
+    if (!m_main.isVisible() || m_main.isMinimized() || !m_main.screen())
+        return;
+    const QRect frame = m_main.frameGeometry();
+    const QPoint snapped = SnapToWorkArea(frame, m_main.screen()->availableGeometry());
+    if (snapped != frame.topLeft())
+        m_main.move(snapped);
+}
+
+bool TrayPlacement::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_main) {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+            m_snapTimer.start();
+            break;
+        case QEvent::WindowStateChange:
+            windowStateChanged(static_cast<QWindowStateChangeEvent *>(event)->oldState());
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace veltrano

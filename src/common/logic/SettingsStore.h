@@ -1,0 +1,52 @@
+#pragma once
+#include "common/logic/IniDocument.h"
+#include "platform/TextCodec.h"
+
+#include <QString>
+#include <functional>
+
+namespace veltrano {
+
+class FileSystem;
+
+// The program's one settings file ("PM.INI"). Reads come from memory; every
+// write goes to the file at once, atomically, so a value survives a kill. A
+// write the file system refuses is reported as "Unable to write to <file>" and
+// leaves both the file and the values in memory as they were.
+class SettingsStore {
+public:
+    using ErrorReporter = std::function<void(const QString &message)>;
+
+    SettingsStore(FileSystem &files, const TextCodec &codec, QString fileName, ErrorReporter reportError);
+
+    QString fileName() const { return m_fileName; }
+
+    QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
+    int readInteger(const QString &section, const QString &key, int defaultValue) const;
+    bool readBool(const QString &section, const QString &key, bool defaultValue) const;
+
+    // False when the write was refused (and reported).
+    bool writeString(const QString &section, const QString &key, const QString &value);
+    bool writeInteger(const QString &section, const QString &key, int value);
+    bool writeBool(const QString &section, const QString &key, bool value);
+
+    static constexpr qsizetype kMaxStringLength = 2047;
+
+private:
+    // Reads the file; false when it exists but cannot be read.
+    bool load();
+
+    FileSystem &m_files;
+    const TextCodec &m_codec;
+    QString m_fileName;
+    ErrorReporter m_reportError;
+    IniDocument m_document;
+    TextEncoding m_encoding = TextEncoding::System;
+    bool m_loaded = false;
+};
+
+// The integer a settings value holds: decimal with an optional minus sign, or
+// hexadecimal after "0x", "0X" or "$"; nothing for any other text.
+std::optional<int> parseSettingsInteger(const QString &text);
+
+} // namespace veltrano

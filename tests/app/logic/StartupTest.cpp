@@ -1,0 +1,138 @@
+#include "common/logic/SettingsStore.h"
+#include "app/logic/Startup.h"
+
+#include "platform/fake/FakePlatform.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace veltrano;
+using veltrano::test::TempFolder;
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    SettingsStore store(const QByteArray &ini = {})
+    {
+        if (!ini.isEmpty())
+            dir.write(QStringLiteral("PM.INI"), ini);
+        return SettingsStore(files, codec, dir.file(QStringLiteral("PM.INI")),
+                             [this](const QString &m) { errors << m; });
+    }
+    TempFolder dir;
+    FakeFileSystem files;
+    Utf8SystemCodec codec;
+    QStringList errors;
+};
+
+} // namespace
+
+TEST(DataFolder, IsTheExecutablesFolderWithItsSeparator)
+{
+    EXPECT_EQ(ResolveDataFolder(QStringLiteral("/opt/veltrano/veltrano")), QStringLiteral("/opt/veltrano/"));
+    EXPECT_EQ(ResolveDataFolder(QStringLiteral("C:\\Program\\PM.exe")), QStringLiteral("C:\\Program\\"));
+    EXPECT_EQ(ResolveDataFolder(QStringLiteral("veltrano")), QString());
+}
+
+TEST(DataFolder, FallsBackToThePerUserLocationWhenNotWritable)
+{
+    FakeDataLocations locations;
+    EXPECT_EQ(ChooseDataFolder(locations), QStringLiteral("/opt/veltrano/"));
+    locations.readOnlyFolders << QStringLiteral("/opt/veltrano/");
+    EXPECT_EQ(ChooseDataFolder(locations), locations.perUser);
+}
+
+TEST(SingleInstanceRule, SecondCopyIsRefusedWhileTheFirstHoldsTheMarker)
+{
+    FakeSingleInstance instance;
+    auto first = AcquireSingleInstance(instance);
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(instance.held.contains(QStringLiteral("Veltrano 1.1")));
+    EXPECT_FALSE(AcquireSingleInstance(instance));
+    first.reset();
+    EXPECT_TRUE(AcquireSingleInstance(instance));
+}
+
+TEST_F(StartupTest, EmptySettingsGiveTheDefaults)
+{
+    const StartupValues v = ReadStartupSettings(store());
+    EXPECT_FALSE(v.flags.hidden);
+    EXPECT_EQ(v.size, QSize(780, 590));
+    EXPECT_EQ(v.position, QPoint(0, 0));
+    EXPECT_TRUE(v.bars.main && v.bars.bottom && v.bars.status);
+    EXPECT_TRUE(v.toDoAutostart);
+    EXPECT_FALSE(v.alarm.enabled);
+    EXPECT_TRUE(v.alarm.sound.isEmpty() && v.alarm.time.isEmpty());
+}
+
+TEST_F(StartupTest, SizeFlagOffIgnoresTheStoredSize)
+{
+    const StartupValues v = ReadStartupSettings(store("[MainForm]\r\nSaveWinSize=0\r\nWid=900\r\nHei=700\r\n"));
+    EXPECT_EQ(v.size, QSize(450, 640));
+    EXPECT_EQ(v.size.expandedTo(kMainMinimumSize), QSize(600, 640));
+}
+
+TEST_F(StartupTest, PositionFlagOffMeansCentred)
+{
+    const StartupValues v = ReadStartupSettings(store("[MainForm]\r\nSaveWinPos=0\r\nLeft=300\r\nTop=200\r\n"));
+    EXPECT_FALSE(v.position.has_value());
+}
+
+TEST_F(StartupTest, StoredValuesAreRead)
+{
+    const StartupValues v = ReadStartupSettings(store(
+        "[Application]\r\nHiden=1\r\n[MainForm]\r\nLeft=-20\r\nTop=$10\r\nWid=800\r\nHei=0x250\r\n"
+        "Alarm1Sound=/home/me/wake.wav\r\nAlarm1Time=7:30:00\r\nAlarm1Checked=1\r\n"
+        "[ToolBars]\r\nMain=0\r\nBottom=1\r\nStatus=0\r\n[Common]\r\nTo-Do Autostart=0\r\n"));
+    EXPECT_TRUE(v.flags.hidden);
+    EXPECT_EQ(v.position, QPoint(-20, 16));
+    EXPECT_EQ(v.size, QSize(800, 592));
+    EXPECT_EQ(v.alarm.sound, QStringLiteral("/home/me/wake.wav"));
+    EXPECT_EQ(v.alarm.time, QStringLiteral("7:30:00"));
+    EXPECT_TRUE(v.alarm.enabled);
+    EXPECT_FALSE(v.bars.main);
+    EXPECT_TRUE(v.bars.bottom);
+    EXPECT_FALSE(v.bars.status);
+    EXPECT_FALSE(v.toDoAutostart);
+}
+
+TEST(Greeting, DateAndTimeFollowLineFeedThenCarriageReturn)
+{
+    FakeRegionalFormats formats;
+    const QDateTime now(QDate(2026, 12, 8), QTime(7, 5, 9));
+    EXPECT_EQ(ComposeGreeting(now, formats), QStringLiteral("Good time of the day! Today is:\n\r08.12.2026\n\r7:05:09"));
+}
+
+TEST_F(StartupTest, ShutdownWritesTheMainWindowKeysInOrder)
+{
+    SettingsStore settings = store("[ToDo Form]\r\nLeft=1\r\n");
+    ShutdownValues values;
+    values.hidden = true;
+    values.position = QPoint(12, -3);
+    values.size = QSize(815, 616);
+    values.alarm = {QStringLiteral("/snd/a.mp3"), QStringLiteral("6:00:00"), true};
+    ASSERT_TRUE(WriteShutdownSettings(settings, values));
+    EXPECT_EQ(dir.read(QStringLiteral("PM.INI")),
+              "[ToDo Form]\r\nLeft=1\r\n[Application]\r\nHiden=1\r\n[MainForm]\r\nLeft=12\r\nTop=-3\r\n"
+              "Wid=815\r\nHei=616\r\nAlarm1Sound=/snd/a.mp3\r\nAlarm1Time=6:00:00\r\nAlarm1Checked=1\r\n");
+}
+
+TEST_F(StartupTest, ShutdownStopsAtTheFirstRefusedWriteWithOneReport)
+{
+    SettingsStore settings = store("[MainForm]\r\nLeft=5\r\n");
+    files.diskFull = true;
+    EXPECT_FALSE(WriteShutdownSettings(settings, ShutdownValues{}));
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(files.replaceCount, 1);
+    EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[MainForm]\r\nLeft=5\r\n");
+}
+
+TEST(OffScreenGuard, OnlyEdgesBeyondTheScreenAreBroughtBack)
+{
+    const QSize screen(1920, 1080);
+    EXPECT_EQ(GuardOffScreen(QPoint(1921, 10), screen), QPoint(0, 0));
+    EXPECT_EQ(GuardOffScreen(QPoint(10, 1081), screen), QPoint(0, 0));
+    EXPECT_EQ(GuardOffScreen(QPoint(1920, 1080), screen), QPoint(1920, 1080));
+    EXPECT_EQ(GuardOffScreen(QPoint(-50, -5), screen), QPoint(-50, -5));
+}

@@ -1,0 +1,118 @@
+#include "app/ui/Main.h"
+#include "common/logic/SettingsStore.h"
+
+#include "platform/fake/FakePlatform.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/TempFolder.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+using namespace veltrano;
+using namespace veltrano::test;
+
+namespace {
+
+class MainFormStartup : public ::testing::Test {
+protected:
+    MainFormStartup() { platform.locationsFake.exePath = dir.file(QStringLiteral("veltrano")); }
+    std::unique_ptr<TMainForm> create(const QByteArray &ini = {})
+    {
+        if (!ini.isEmpty())
+            dir.write(QStringLiteral("PM.INI"), ini);
+        return std::make_unique<TMainForm>(platform, messages);
+    }
+    TempFolder dir;
+    FakePlatform platform;
+    FakeMessageBoxes messages;
+};
+
+} // namespace
+
+TEST_F(MainFormStartup, NoSettingsFileOpensAt780By590InTheCorner)
+{
+    auto form = create();
+    form->show();
+    QCoreApplication::processEvents(); // the outer size is settled once the frame is known
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Veltrano 1.1"));
+    EXPECT_EQ(form->frameGeometry().size(), QSize(780, 590));
+    EXPECT_EQ(form->pos(), QPoint(0, 0));
+    EXPECT_EQ(form->dataFolder(), dir.path());
+}
+
+TEST_F(MainFormStartup, SizeFlagOffOpens600By640)
+{
+    auto form = create("[MainForm]\r\nSaveWinSize=0\r\nWid=900\r\nHei=700\r\n");
+    EXPECT_EQ(form->size(), QSize(600, 640));
+}
+
+TEST_F(MainFormStartup, PositionFlagOffCentresOnTheDesktop)
+{
+    auto form = create("[MainForm]\r\nSaveWinPos=0\r\nLeft=5\r\nTop=5\r\n");
+    const QRect desk = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(form->frameGeometry().center(), QRect(form->pos(), QSize(780, 590)).center());
+    EXPECT_LE(std::abs(form->frameGeometry().center().x() - desk.center().x()), 1);
+}
+
+TEST_F(MainFormStartup, StoredEdgeBeyondTheScreenIsBroughtBackAtShow)
+{
+    auto form = create("[MainForm]\r\nLeft=5000\r\nTop=20\r\n");
+    EXPECT_EQ(form->pos(), QPoint(5000, 20));
+    form->show();
+    EXPECT_EQ(form->pos(), QPoint(0, 0));
+}
+
+TEST_F(MainFormStartup, ShutdownWritesTheApplicationAndSevenMainFormKeys)
+{
+    auto form = create("[MainForm]\r\nSaveWinPos=0\r\nAlarm1Time=7:30:00\r\nAlarm1Checked=1\r\n");
+    form->move(40, 30);
+    form.reset();
+    SettingsStore after(platform.filesFake, platform.codec, dir.file(QStringLiteral("PM.INI")), {});
+    EXPECT_FALSE(after.readBool(QStringLiteral("Application"), QStringLiteral("Hiden"), true));
+    EXPECT_EQ(after.readInteger(QStringLiteral("MainForm"), QStringLiteral("Left"), -1), 40);
+    EXPECT_EQ(after.readInteger(QStringLiteral("MainForm"), QStringLiteral("Top"), -1), 30);
+    EXPECT_EQ(after.readInteger(QStringLiteral("MainForm"), QStringLiteral("Wid"), -1), 780);
+    EXPECT_EQ(after.readInteger(QStringLiteral("MainForm"), QStringLiteral("Hei"), -1), 590);
+    EXPECT_EQ(after.readString(QStringLiteral("MainForm"), QStringLiteral("Alarm1Time"), {}), QStringLiteral("7:30:00"));
+    EXPECT_TRUE(after.readBool(QStringLiteral("MainForm"), QStringLiteral("Alarm1Checked"), false));
+    EXPECT_EQ(after.readString(QStringLiteral("MainForm"), QStringLiteral("Alarm1Sound"), QStringLiteral("x")), QString());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(MainFormStartup, RefusedShutdownWriteIsReportedOnce)
+{
+    auto form = create();
+    platform.filesFake.diskFull = true;
+    form.reset();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().text, QStringLiteral("Unable to write to ") + dir.file(QStringLiteral("PM.INI")));
+}
+
+TEST_F(MainFormStartup, RefusedBarWriteLeavesBarAndTickAsStored)
+{
+    auto form = create();
+    form->show();
+    QAction *toggle = form->findChild<QAction *>(QStringLiteral("StatusBar1"));
+    ASSERT_TRUE(toggle);
+    platform.filesFake.diskFull = true;
+    toggle->trigger();
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_TRUE(form->findChild<QWidget *>(QStringLiteral("MainStatusBar"))->isVisible());
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().text, QStringLiteral("Unable to write to ") + dir.file(QStringLiteral("PM.INI")));
+}
+
+TEST_F(MainFormStartup, ToolBarDropDownsUseTheirOwnCaptions)
+{
+    auto form = create();
+    const auto caption = [&](const char *name) {
+        return form->findChild<QAction *>(QLatin1String(name))->text();
+    };
+    EXPECT_EQ(caption("NotePad1"), QStringLiteral("NotePad..."));
+    EXPECT_EQ(caption("WordPad1"), QStringLiteral("WordPad..."));
+    EXPECT_EQ(caption("Notepad2"), QStringLiteral("Notepad..."));
+    EXPECT_EQ(caption("Calculator1"), QStringLiteral("Calculator..."));
+}

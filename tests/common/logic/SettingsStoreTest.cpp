@@ -1,0 +1,141 @@
+#include "common/logic/SettingsStore.h"
+
+#include "platform/fake/FakePlatform.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace veltrano;
+using veltrano::test::TempFolder;
+
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    SettingsStore open()
+    {
+        return SettingsStore(files, codec, dir.file(QStringLiteral("PM.INI")),
+                             [this](const QString &message) { errors << message; });
+    }
+    SettingsStore withFile(const QByteArray &bytes)
+    {
+        dir.write(QStringLiteral("PM.INI"), bytes);
+        return open();
+    }
+
+    TempFolder dir;
+    FakeFileSystem files;
+    Utf8SystemCodec codec;
+    QStringList errors;
+};
+
+const QString kMain = QStringLiteral("MainForm");
+
+} // namespace
+
+TEST_F(SettingsStoreTest, MissingFileYieldsEachCallersDefaultAndIsNotCreatedByReading)
+{
+    SettingsStore store = open();
+    EXPECT_EQ(store.readInteger(kMain, QStringLiteral("Wid"), 780), 780);
+    EXPECT_TRUE(store.readBool(kMain, QStringLiteral("SaveWinPos"), true));
+    EXPECT_FALSE(store.readBool(kMain, QStringLiteral("SaveWinPos"), false));
+    EXPECT_EQ(store.readString(kMain, QStringLiteral("Alarm1Sound"), QStringLiteral("d")), QStringLiteral("d"));
+    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("PM.INI"))));
+}
+
+TEST_F(SettingsStoreTest, IntegersReadDecimalAndThreeHexPrefixesElseTheDefault)
+{
+    SettingsStore store = withFile("[MainForm]\r\nHei=0x250\r\nA=0X10\r\nB=$ff\r\nC=-42\r\nD=abc\r\nE=12abc\r\n"
+                                   "F=\r\nG=99999999999\r\nH=$FFFFFFFF\r\nI=+5\r\nJ=0x\r\n");
+    EXPECT_EQ(store.readInteger(kMain, QStringLiteral("Hei"), 590), 592);
+    EXPECT_EQ(store.readInteger(kMain, QStringLiteral("A"), 0), 16);
+    EXPECT_EQ(store.readInteger(kMain, QStringLiteral("B"), 0), 255);
+    EXPECT_EQ(store.readInteger(kMain, QStringLiteral("C"), 0), -42);
+    EXPECT_EQ(store.readInteger(kMain, QStringLiteral("H"), 0), -1);
+    for (const char *bad : {"D", "E", "F", "G", "I", "J"})
+        EXPECT_EQ(store.readInteger(kMain, QString::fromLatin1(bad), 590), 590) << bad;
+}
+
+TEST_F(SettingsStoreTest, BooleansAreIntegersWhereNonZeroIsTrue)
+{
+    SettingsStore store = withFile("[Common]\r\nA=2\r\nB=0\r\nC=yes\r\nD=$0\r\n");
+    const QString common = QStringLiteral("Common");
+    EXPECT_TRUE(store.readBool(common, QStringLiteral("A"), false));
+    EXPECT_FALSE(store.readBool(common, QStringLiteral("B"), true));
+    EXPECT_TRUE(store.readBool(common, QStringLiteral("C"), true));
+    EXPECT_FALSE(store.readBool(common, QStringLiteral("C"), false));
+    EXPECT_FALSE(store.readBool(common, QStringLiteral("D"), true));
+}
+
+TEST_F(SettingsStoreTest, StringsAreTrimmedUnquotedAndCutAt2047Characters)
+{
+    const QByteArray longValue(3000, 'x');
+    SettingsStore store = withFile("[MainForm]\r\nA=  spaced out  \r\nB=\"quoted \"\r\nC='single'\r\nD=\"half\r\n"
+                                   "Alarm1Sound=" + longValue + "\r\nE=\r\n");
+    EXPECT_EQ(store.readString(kMain, QStringLiteral("A"), {}), QStringLiteral("spaced out"));
+    EXPECT_EQ(store.readString(kMain, QStringLiteral("B"), {}), QStringLiteral("quoted "));
+    EXPECT_EQ(store.readString(kMain, QStringLiteral("C"), {}), QStringLiteral("single"));
+    EXPECT_EQ(store.readString(kMain, QStringLiteral("D"), {}), QStringLiteral("\"half"));
+    EXPECT_EQ(store.readString(kMain, QStringLiteral("Alarm1Sound"), {}), QString(2047, u'x'));
+    EXPECT_EQ(store.readString(kMain, QStringLiteral("E"), QStringLiteral("default")), QString());
+}
+
+TEST_F(SettingsStoreTest, EveryWriteReachesTheFileAtOnce)
+{
+    SettingsStore store = open();
+    ASSERT_TRUE(store.writeBool(QStringLiteral("ToolBars"), QStringLiteral("Status"), false));
+    EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[ToolBars]\r\nStatus=0\r\n");
+    ASSERT_TRUE(store.writeInteger(kMain, QStringLiteral("Left"), -12));
+    EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[ToolBars]\r\nStatus=0\r\n[MainForm]\r\nLeft=-12\r\n");
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(SettingsStoreTest, RefusedWriteIsReportedAndLosesNothing)
+{
+    SettingsStore store = withFile("[MainForm]\r\nLeft=5\r\n");
+    files.diskFull = true;
+    EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Left"), 9));
+    EXPECT_EQ(errors, QStringList{QStringLiteral("Unable to write to ") + dir.file(QStringLiteral("PM.INI"))});
+    EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[MainForm]\r\nLeft=5\r\n");
+    EXPECT_EQ(store.readInteger(kMain, QStringLiteral("Left"), 0), 5);
+}
+
+TEST_F(SettingsStoreTest, ReadOnlyFileIsReportedAndKept)
+{
+    SettingsStore store = withFile("[MainForm]\r\nLeft=5\r\n");
+    QFile::setPermissions(dir.file(QStringLiteral("PM.INI")), QFileDevice::ReadOwner);
+    EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Left"), 9));
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[MainForm]\r\nLeft=5\r\n");
+}
+
+TEST_F(SettingsStoreTest, UnreadableFileIsNeverOverwrittenWithOnlyThisRunsValues)
+{
+    dir.write(QStringLiteral("PM.INI"), "[MainForm]\r\nLeft=5\r\n");
+    files.unreadable << dir.file(QStringLiteral("PM.INI"));
+    SettingsStore store = open();
+    EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Top"), 9));
+    EXPECT_EQ(errors.size(), 1);
+    files.unreadable.clear(); // readable again: the next write goes through with every key kept
+    EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[MainForm]\r\nLeft=5\r\n");
+    EXPECT_TRUE(store.writeInteger(kMain, QStringLiteral("Top"), 9));
+    EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[MainForm]\r\nLeft=5\r\nTop=9\r\n");
+}
+
+TEST_F(SettingsStoreTest, LegacyEncodedFileIsWrittenBackInItsOwnEncoding)
+{
+    SettingsStore store = withFile("; \xcd\xe0\xf1\xf2\xf0\xee\xe9\xea\xe8\r\n[MainForm]\r\nAlarm1Sound=C:\\\xcc\xf3\xe7\xfb\xea\xe0\\a.wav\r\n");
+    EXPECT_EQ(store.readString(kMain, QStringLiteral("Alarm1Sound"), {}), QStringLiteral("C:\\Музыка\\a.wav"));
+    ASSERT_TRUE(store.writeInteger(kMain, QStringLiteral("Left"), 1));
+    EXPECT_EQ(dir.read(QStringLiteral("PM.INI")),
+              "; \xcd\xe0\xf1\xf2\xf0\xee\xe9\xea\xe8\r\n[MainForm]\r\nAlarm1Sound=C:\\\xcc\xf3\xe7\xfb\xea\xe0\\a.wav\r\nLeft=1\r\n");
+}
+
+TEST_F(SettingsStoreTest, LineBreaksInAValueCannotInjectKeys)
+{
+    SettingsStore store = open();
+    ASSERT_TRUE(store.writeString(kMain, QStringLiteral("Alarm1Sound"), QStringLiteral("a\n[Evil]\nx=1")));
+    EXPECT_FALSE(store.readString(QStringLiteral("Evil"), QStringLiteral("x"), {}).size());
+    EXPECT_EQ(store.readString(kMain, QStringLiteral("Alarm1Sound"), {}), QStringLiteral("a [Evil] x=1"));
+}
