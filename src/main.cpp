@@ -1,6 +1,7 @@
 #include "app/ui/AppWindows.h"
 #include "app/ui/Main.h"
 #include "common/ui/QtMessageBoxes.h"
+#include "common/ui/QtModalDialogs.h"
 #include "app/logic/Startup.h"
 #include "platform/SingleInstance.h"
 #include "platform/Termination.h"
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const auto platform = createPlatform();
     QtMessageBoxes messages;
+    QtModalDialogs dialogs;
 
     auto marker = AcquireSingleInstance(platform->singleInstance());
     if (!marker) {
@@ -38,7 +40,7 @@ int main(int argc, char *argv[])
 
     int exitCode = 0;
     {
-        AppWindows windows(*platform, messages);
+        AppWindows windows(*platform, messages, dialogs);
         if (!terminating) {
             windows.main().show();
             exitCode = QApplication::exec();

@@ -30,7 +30,8 @@ public:
     // refused, as is a missing folder; the old file is then untouched.
     virtual IoStatus replaceFile(const QString &path, const QByteArray &bytes) = 0;
     // Entries of a folder ("." and ".." left out), by name ignoring case, the
-    // order users of the program have always seen; empty when unreadable.
+    // order the tree lists folders in whatever order the disk keeps them;
+    // empty when unreadable.
     virtual QList<FolderEntry> listFolder(const QString &folder) const = 0;
     // Creates the folder with every missing folder above it.
     virtual bool makePath(const QString &folder) = 0;

@@ -2,6 +2,9 @@
 
 #include "common/logic/SettingsStore.h"
 #include "platform/DataLocations.h"
+#include "platform/FileSystem.h"
+#include "projects/logic/ProjectFileManagement.h"
+#include "timeline/logic/UnitWeek.h"
 #include "platform/RegionalFormats.h"
 #include "platform/SingleInstance.h"
 
@@ -11,7 +14,6 @@ namespace {
 const QString kApplication = QStringLiteral("Application");
 const QString kMainForm = QStringLiteral("MainForm");
 const QString kToolBars = QStringLiteral("ToolBars");
-const QString kCommon = QStringLiteral("Common");
 
 } // namespace
 
@@ -25,6 +27,18 @@ QString ChooseDataFolder(const DataLocations &locations)
 {
     const QString folder = ResolveDataFolder(locations.executablePath());
     return locations.isFolderWritable(folder) ? folder : locations.perUserDataFolder();
+}
+
+void PrepareDataFolder(FileSystem &files, const QString &dataFolder)
+{
+    files.makePath(dataFolder);
+    if (files.exists(dataFolder + QStringLiteral("PM.INI")))
+        return;
+    // Once the program has run, a group or week folder that is missing was
+    // removed by the user: that gets the tree's and the timeline's messages
+    // rather than an empty folder made behind their back.
+    files.makePath(dataFolder + QString::fromUtf16(kGroupFolderName));
+    files.makePath(dataFolder + QString::fromUtf16(kWeekFolderName));
 }
 
 std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance)
@@ -45,9 +59,6 @@ StartupValues ReadStartupSettings(const SettingsStore &settings)
     } else {
         v.size = QSize(450, 640);
     }
-    v.alarm.sound = settings.readString(kMainForm, QStringLiteral("Alarm1Sound"), QString());
-    v.alarm.time = settings.readString(kMainForm, QStringLiteral("Alarm1Time"), QString());
-    v.alarm.enabled = settings.readBool(kMainForm, QStringLiteral("Alarm1Checked"), false);
     if (v.flags.savePosition) {
         const int left = settings.readInteger(kMainForm, QStringLiteral("Left"), 0);
         const int top = settings.readInteger(kMainForm, QStringLiteral("Top"), 0);
@@ -56,13 +67,13 @@ StartupValues ReadStartupSettings(const SettingsStore &settings)
     v.bars.main = settings.readBool(kToolBars, QStringLiteral("Main"), true);
     v.bars.bottom = settings.readBool(kToolBars, QStringLiteral("Bottom"), true);
     v.bars.status = settings.readBool(kToolBars, QStringLiteral("Status"), true);
-    v.toDoAutostart = settings.readBool(kCommon, QStringLiteral("To-Do Autostart"), true);
     return v;
 }
 
 QString ComposeGreeting(const QDateTime &now, const RegionalFormats &formats)
 {
-    // Line feed before carriage return, as the greeting has always been written.
+    // Line feed, then carriage return: the greeting's text is compared whole
+    // (tests, desktop notifications that keep it), so the pair keeps its order.
     const QString lineBreak = QStringLiteral("\n\r");
     return QStringLiteral("Good time of the day! Today is:") + lineBreak + formats.shortDate(now.date())
            + lineBreak + formats.longTime(now.time());
@@ -74,10 +85,7 @@ bool WriteShutdownSettings(SettingsStore &settings, const ShutdownValues &values
            && settings.writeInteger(kMainForm, QStringLiteral("Left"), values.position.x())
            && settings.writeInteger(kMainForm, QStringLiteral("Top"), values.position.y())
            && settings.writeInteger(kMainForm, QStringLiteral("Wid"), values.size.width())
-           && settings.writeInteger(kMainForm, QStringLiteral("Hei"), values.size.height())
-           && settings.writeString(kMainForm, QStringLiteral("Alarm1Sound"), values.alarm.sound)
-           && settings.writeString(kMainForm, QStringLiteral("Alarm1Time"), values.alarm.time)
-           && settings.writeBool(kMainForm, QStringLiteral("Alarm1Checked"), values.alarm.enabled);
+           && settings.writeInteger(kMainForm, QStringLiteral("Hei"), values.size.height());
 }
 
 QPoint GuardOffScreen(QPoint position, QSize screen)

@@ -9,6 +9,7 @@
 namespace veltrano {
 
 class DataLocations;
+class FileSystem;
 class InstanceMarker;
 class RegionalFormats;
 class SettingsStore;
@@ -16,7 +17,6 @@ class SingleInstance;
 
 inline constexpr auto kInstanceName = u"Veltrano 1.1";
 inline constexpr auto kMainCaption = u"Veltrano 1.1";
-inline constexpr auto kApplicationTitle = u"Veltrano";
 inline constexpr auto kSecondCopyMessage = u"Sorry. Vudo rozure Veltrano 1.1 already loaded.";
 inline constexpr QSize kMainMinimumSize{600, 400};
 
@@ -25,12 +25,6 @@ struct TQXEngine {
     bool hidden = false;       // "Application"/"Hiden"; no behaviour depends on it
     bool savePosition = true;  // "MainForm"/"SaveWinPos"
     bool saveSize = true;      // "MainForm"/"SaveWinSize"
-};
-
-struct AlarmSettings {
-    QString sound;
-    QString time;
-    bool enabled = false;
 };
 
 struct BarFlags {
@@ -43,16 +37,13 @@ struct StartupValues {
     TQXEngine flags;
     QSize size;                     // outer size before the minimum applies
     std::optional<QPoint> position; // nothing: centre on the desktop
-    AlarmSettings alarm;
     BarFlags bars;
-    bool toDoAutostart = true;
 };
 
 struct ShutdownValues {
     bool hidden = false;
     QPoint position; // outer left and top
     QSize size;      // outer width and height
-    AlarmSettings alarm;
 };
 
 // The executable's folder, with its trailing separator.
@@ -60,11 +51,16 @@ QString ResolveDataFolder(const QString &executablePath);
 // The executable's folder when the program may write there, otherwise the
 // per-user data location (an installed build).
 QString ChooseDataFolder(const DataLocations &locations);
+// A first start (no settings file yet) sets the data folder up the way a copy
+// of the program ships: with the empty folders the project tree and the day
+// files live in. Later starts leave the folder as the user keeps it.
+void PrepareDataFolder(FileSystem &files, const QString &dataFolder);
 // The marker when this process is the only running copy; null otherwise.
 std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance);
 StartupValues ReadStartupSettings(const SettingsStore &settings);
 QString ComposeGreeting(const QDateTime &now, const RegionalFormats &formats);
-// Writes the main window's keys in shutdown order; stops at the first refused write.
+// Writes the main window's own keys in shutdown order; stops at the first
+// refused write.
 bool WriteShutdownSettings(SettingsStore &settings, const ShutdownValues &values);
 // A window whose left edge lies right of the screen, or whose top edge lies
 // below it, is brought back to (0, 0).

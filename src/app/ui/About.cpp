@@ -2,6 +2,7 @@
 
 #include "app/ui/AboutBanner.h"
 #include "app/logic/HelpCommands.h"
+#include "common/ui/ModalDialogs.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,10 +18,10 @@ constexpr QSize kButtonSize{100, 30};
 
 } // namespace
 
-TAboutForm::TAboutForm(Shell &shell, QWidget *parent)
+TAboutForm::TAboutForm(Shell &shell, ModalDialogs &dialogs, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint),
-      m_shell(shell)
+      m_shell(shell), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QString::fromUtf16(kAboutCaption));
@@ -34,7 +35,7 @@ TAboutForm::TAboutForm(Shell &shell, QWidget *parent)
     banner->setGeometry(QRect(QPoint(0, 0), kAboutBannerSize));
 
     addLabel(QStringLiteral("LabelProduct"), QStringLiteral("Veltrano"), {kMargin, 204}, 30, true);
-    // The design text is replaced as the box is created, as it always was.
+    // The design text; FormCreate puts the version in its place.
     m_version = addLabel(QStringLiteral("Label4"), QStringLiteral("Version 1.0"), {kMargin + 2, 250}, 16, false);
     QLabel *mail = addLabel(QStringLiteral("LabelMail"), QStringLiteral("e-mail:"), {kMargin + 2, 300}, 14, false);
     m_address = addLabel(QStringLiteral("Label5"), QString::fromUtf16(kDeveloperAddress),
@@ -80,7 +81,7 @@ void TAboutForm::FormCreate()
 
 void TAboutForm::AboutFormShowExecute()
 {
-    exec();
+    m_dialogs.exec(*this);
 }
 
 void TAboutForm::ThanksClick()

@@ -5,6 +5,7 @@ class QLabel;
 
 namespace veltrano {
 
+class ModalDialogs;
 class Shell;
 
 inline constexpr auto kAboutCaption = u"About";
@@ -13,12 +14,12 @@ inline constexpr auto kAboutBuild = u"Build 700";
 inline constexpr QSize kAboutClientSize{698, 405};
 inline constexpr QSize kAboutBannerSize{698, 185};
 
-// The About box: shown modally from the Help and tray menus, hidden again by
-// "OK" or Esc, alive until the program ends.
+// The About box: shown modally (through ModalDialogs) from the Help and tray
+// menus, hidden again by "OK" or Esc, alive until the program ends.
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutForm(Shell &shell, QWidget *parent = nullptr);
+    TAboutForm(Shell &shell, ModalDialogs &dialogs, QWidget *parent = nullptr);
 
     void AboutFormShowExecute();
     void ThanksClick();
@@ -35,6 +36,7 @@ private:
     QLabel *addLabel(const QString &name, const QString &text, QPoint at, int pixelSize, bool bold);
 
     Shell &m_shell;
+    ModalDialogs &m_dialogs;
     QLabel *m_version = nullptr;
     QLabel *m_address = nullptr;
 };

@@ -5,30 +5,50 @@
 
 namespace veltrano {
 
+class ClocksFeature;
 class MessageBoxes;
+class ModalDialogs;
 class Platform;
+class ProjectsFeature;
 class TDataModuleImg;
 class TMainForm;
+class TimelineFeature;
+class ToDoFeature;
+class TrayPlacement;
 
-// Every window of the program (and the shared picture lists), created once at start-up with the main window
-// first, and destroyed in the reverse order at exit, the main window last.
+// The one place the program is put together: every window (and the shared
+// picture lists) created once at start-up in a fixed order, the main window
+// first with its features plugged in, and destroyed in the reverse order at
+// exit, the main window last. The order is listed in AppWindows.cpp.
 class AppWindows {
 public:
-    AppWindows(Platform &platform, MessageBoxes &messages);
+    AppWindows(Platform &platform, MessageBoxes &messages, ModalDialogs &dialogs);
     ~AppWindows();
     AppWindows(const AppWindows &) = delete;
     AppWindows &operator=(const AppWindows &) = delete;
 
     TMainForm &main() const { return *m_main; }
     TDataModuleImg &images() const { return *m_images; }
+    TrayPlacement &tray() const { return *m_tray; }
+    TimelineFeature &timeline() const { return *m_timeline; }
+    ProjectsFeature &projects() const { return *m_projects; }
+    ClocksFeature &clocks() const { return *m_clocks; }
+    ToDoFeature &toDo() const { return *m_toDo; }
 
 private:
     template <typename Window, typename... Args> Window &create(Args &&...args);
+    void plugMainWindowFeatures(TMainForm &main);
 
-    TMainForm *m_main = nullptr;
-    TDataModuleImg *m_images = nullptr;
     // Windows and the picture module, in creation order.
     std::vector<std::unique_ptr<QObject>> m_windows;
+    TMainForm *m_main = nullptr;
+    TDataModuleImg *m_images = nullptr;
+    // The features live as long as the main window, as its children.
+    TrayPlacement *m_tray = nullptr;
+    TimelineFeature *m_timeline = nullptr;
+    ProjectsFeature *m_projects = nullptr;
+    ClocksFeature *m_clocks = nullptr;
+    ToDoFeature *m_toDo = nullptr;
 };
 
 } // namespace veltrano

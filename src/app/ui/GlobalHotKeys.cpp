@@ -39,13 +39,11 @@ void GlobalHotKeys::registerKey(int id, int modifiers, const char16_t *refusal)
 
 void GlobalHotKeys::HotKeyPressed(int id)
 {
-    const char *actionName = id == kToDoHotKey ? "FastToDoListShow" : id == kClockHotKey ? "ActionDeduviClockFormShow" : nullptr;
-    if (!actionName)
+    if (id != kToDoHotKey && id != kClockHotKey)
         return;
     qCInfo(lcHotKeys) << "hot key" << id << "pressed";
     // The to-do and clock windows answer these actions once they exist.
-    if (auto *action = m_main.findChild<QAction *>(QLatin1String(actionName)))
-        action->trigger();
+    m_main.command(id == kToDoHotKey ? Command::FastToDoListShow : Command::ActionDeduviClockFormShow)->trigger();
 }
 
 } // namespace veltrano

@@ -1,41 +1,37 @@
 #include "app/ui/Main.h"
 
-#include "common/logic/MessageBoxes.h"
 #include "app/ui/PanelMenu.h"
+#include "common/logic/MessageBoxes.h"
 #include "common/logic/SettingsStore.h"
-#include "platform/DataLocations.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
-#include "platform/TextCodec.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QScreen>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
-#include <QTableWidget>
-#include <QTextEdit>
-#include <QTimer>
 #include <QToolBar>
-#include <QSplitter>
-#include <QTreeWidget>
 
 namespace veltrano {
 
 namespace {
 constexpr int kPanelAdditionalWidth = 252;
+constexpr int kTimerTimeMs = 1000;
+constexpr int kTimerUpdateMs = 3600000;
 } // namespace
 
-TMainForm::TMainForm(Platform &platform, MessageBoxes &messages, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform), m_messages(messages)
+TMainForm::TMainForm(Platform &platform, MessageBoxes &messages, ModalDialogs &dialogs, const FeaturePlugs &plugs,
+                     QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_messages(messages), m_dialogs(dialogs), m_timerTime(this),
+      m_timerUpdate(this)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromUtf16(kMainCaption));
@@ -46,8 +42,7 @@ TMainForm::TMainForm(Platform &platform, MessageBoxes &messages, QWidget *parent
     createActions();
     createMainMenu();
     createLayout();
-    createPopupMenus();
-    FormCreate();
+    FormCreate(plugs);
 }
 
 TMainForm::~TMainForm()
@@ -55,47 +50,42 @@ TMainForm::~TMainForm()
     FormDestroy();
 }
 
-void TMainForm::FormCreate()
+void TMainForm::FormCreate(const FeaturePlugs &plugs)
 {
-    m_pageControlProjects->setCurrentIndex(0);
     m_pageControlTabManager->setCurrentIndex(0);
 
     m_dataFolder = ChooseDataFolder(m_platform.dataLocations());
-    m_platform.files().makePath(m_dataFolder);
+    PrepareDataFolder(m_platform.files(), m_dataFolder);
     m_settings = std::make_unique<SettingsStore>(
         m_platform.files(), m_platform.textCodec(), m_dataFolder + QStringLiteral("PM.INI"),
         [this](const QString &message) { m_messages.error(message); });
 
     const StartupValues values = ReadStartupSettings(*m_settings);
     m_flags = std::make_unique<TQXEngine>(values.flags);
-    m_editSound->setText(values.alarm.sound);
-    m_maskEditAlarmClock->setText(values.alarm.time);
-    m_checkBoxAlarmClock->setChecked(values.alarm.enabled);
     applyStartupGeometry(values);
     applyStartupBars(values.bars);
     m_mainEditCmd->clear();
 
     m_panelMenuState = std::make_unique<TPanelMenuRender>();
     m_panelMenu->setState(m_panelMenuState.get());
-    // The global hot keys and, further on, the greeting balloon belong to the
-    // tray feature, installed the moment this window exists (AppWindows).
     m_panelMenu->setAttribute(Qt::WA_OpaquePaintEvent);
     m_panelMenu->paintBox()->setAttribute(Qt::WA_OpaquePaintEvent);
+    command(Command::ActionShowToday)->trigger();
 
-    m_pageActions[PageToday]->trigger();
-    RefreshTodayCaption();
-    RefreshTodayFill();
-    applyTodayGridFit();
+    // The features read their settings and fill their pages now, while the
+    // settings store is open and before any other window exists.
+    if (plugs)
+        plugs(*this);
 
-    CreateProjectManager();
-    // The tree never scrolls sideways.
-    m_treeViewProjects->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_richEditProjectNote->setAcceptRichText(true);
     m_panelTodo->setFixedHeight(0);
     m_panelTodo->hide();
-    m_toDoAutostart = values.toDoAutostart;
     m_panel1->hide();
     m_panel2->hide();
+    m_timerTime.setObjectName(QStringLiteral("TimerTime"));
+    m_timerTime.start(kTimerTimeMs);
+    m_timerUpdate.setObjectName(QStringLiteral("TimerUpdate"));
+    m_timerUpdate.start(kTimerUpdateMs);
+    emit created();
 }
 
 void TMainForm::applyStartupGeometry(const StartupValues &values)
@@ -113,11 +103,11 @@ void TMainForm::applyStartupGeometry(const StartupValues &values)
 
 void TMainForm::applyStartupBars(const BarFlags &bars)
 {
-    action("MainToolBar1")->setChecked(bars.main);
+    command(Command::MainToolBar1)->setChecked(bars.main);
     m_mainToolBar->setVisible(bars.main);
-    action("BottomToolBar1")->setChecked(bars.bottom);
+    command(Command::BottomToolBar1)->setChecked(bars.bottom);
     m_panelCommon->setVisible(bars.bottom);
-    action("StatusBar1")->setChecked(bars.status);
+    command(Command::StatusBar1)->setChecked(bars.status);
     statusBar()->setVisible(bars.status);
 }
 
@@ -150,30 +140,24 @@ void TMainForm::setOuterSize(QSize outer)
 void TMainForm::applySizePreset(SizePreset preset)
 {
     setOuterSize(SizePresetOuterSize(preset));
-    applyTodayGridFit();
+    // A hidden window gets its resize event only when shown: fit the pages now.
+    FormResize();
 }
 
-void TMainForm::DefaultSize1Click() { applySizePreset(SizePreset::Default); }
-void TMainForm::LargeSize1Click() { applySizePreset(SizePreset::Large); }
-void TMainForm::VeryLargeSize1Click() { applySizePreset(SizePreset::VeryLarge); }
-
-void TMainForm::toggleBar(QAction *item, QWidget *bar, Bar which)
+void TMainForm::toggleBar(Command item, QWidget *bar, Bar which)
 {
+    QAction *tick = command(item);
     // The menu item has already changed its tick when this runs.
-    const bool shown = item->isChecked();
+    const bool shown = tick->isChecked();
     // A refused write stops the toggle there: bar and tick stay as stored.
     if (!WriteBarShown(*m_settings, which, shown)) {
-        const QSignalBlocker quiet(item);
-        item->setChecked(!shown);
+        const QSignalBlocker quiet(tick);
+        tick->setChecked(!shown);
         return;
     }
     bar->setVisible(shown);
     FormResize();
 }
-
-void TMainForm::MainToolBar1Click() { toggleBar(action("MainToolBar1"), m_mainToolBar, Bar::Main); }
-void TMainForm::BottomToolBar1Click() { toggleBar(action("BottomToolBar1"), m_panelCommon, Bar::Bottom); }
-void TMainForm::StatusBar1Click() { toggleBar(action("StatusBar1"), statusBar(), Bar::Status); }
 
 void TMainForm::resizeEvent(QResizeEvent *event)
 {
@@ -193,10 +177,7 @@ void TMainForm::FormResize()
     // Let the layouts place the pages at the new size before measuring them.
     if (QLayout *layout = this->layout())
         layout->activate();
-    const int bevelWidth = m_tabSheetTasks->width() - 7;
-    for (QFrame *bevel : std::as_const(m_bevels))
-        bevel->setMaximumWidth(qMax(0, bevelWidth));
-    applyTodayGridFit();
+    emit resized();
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -214,27 +195,44 @@ void TMainForm::showEvent(QShowEvent *event)
     }
     FormShow();
     QTimer::singleShot(0, this, &TMainForm::applyOuterSize);
-    emit shown();
+    setOffScreen(false);
+}
+
+void TMainForm::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    if (!event->spontaneous())
+        setOffScreen(true);
+}
+
+void TMainForm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible())
+        setOffScreen(isMinimized());
+}
+
+void TMainForm::setOffScreen(bool off)
+{
+    if (off == m_offScreen)
+        return;
+    m_offScreen = off;
+    if (off)
+        emit hidden();
+    else
+        emit restored();
 }
 
 void TMainForm::FormShow()
 {
-    RefreshTodayCaption();
-    RebuildProjectTree();
-    if (m_pageControlProjects->currentWidget()->objectName() == u"TabSheetProjList")
-        m_treeViewProjects->setFocus();
+    emit showing();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QPoint guarded = GuardOffScreen(pos(), screen->geometry().size());
         if (guarded != pos())
             move(guarded);
     }
-    selectPanelMenuItem(1);
-    m_pageActions[PageToday]->trigger();
-    RefreshTodayFill();
-    applyTodayGridFit();
-    m_stringGrid->setFocus();
-    if (m_toDoAutostart)
-        action("FastToDoListShow")->trigger();
+    choosePage(Page::Today);
+    emit shown();
 }
 
 bool TMainForm::event(QEvent *event)
@@ -250,23 +248,6 @@ bool TMainForm::event(QEvent *event)
 void TMainForm::ApplicationEventsHint(const QString &statusTip)
 {
     m_statusPanelHint->setText(statusTip);
-}
-
-void TMainForm::Label11MouseMove()
-{
-    // A long project path can be read in full from the hint.
-    m_label11->setToolTip(m_label11->text());
-    m_label11->setStatusTip(m_label11->text());
-}
-
-bool TMainForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_label11 && event->type() == QEvent::MouseMove)
-        Label11MouseMove();
-    if (watched->objectName() == u"Label14" && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-        action("FastToDoListShow")->trigger();
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -291,17 +272,17 @@ void TMainForm::FormDestroy()
 {
     if (!m_settings)
         return;
+    m_timerTime.stop();
+    m_timerUpdate.stop();
+    emit aboutToBeDestroyed();
     m_panelMenu->setState(nullptr);
     m_panelMenuState.reset();
-    ReleaseProjectManager();
     ShutdownValues values;
     values.hidden = m_flags->hidden;
     values.position = frameGeometry().topLeft();
     values.size = frameGeometry().size();
-    values.alarm.sound = m_editSound->text();
-    values.alarm.time = m_maskEditAlarmClock->text();
-    values.alarm.enabled = m_checkBoxAlarmClock->isChecked();
-    WriteShutdownSettings(*m_settings, values);
+    if (WriteShutdownSettings(*m_settings, values))
+        emit savingShutdownSettings();
     m_flags.reset();
     m_settings.reset();
     // The hot keys go with their holder, a child of this window, right after.

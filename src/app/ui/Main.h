@@ -1,105 +1,115 @@
 #pragma once
+#include "app/logic/Commands.h"
 #include "app/logic/GUI.h"
+#include "app/logic/Pages.h"
 #include "app/logic/Startup.h"
 
 #include <QMainWindow>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
-class QAction;
-class QCheckBox;
-class QFrame;
-class QLabel;
 class QLineEdit;
-class QMenu;
+class QLabel;
 class QSplitter;
 class QTabWidget;
-class QTableWidget;
-class QTextEdit;
 class QToolBar;
-class QTreeWidget;
 
 namespace veltrano {
 
 class MessageBoxes;
+class ModalDialogs;
 class Platform;
 class SettingsStore;
 class TPanelMenu;
 
-// The main window. It owns the settings store, the start-up flags and the
-// panel menu state: all exist from its creation to its destruction, the very
-// last step of shutdown. Commands are QActions found by object name; features
-// built elsewhere attach their reactions to them.
+// The main window: a frame of panel menu, page control, bars, menus and status
+// bar. It owns the settings store, the start-up flags and the panel menu state,
+// all alive from its creation to its destruction, the very last step of
+// shutdown. What the pages hold and what most commands do belongs to the
+// features, which plug in while the window is created (docs/architecture.md).
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    // Pages of PageControlTabManager, in tab order.
-    enum Page { PageToday, PageProjects, PageTheContacts, PageNotelist, PageTasks, PageNotes, PageContacts };
+    // Builds each feature of the main window, in start-up order, while the
+    // window is created.
+    using FeaturePlugs = std::function<void(TMainForm &)>;
 
-    TMainForm(Platform &platform, MessageBoxes &messages, QWidget *parent = nullptr);
+    TMainForm(Platform &platform, MessageBoxes &messages, ModalDialogs &dialogs, const FeaturePlugs &plugs = {},
+              QWidget *parent = nullptr);
     ~TMainForm() override;
 
     Platform &platform() const { return m_platform; }
     MessageBoxes &messages() const { return m_messages; }
+    ModalDialogs &dialogs() const { return m_dialogs; }
     SettingsStore &settings() const { return *m_settings; }
     const QString &dataFolder() const { return m_dataFolder; }
-    bool toDoAutostart() const { return m_toDoAutostart; }
     const TPanelMenuRender &panelMenuState() const { return *m_panelMenuState; }
     // The start-up flags; "Main..." in the tray menu clears the hidden flag.
     TQXEngine &startupFlags() { return *m_flags; }
 
+    // The action of a command; stops the program when there is none.
+    QAction *command(Command id) const { return m_commands.action(id); }
+    // A page of the page control; its content comes from a feature.
+    QWidget *pageSheet(Page page) const;
+    void setPageContent(Page page, QWidget *content);
+    // The panel right of the pages (the worklist's place).
+    void setSidePanelContent(QWidget *content);
+    // Every second from start-up, and every hour from start-up.
+    QTimer &timerTime() { return m_timerTime; }
+    QTimer &timerUpdate() { return m_timerUpdate; }
+
+    // The click reaction of a panel menu item or View > Objects item: selects
+    // the item, runs the page action, then tells the features (pageChosen).
+    void choosePage(Page page);
     // Ends the program through the normal shutdown.
     void CloseApp();
 
-    // Panel menu items and View > Objects items.
-    void Label1Click();
-    void Label3Click();
-    void Label4Click();
-    void Label6Click();
-    void Label7Click();
-    void Label8Click();
-    void Label9Click();
-    // Makes `item` the panel menu's selected item and repaints it.
-    void selectPanelMenuItem(unsigned item);
-
-    void MainToolBar1Click();
-    void BottomToolBar1Click();
-    void StatusBar1Click();
-    void DefaultSize1Click();
-    void LargeSize1Click();
-    void VeryLargeSize1Click();
-    // Column 1 and row height of the Today grid follow the grid's size.
-    void applyTodayGridFit();
-
 signals:
-    // Every change from hidden to visible, after the show steps ran.
+    // The window and every feature plugged in exist; nothing else does yet.
+    void created();
+    // Every change from hidden to visible runs the show steps: `showing`
+    // first, then the page goes back to Today (pageChosen), then `shown`.
+    void showing();
     void shown();
+    void pageChosen(veltrano::Page page);
+    // Every size change, once the frame has laid its pages out.
+    void resized();
+    // Moved or resized by the user, after snapping to the work area.
+    void placed();
+    // Hidden to the tray or minimised, and back on screen again.
+    void hidden();
+    void restored();
+    // Destruction, step by step: features let go of what they hold, then the
+    // frame writes its keys and, only when they reached the file, the
+    // features write theirs (stopping at the first refused write).
+    void aboutToBeDestroyed();
+    void savingShutdownSettings();
 
 protected:
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
 
 private:
-    // Building the window (MainLayout.cpp, MainPages.cpp, MainActions.cpp).
+    // Building the window (MainLayout.cpp, MainActions.cpp).
     void createActions();
+    QAction *addCommand(Command id, const QString &caption, const QString &hint = {},
+                        const QKeySequence &shortcut = {});
+    void createPageCommands();
     void createMainMenu();
-    void createPopupMenus();
     void createLayout();
     QToolBar *createMainToolBar();
     QWidget *createBottomBar();
-    QWidget *createAdditionalPanel();
     void createPages();
-    QWidget *createTodayPage();
-    QWidget *createProjectsPage();
-    QWidget *createTheContactsPage();
-    QWidget *createTasksPage();
     void createStatusBar();
 
     // Start-up, showing, shutdown (Main.cpp).
-    void FormCreate();
+    void FormCreate(const FeaturePlugs &plugs);
     void FormShow();
     void FormDestroy();
     void FormResize();
@@ -108,67 +118,43 @@ private:
     void applyOuterSize();
     void setOuterSize(QSize outer);
     void applySizePreset(SizePreset preset);
-    void toggleBar(QAction *item, QWidget *bar, Bar which);
+    void toggleBar(Command item, QWidget *bar, Bar which);
     // Gives the window this outer size, frame included.
     void resizeOuter(QSize outer);
     void ApplicationEventsHint(const QString &statusTip);
-    void Label11MouseMove();
+    void setOffScreen(bool off);
 
     // Page actions (MainNavigation.cpp).
     void showOnlyPage(Page page);
-    void ActionShowTodayExecute() { showOnlyPage(PageToday); }
-    void ActionShowProjectsExecute();
-    void ActionShowStructuresExecute() { showOnlyPage(PageTheContacts); }
-    void ActionShowMyPageExecute() { showOnlyPage(PageNotelist); }
-    void ActionShowTasksExecute() { showOnlyPage(PageTasks); }
-    void ActionShowNotesExecute() { showOnlyPage(PageNotes); }
-    void ActionShowContactsExecute() { showOnlyPage(PageContacts); }
-    void TreeViewProjectsContextPopup(const QPoint &position);
-
-    // Places where the features built elsewhere join start-up, showing and
-    // shutdown (MainHooks.cpp).
-    void RefreshTodayCaption();
-    void RefreshTodayFill();
-    void CreateProjectManager();
-    void ReleaseProjectManager();
-    void RebuildProjectTree();
-
-    QAction *action(const char *name) const;
+    void selectPanelMenuItem(unsigned item);
 
     Platform &m_platform;
     MessageBoxes &m_messages;
+    ModalDialogs &m_dialogs;
     QString m_dataFolder;
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<TQXEngine> m_flags;
     std::unique_ptr<TPanelMenuRender> m_panelMenuState;
-    bool m_toDoAutostart = true;
+    CommandTable m_commands;
+    QTimer m_timerTime;
+    QTimer m_timerUpdate;
     QSize m_requestedOuterSize;
     bool m_outerSizePending = true;
     bool m_splitterPlaced = false;
+    bool m_offScreen = false; // hidden() told, restored() not yet
 
-    // Controls the window's own logic uses; every control has its name.
+    // Controls the frame's own logic uses; every control has its name.
     QToolBar *m_mainToolBar = nullptr;
     TPanelMenu *m_panelMenu = nullptr;
     QTabWidget *m_pageControlTabManager = nullptr;
-    QTabWidget *m_pageControlProjects = nullptr;
-    QTreeWidget *m_treeViewProjects = nullptr;
+    QWidget *m_panelAdditional = nullptr;
     QWidget *m_panelCommon = nullptr;
     QLineEdit *m_mainEditCmd = nullptr;
     QLabel *m_statusPanelHint = nullptr;
-    QTableWidget *m_stringGrid = nullptr;
-    QTextEdit *m_richEditProjectNote = nullptr;
-    QLabel *m_label11 = nullptr;
-    QCheckBox *m_checkBoxAlarmClock = nullptr;
-    QLineEdit *m_maskEditAlarmClock = nullptr;
-    QLineEdit *m_editSound = nullptr;
-    QList<QFrame *> m_bevels;
-    QWidget *m_tabSheetTasks = nullptr;
     QWidget *m_panel1 = nullptr;
     QWidget *m_panel2 = nullptr;
     QWidget *m_panelTodo = nullptr;
     QSplitter *m_splitter2 = nullptr;
-    QList<QAction *> m_pageActions;   // ActionShowToday .. ActionShowContacts
-    QList<QAction *> m_objectsItems;  // oday1 .. Contacts1
 };
 
 } // namespace veltrano

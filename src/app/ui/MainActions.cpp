@@ -1,19 +1,16 @@
-// The main window's commands and menus. Items whose reaction belongs to a
-// feature built elsewhere exist here with caption, hint and shortcut; that
-// feature connects to the QAction found by its object name. Menu items that
-// only show an action (Notepad2, Flash1, Index1...) forward to it: connect the
-// action, not the item.
+// The main window's commands and menus. Every command exists here with its
+// caption, hint and shortcut; a feature connects its reaction to the action
+// it gets by id (TMainForm::command). Menu items that only show an action
+// (Notepad2, Flash1, Index1...) forward to it: connect the action, not the item.
+#include "app/ui/Main.h"
 #include "common/ui/AppPictures.h"
 #include "common/ui/Hints.h"
-#include "app/ui/Main.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QTableWidget>
-#include <QTextEdit>
-#include <QTreeWidget>
+#include <QStatusBar>
+#include <QToolBar>
 
 namespace veltrano {
 namespace {
@@ -23,9 +20,8 @@ QString s(const char *text)
     return QString::fromUtf8(text);
 }
 
-QAction *checkItem(QObject *parent, const char *name, const QString &caption)
+QAction *checkItem(QAction *item)
 {
-    QAction *item = makeAction(parent, name, caption);
     item->setCheckable(true);
     return item;
 }
@@ -46,251 +42,161 @@ QAction *separator(QMenu *menu, const char *name)
 
 } // namespace
 
-QAction *TMainForm::action(const char *name) const
+QAction *TMainForm::addCommand(Command id, const QString &caption, const QString &hint, const QKeySequence &shortcut)
 {
-    return findChild<QAction *>(QLatin1String(name));
+    QAction *action = makeAction(this, commandName(id), caption, hint, shortcut);
+    m_commands.add(id, action);
+    return action;
 }
 
 void TMainForm::createActions()
 {
     const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
-    QAction *closeApp = makeAction(this, "CloseApp", s("Exit"), s("Exit..."));
-    closeApp->setIcon(smallPicture(SmallPicture::Exit));
-    connect(closeApp, &QAction::triggered, this, &TMainForm::CloseApp);
+    connect(addCommand(Command::CloseApp, s("Exit"), s("Exit...")), &QAction::triggered, this, &TMainForm::CloseApp);
+    command(Command::CloseApp)->setIcon(smallPicture(SmallPicture::Exit));
 
-    makeAction(this, "FastToDoListShow", s("To-Do List..."), s("To-Do List...|Shows To-Do List dialog"),
+    addCommand(Command::FastToDoListShow, s("To-Do List..."), s("To-Do List...|Shows To-Do List dialog"),
                QKeySequence(Qt::CTRL | Qt::Key_F1))->setIcon(smallPicture(SmallPicture::ToDo));
-    makeAction(this, "ActionDeduviClockFormShow", s("Deduvi Clock"), s("Deduvi clock|Shows Deduvi clock..."),
+    addCommand(Command::ActionDeduviClockFormShow, s("Deduvi Clock"), s("Deduvi clock|Shows Deduvi clock..."),
                QKeySequence(Qt::SHIFT | Qt::Key_F1))->setIcon(smallPicture(SmallPicture::Clock));
-    makeAction(this, "ConfigurationFormShow", s("Options..."))->setIcon(smallPicture(SmallPicture::Options));
-    makeAction(this, "MinimuzeWindoe", s("Hide..."))->setIcon(smallPicture(SmallPicture::Hide));
-    makeAction(this, "AboutFormShow", s("About..."));
+    addCommand(Command::ConfigurationFormShow, s("Options..."))->setIcon(smallPicture(SmallPicture::Options));
+    addCommand(Command::MinimuzeWindoe, s("Hide..."))->setIcon(smallPicture(SmallPicture::Hide));
+    addCommand(Command::AboutFormShow, s("About..."));
     // F1 works through the hidden "Index" item, so the action itself lives on
     // the window where its shortcut stays active.
-    addAction(makeAction(this, "ShowHelp", s("Index"), {}, QKeySequence(Qt::Key_F1)));
+    addAction(addCommand(Command::ShowHelp, s("Index"), {}, QKeySequence(Qt::Key_F1)));
 
-    makeAction(this, "ActionOpenNotePad", s("Notepad..."))->setIcon(smallPicture(SmallPicture::NotePad));
-    makeAction(this, "ActionOpenWordPad", s("Wordpad..."));
-    makeAction(this, "ActionOpenCalc", s("Calculator..."))->setIcon(smallPicture(SmallPicture::Calculator));
-    makeAction(this, "ActionOpenPaint", s("Paint..."));
-    makeAction(this, "ActionOpenCmd", s("Console..."))->setIcon(appPicture(s("console")));
-    makeAction(this, "ActionSafeRemove", s("Flash..."))->setIcon(smallPicture(SmallPicture::Flash));
-    makeAction(this, "ActionDateAndTimeSetUp", s("Date/Time Setup..."));
-    makeAction(this, "ActionInstallUninstall", s("Install And Uninstall Software..."));
-    makeAction(this, "ActionOpenCD", s("Open CD"))->setIcon(smallPicture(SmallPicture::OpenCD));
-    makeAction(this, "ActionCloseCD", s("Close CD"))->setIcon(smallPicture(SmallPicture::CloseCD));
+    addCommand(Command::ActionOpenNotePad, s("Notepad..."))->setIcon(smallPicture(SmallPicture::NotePad));
+    addCommand(Command::ActionOpenWordPad, s("Wordpad..."));
+    addCommand(Command::ActionOpenCalc, s("Calculator..."))->setIcon(smallPicture(SmallPicture::Calculator));
+    addCommand(Command::ActionOpenPaint, s("Paint..."));
+    addCommand(Command::ActionOpenCmd, s("Console..."))->setIcon(appPicture(s("console")));
+    addCommand(Command::ActionSafeRemove, s("Flash..."))->setIcon(smallPicture(SmallPicture::Flash));
+    addCommand(Command::ActionDateAndTimeSetUp, s("Date/Time Setup..."));
+    addCommand(Command::ActionInstallUninstall, s("Install And Uninstall Software..."));
+    addCommand(Command::ActionOpenCD, s("Open CD"))->setIcon(smallPicture(SmallPicture::OpenCD));
+    addCommand(Command::ActionCloseCD, s("Close CD"))->setIcon(smallPicture(SmallPicture::CloseCD));
 
-    // Page actions and the View > Objects items that tick with them.
-    const char *pageActions[] = {"ActionShowToday", "ActionShowProjects", "ActionShowStructures",
-                                 "ActionShowMyPage", "ActionShowTasks", "ActionShowNotes", "ActionShowContacts"};
-    for (const char *name : pageActions)
-        m_pageActions << makeAction(this, name, QString::fromLatin1(name).mid(10));
-    connect(m_pageActions[PageToday], &QAction::triggered, this, &TMainForm::ActionShowTodayExecute);
-    connect(m_pageActions[PageProjects], &QAction::triggered, this, &TMainForm::ActionShowProjectsExecute);
-    connect(m_pageActions[PageTheContacts], &QAction::triggered, this, &TMainForm::ActionShowStructuresExecute);
-    connect(m_pageActions[PageNotelist], &QAction::triggered, this, &TMainForm::ActionShowMyPageExecute);
-    connect(m_pageActions[PageTasks], &QAction::triggered, this, &TMainForm::ActionShowTasksExecute);
-    connect(m_pageActions[PageNotes], &QAction::triggered, this, &TMainForm::ActionShowNotesExecute);
-    connect(m_pageActions[PageContacts], &QAction::triggered, this, &TMainForm::ActionShowContactsExecute);
+    createPageCommands();
 
-    struct ObjectsItem {
-        const char *name;
-        const char *caption;
-        void (TMainForm::*click)();
-        bool shown;
-    };
-    const ObjectsItem items[] = {{"oday1", "Today", &TMainForm::Label1Click, true},
-                                 {"Projects1", "Worklist", &TMainForm::Label3Click, true},
-                                 {"Structures1", "Contactlist", &TMainForm::Label4Click, false},
-                                 {"MyPage1", "Planner", &TMainForm::Label6Click, false},
-                                 {"asks1", "Alarm-Clock", &TMainForm::Label7Click, true},
-                                 {"Notes1", "Notes", &TMainForm::Label8Click, false},
-                                 {"Contacts1", "Contacts", &TMainForm::Label9Click, false}};
-    for (const ObjectsItem &entry : items) {
-        QAction *item = checkItem(this, entry.name, s(entry.caption));
-        item->setVisible(entry.shown);
-        const auto click = entry.click;
-        connect(item, &QAction::triggered, this, [this, item, click] {
-            // The tick belongs to the page actions, not to the click.
-            item->setChecked(!item->isChecked());
-            (this->*click)();
-        });
-        m_objectsItems << item;
-    }
-    m_objectsItems[PageToday]->setChecked(true);
+    connect(checkItem(addCommand(Command::MainToolBar1, s("Main Tool Bar"))), &QAction::triggered, this,
+            [this] { toggleBar(Command::MainToolBar1, m_mainToolBar, Bar::Main); });
+    connect(checkItem(addCommand(Command::BottomToolBar1, s("Bottom Tool Bar"))), &QAction::triggered, this,
+            [this] { toggleBar(Command::BottomToolBar1, m_panelCommon, Bar::Bottom); });
+    connect(checkItem(addCommand(Command::StatusBar1, s("Status Bar"))), &QAction::triggered, this,
+            [this] { toggleBar(Command::StatusBar1, statusBar(), Bar::Status); });
 
-    for (const char *name : {"MainToolBar1", "BottomToolBar1", "StatusBar1"})
-        checkItem(this, name, {});
-    action("MainToolBar1")->setText(s("Main Tool Bar"));
-    action("BottomToolBar1")->setText(s("Bottom Tool Bar"));
-    action("StatusBar1")->setText(s("Status Bar"));
-    connect(action("MainToolBar1"), &QAction::triggered, this, &TMainForm::MainToolBar1Click);
-    connect(action("BottomToolBar1"), &QAction::triggered, this, &TMainForm::BottomToolBar1Click);
-    connect(action("StatusBar1"), &QAction::triggered, this, &TMainForm::StatusBar1Click);
-
-    connect(makeAction(this, "DefaultSize1", s("Set Default Size")), &QAction::triggered, this,
-            &TMainForm::DefaultSize1Click);
-    connect(makeAction(this, "LargeSize1", s("Set Large Size")), &QAction::triggered, this,
-            &TMainForm::LargeSize1Click);
-    connect(makeAction(this, "VeryLargeSize1", s("Set Very Large Size")), &QAction::triggered, this,
-            &TMainForm::VeryLargeSize1Click);
-    checkItem(this, "StayOnTop1", s("Stay On Top"));
+    connect(addCommand(Command::DefaultSize1, s("Set Default Size")), &QAction::triggered, this,
+            [this] { applySizePreset(SizePreset::Default); });
+    connect(addCommand(Command::LargeSize1, s("Set Large Size")), &QAction::triggered, this,
+            [this] { applySizePreset(SizePreset::Large); });
+    connect(addCommand(Command::VeryLargeSize1, s("Set Very Large Size")), &QAction::triggered, this,
+            [this] { applySizePreset(SizePreset::VeryLarge); });
+    checkItem(addCommand(Command::StayOnTop1, s("Stay On Top")));
 
     // Commands whose reaction arrives with their own feature.
-    makeAction(this, "OpenCD1", s("Open CD"), s("Open Coffee"))->setIcon(smallPicture(SmallPicture::OpenCD));
-    makeAction(this, "CloseCD1", s("Close CD"), s("Close Coffee"))->setIcon(smallPicture(SmallPicture::CloseCD));
-    makeAction(this, "NewProject2", s("New Structure..."), s("New structure...|New structure..."), ctrl(Qt::Key_Insert))
+    addCommand(Command::OpenCD1, s("Open CD"), s("Open Coffee"))->setIcon(smallPicture(SmallPicture::OpenCD));
+    addCommand(Command::CloseCD1, s("Close CD"), s("Close Coffee"))->setIcon(smallPicture(SmallPicture::CloseCD));
+    addCommand(Command::NewProject2, s("New Structure..."), s("New structure...|New structure..."), ctrl(Qt::Key_Insert))
         ->setIcon(notePadPicture(NotePadPicture::NewStructure));
-    makeAction(this, "Rename2", s("Rename..."));
-    makeAction(this, "Delete2", s("Delete..."), {}, ctrl(Qt::Key_Delete))
+    addCommand(Command::Rename2, s("Rename..."));
+    addCommand(Command::Delete2, s("Delete..."), {}, ctrl(Qt::Key_Delete))
         ->setIcon(notePadPicture(NotePadPicture::DeleteStructure));
-    makeAction(this, "WeekEditor1", s("Timeline..."), s("Timeline...|Timeline..."))
+    addCommand(Command::WeekEditor1, s("Timeline..."), s("Timeline...|Timeline..."))
         ->setIcon(smallPicture(SmallPicture::Timeline));
-    makeAction(this, "PasswordGenerator1", s("Password Generator..."));
-    makeAction(this, "Console1", s("Console..."))->setIcon(appPicture(s("console")));
-    makeAction(this, "ControlPanel1", s("Control  Panel..."));
-    makeAction(this, "WindowsClock1", s("Date/Time Setup..."));
-    makeAction(this, "GoToSleepMode1", s("Sleep Mode"));
-    makeAction(this, "ntbackupexe1", s("Backup..."));
-    makeAction(this, "oAutorun1", s("To the autorun"))->setVisible(false);
-    makeAction(this, "Fromtheautorun1", s("From the autorun"))->setVisible(false);
-    makeAction(this, "Help1", s("Help..."));
-    makeAction(this, "QuillonHomePage1", s("Quillon Home Page..."));
+    addCommand(Command::PasswordGenerator1, s("Password Generator..."));
+    addCommand(Command::Console1, s("Console..."))->setIcon(appPicture(s("console")));
+    addCommand(Command::ControlPanel1, s("Control  Panel..."));
+    addCommand(Command::WindowsClock1, s("Date/Time Setup..."));
+    addCommand(Command::GoToSleepMode1, s("Sleep Mode"));
+    addCommand(Command::ntbackupexe1, s("Backup..."));
+    addCommand(Command::oAutorun1, s("To the autorun"))->setVisible(false);
+    addCommand(Command::Fromtheautorun1, s("From the autorun"))->setVisible(false);
+    addCommand(Command::Help1, s("Help..."));
+    addCommand(Command::QuillonHomePage1, s("Quillon Home Page..."));
 
-    makeMenuItem(this, "Notepad2", action("ActionOpenNotePad"));
-    makeMenuItem(this, "Wordpad2", action("ActionOpenWordPad"));
-    makeMenuItem(this, "Calculator2", action("ActionOpenCalc"));
-    makeMenuItem(this, "Paint2", action("ActionOpenPaint"));
-    makeMenuItem(this, "Flash1", action("ActionSafeRemove"));
-    makeMenuItem(this, "SetupUninstall1", action("ActionInstallUninstall"));
-    makeMenuItem(this, "Index1", action("ShowHelp"))->setVisible(false);
+    // Every command exists from here on; a gap is caught at the first start.
+    for (int id = 0; id < kCommandCount; ++id)
+        command(static_cast<Command>(id));
+
+    makeMenuItem(this, "Notepad2", command(Command::ActionOpenNotePad));
+    makeMenuItem(this, "Wordpad2", command(Command::ActionOpenWordPad));
+    makeMenuItem(this, "Calculator2", command(Command::ActionOpenCalc));
+    makeMenuItem(this, "Paint2", command(Command::ActionOpenPaint));
+    makeMenuItem(this, "Flash1", command(Command::ActionSafeRemove));
+    makeMenuItem(this, "SetupUninstall1", command(Command::ActionInstallUninstall));
+    makeMenuItem(this, "Index1", command(Command::ShowHelp))->setVisible(false);
 }
 
 void TMainForm::createMainMenu()
 {
+    // Menu items that only forward to a command are found by their own name.
+    const auto item = [this](const char *name) { return findChild<QAction *>(QLatin1String(name)); };
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
 
     QMenu *file = makeMenu(bar, "File1", s("&File"));
-    file->addAction(action("CloseApp"));
+    file->addAction(command(Command::CloseApp));
 
     QMenu *commands = makeMenu(bar, "Commands1", s("&Commands"));
     QMenu *coffee = makeMenu(commands, "Coffee1", s("Coffee"));
-    coffee->addActions({action("OpenCD1"), action("CloseCD1")});
+    coffee->addActions({command(Command::OpenCD1), command(Command::CloseCD1)});
     commands->addMenu(coffee);
 
     QMenu *direction = makeMenu(bar, "Direction1", s("&Direction"));
     QMenu *projects = makeMenu(direction, "DirectionProjects1", s("Projects"));
-    projects->addAction(action("NewProject2"));
+    projects->addAction(command(Command::NewProject2));
     separator(projects, "N31");
-    projects->addAction(action("Rename2"));
+    projects->addAction(command(Command::Rename2));
     separator(projects, "N32");
-    projects->addAction(action("Delete2"));
+    projects->addAction(command(Command::Delete2));
     direction->addMenu(projects);
-    direction->addActions({action("FastToDoListShow"), action("WeekEditor1")});
+    direction->addActions({command(Command::FastToDoListShow), command(Command::WeekEditor1)});
 
     QMenu *widgets = makeMenu(bar, "Widgets1", s("&Widgets"));
-    widgets->addActions({action("ActionDeduviClockFormShow"), action("PasswordGenerator1")});
+    widgets->addActions({command(Command::ActionDeduviClockFormShow), command(Command::PasswordGenerator1)});
 
     QMenu *view = makeMenu(bar, "View1", s("&View"));
     QMenu *objects = makeMenu(view, "Objects1", s("Objects"));
-    objects->addActions(m_objectsItems);
+    for (const PageRow &row : PageTable())
+        objects->addAction(command(row.objectsItem));
     view->addMenu(objects);
     QMenu *standard = makeMenu(view, "Standard1", s("Standard"));
-    standard->addActions({action("Notepad2"), action("Wordpad2"), action("Calculator2"), action("Paint2")});
+    standard->addActions({item("Notepad2"), item("Wordpad2"), item("Calculator2"), item("Paint2")});
     separator(standard, "N33");
-    standard->addAction(action("Console1"));
+    standard->addAction(command(Command::Console1));
     view->addMenu(standard);
     separator(view, "N34");
-    view->addActions({action("MainToolBar1"), action("BottomToolBar1"), action("StatusBar1")});
+    view->addActions({command(Command::MainToolBar1), command(Command::BottomToolBar1), command(Command::StatusBar1)});
 
     QMenu *tools = makeMenu(bar, "Tools1", s("&Tools"));
     QMenu *window = makeMenu(tools, "Window1", s("Window"));
-    window->addActions({action("DefaultSize1"), action("LargeSize1"), action("VeryLargeSize1")});
+    window->addActions({command(Command::DefaultSize1), command(Command::LargeSize1), command(Command::VeryLargeSize1)});
     separator(window, "N35");
-    window->addAction(action("StayOnTop1"));
+    window->addAction(command(Command::StayOnTop1));
     separator(window, "N36");
-    window->addAction(action("MinimuzeWindoe"));
+    window->addAction(command(Command::MinimuzeWindoe));
     tools->addMenu(window);
     QMenu *system = makeMenu(tools, "System1", s("System"));
-    system->addAction(action("Flash1"));
+    system->addAction(item("Flash1"));
     separator(system, "N38");
-    system->addActions({action("ControlPanel1"), action("WindowsClock1"), action("SetupUninstall1")});
+    system->addActions({command(Command::ControlPanel1), command(Command::WindowsClock1), item("SetupUninstall1")});
     separator(system, "N39");
-    system->addAction(action("GoToSleepMode1"));
+    system->addAction(command(Command::GoToSleepMode1));
     separator(system, "N40");
-    system->addAction(action("ntbackupexe1"));
+    system->addAction(command(Command::ntbackupexe1));
     tools->addMenu(system);
-    tools->addActions({action("oAutorun1"), action("Fromtheautorun1")});
+    tools->addActions({command(Command::oAutorun1), command(Command::Fromtheautorun1)});
     separator(tools, "N41");
-    tools->addAction(action("ConfigurationFormShow"));
+    tools->addAction(command(Command::ConfigurationFormShow));
 
     QMenu *help = makeMenu(bar, "HelpMenu1", s("&Help"));
-    help->addActions({action("Help1"), action("Index1"), action("QuillonHomePage1")});
+    help->addActions({command(Command::Help1), item("Index1"), command(Command::QuillonHomePage1)});
     separator(help, "N42");
-    help->addAction(action("AboutFormShow"));
+    help->addAction(command(Command::AboutFormShow));
 
     for (QMenu *menu : {file, commands, direction, widgets, view, tools, help})
         bar->addMenu(menu);
-}
-
-void TMainForm::createPopupMenus()
-{
-    QMenu *note = makeMenu(this, "PopupMenuForRichEdit", {});
-    QTextEdit *editor = m_richEditProjectNote;
-    const auto add = [](QMenu *menu, const char *name, const QString &caption, const QKeySequence &key) {
-        QAction *item = makeAction(menu, name, caption, {}, key);
-        menu->addAction(item);
-        return item;
-    };
-    const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
-    connect(add(note, "Undo1", s("Undo"), ctrl(Qt::Key_Z)), &QAction::triggered, editor, &QTextEdit::undo);
-    separator(note, "N43");
-    connect(add(note, "Cut1", s("Cut"), ctrl(Qt::Key_X)), &QAction::triggered, editor, &QTextEdit::cut);
-    connect(add(note, "Copy1", s("Copy"), ctrl(Qt::Key_C)), &QAction::triggered, editor, &QTextEdit::copy);
-    connect(add(note, "Paste1", s("Paste"), ctrl(Qt::Key_V)), &QAction::triggered, editor, &QTextEdit::paste);
-    separator(note, "N44");
-    connect(add(note, "SelectAll1", s("Select All"), ctrl(Qt::Key_A)), &QAction::triggered, editor,
-            &QTextEdit::selectAll);
-    editor->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(editor, &QWidget::customContextMenuRequested, note,
-            [note, editor](const QPoint &at) { note->exec(editor->viewport()->mapToGlobal(at)); });
-
-    // The Today grid's entries answer their keys while the grid has the focus.
-    QMenu *today = makeMenu(this, "PopupMenuToday", {});
-    add(today, "Edit2", s("Edit..."), ctrl(Qt::Key_E));
-    add(today, "Delete1", s("Delete..."), ctrl(Qt::Key_D));
-    separator(today, "N45");
-    add(today, "Edit1", s("Timeline..."), {});
-    separator(today, "N46");
-    add(today, "Update1", s("Update"), {});
-    for (const char *name : {"Edit2", "Delete1"}) {
-        QAction *item = today->findChild<QAction *>(QLatin1String(name));
-        item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        m_stringGrid->addAction(item);
-    }
-    m_stringGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_stringGrid, &QWidget::customContextMenuRequested, today,
-            [this, today](const QPoint &at) { today->exec(m_stringGrid->viewport()->mapToGlobal(at)); });
-
-    QMenu *cmd = makeMenu(this, "PopupMenuCmd", {});
-    add(cmd, "KeymapInfo1", s("Keymap Info..."), {});
-    m_mainEditCmd->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_mainEditCmd, &QWidget::customContextMenuRequested, cmd,
-            [this, cmd](const QPoint &at) { cmd->exec(m_mainEditCmd->mapToGlobal(at)); });
-
-    QMenu *projects = makeMenu(this, "PopupMenuProjects", {});
-    QAction *newSub = add(projects, "NewSub1", s("New Structure..."), ctrl(Qt::Key_Insert));
-    setHint(newSub, s("Creating new structure...|Creating new structure..."));
-    newSub->setIcon(notePadPicture(NotePadPicture::NewStructure));
-    separator(projects, "N30");
-    add(projects, "Rename1", s("Rename..."), {});
-    separator(projects, "N37");
-    QAction *deleteProject = add(projects, "DeleteProject1", s("Delete..."), ctrl(Qt::Key_Delete));
-    setHint(deleteProject, s("Deleting structure...|Deleting structure..."));
-    deleteProject->setIcon(notePadPicture(NotePadPicture::DeleteStructure));
-    m_treeViewProjects->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_treeViewProjects, &QWidget::customContextMenuRequested, this, &TMainForm::TreeViewProjectsContextPopup);
 }
 
 } // namespace veltrano

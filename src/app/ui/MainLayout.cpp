@@ -1,22 +1,21 @@
 // The frame of the main window: tool bar, left panel menu, central pages,
 // right-hand worklist, bottom bar with the console line, status bar.
-#include "common/ui/AppPictures.h"
-#include "common/ui/Hints.h"
 #include "app/ui/Main.h"
 #include "app/ui/PanelMenu.h"
+#include "common/ui/AppPictures.h"
+#include "common/ui/Hints.h"
 
 #include <QAction>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace veltrano {
@@ -80,17 +79,8 @@ void TMainForm::createLayout()
     client->addLayout(body, 1);
 
     m_panelMenu = new TPanelMenu(central);
-    connect(m_panelMenu, &TPanelMenu::itemClicked, this, [this](int item) {
-        switch (item) {
-        case 1: Label1Click(); break;
-        case 2: Label3Click(); break;
-        case 3: Label4Click(); break;
-        case 4: Label6Click(); break;
-        case 5: Label7Click(); break;
-        case 6: Label8Click(); break;
-        case 7: Label9Click(); break;
-        }
-    });
+    connect(m_panelMenu, &TPanelMenu::itemClicked, this,
+            [this](unsigned item) { choosePage(PageOfPanelItem(item)); });
     body->addWidget(m_panelMenu);
     m_panel1 = named(new QWidget(central), "Panel1");
     m_panel1->setFixedWidth(23);
@@ -113,7 +103,11 @@ void TMainForm::createLayout()
     m_panelTodo = named(new QWidget(panelCentral), "PanelTodo");
     centralColumn->addWidget(m_panelTodo);
     splitter->addWidget(panelCentral);
-    splitter->addWidget(createAdditionalPanel());
+    // The worklist's place; its feature fills it.
+    m_panelAdditional = named(new QWidget, "PanelAdditional");
+    m_panelAdditional->setMinimumWidth(120);
+    columnLayout(m_panelAdditional);
+    splitter->addWidget(m_panelAdditional);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
     body->addWidget(splitter, 1);
@@ -134,83 +128,31 @@ QToolBar *TMainForm::createMainToolBar()
     bar->setMinimumHeight(29);
     bar->toggleViewAction()->setVisible(false);
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
-    bar->addWidget(toolButton(bar, "ToolButtonToDoSgow", action("FastToDoListShow"),
+    bar->addWidget(toolButton(bar, "ToolButtonToDoSgow", command(Command::FastToDoListShow),
                               QStringLiteral("To-Do List...|Shows To-Do List dialog")));
-    bar->addWidget(toolButton(bar, "ToolButton7", action("WeekEditor1"),
+    bar->addWidget(toolButton(bar, "ToolButton7", command(Command::WeekEditor1),
                               QStringLiteral("Timeline...|Shows my time-table")));
-    bar->addWidget(toolButton(bar, "ToolButton2", action("ActionDeduviClockFormShow"),
+    bar->addWidget(toolButton(bar, "ToolButton2", command(Command::ActionDeduviClockFormShow),
                               QStringLiteral("Deduvi clock...|Shows nice Deduvi clock")));
-    bar->addWidget(toolButton(bar, "ToolButton24", action("ConfigurationFormShow"),
+    bar->addWidget(toolButton(bar, "ToolButton24", command(Command::ConfigurationFormShow),
                               QStringLiteral("Configurator...|Configurator...")));
     bar->addSeparator()->setObjectName(QStringLiteral("ToolButton3"));
 
-    QToolButton *notePad = toolButton(bar, "ToolButtonNotePad", action("ActionOpenNotePad"),
+    QToolButton *notePad = toolButton(bar, "ToolButtonNotePad", command(Command::ActionOpenNotePad),
                                       QStringLiteral("Open notepad...|Open notepad..."));
     notePad->setMenu(dropDown(bar, "PopupMenuNotePad",
-                              {{"NotePad1", action("ActionOpenNotePad"), QStringLiteral("NotePad...")},
-                               {"WordPad1", action("ActionOpenWordPad"), QStringLiteral("WordPad...")}}));
+                              {{"NotePad1", command(Command::ActionOpenNotePad), QStringLiteral("NotePad...")},
+                               {"WordPad1", command(Command::ActionOpenWordPad), QStringLiteral("WordPad...")}}));
     notePad->setPopupMode(QToolButton::MenuButtonPopup);
     bar->addWidget(notePad);
-    QToolButton *calc = toolButton(bar, "ToolButton8", action("ActionOpenCalc"),
+    QToolButton *calc = toolButton(bar, "ToolButton8", command(Command::ActionOpenCalc),
                                    QStringLiteral("Open calculator...|Open calculator..."));
     calc->setMenu(dropDown(bar, "PopupMenuCalc",
-                           {{"Calculator1", action("ActionOpenCalc"), QStringLiteral("Calculator...")},
-                            {"Paint1", action("ActionOpenPaint"), QStringLiteral("Paint...")}}));
+                           {{"Calculator1", command(Command::ActionOpenCalc), QStringLiteral("Calculator...")},
+                            {"Paint1", command(Command::ActionOpenPaint), QStringLiteral("Paint...")}}));
     calc->setPopupMode(QToolButton::MenuButtonPopup);
     bar->addWidget(calc);
     return bar;
-}
-
-QWidget *TMainForm::createAdditionalPanel()
-{
-    auto *panel = named(new QWidget, "PanelAdditional");
-    panel->setMinimumWidth(120);
-    QVBoxLayout *column = columnLayout(panel);
-    m_pageControlProjects = named(new QTabWidget(panel), "PageControlProjects");
-    column->addWidget(m_pageControlProjects);
-
-    auto *list = named(new QWidget, "TabSheetProjList");
-    QVBoxLayout *listColumn = columnLayout(list, 2);
-    listColumn->setContentsMargins(2, 2, 2, 2);
-    auto *header = named(new QWidget(list), "PanelWorklistHeader");
-    QHBoxLayout *headerRow = rowLayout(header, 2);
-    const auto headerButton = [header, headerRow](const char *name, const QString &caption, const QIcon &icon) {
-        auto *button = named(new QToolButton(header), name);
-        button->setText(caption);
-        button->setIcon(icon);
-        button->setAutoRaise(true);
-        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        headerRow->addWidget(button);
-        return button;
-    };
-    QToolButton *activate = headerButton("SpeedButton6", QStringLiteral("Activate"), levelPicture(0));
-    setHint(activate, QStringLiteral("Activate worklist|Activate worklist"));
-    headerButton("SpeedButton1", QStringLiteral("New..."), notePadPicture(NotePadPicture::NewStructure));
-    headerButton("SpeedButton2", QStringLiteral("Delete..."), notePadPicture(NotePadPicture::DeleteStructure));
-    headerRow->addStretch(1);
-    listColumn->addWidget(header);
-
-    m_treeViewProjects = named(new QTreeWidget(list), "TreeViewProjects");
-    m_treeViewProjects->setHeaderHidden(true);
-    m_treeViewProjects->setIndentation(19);
-    m_treeViewProjects->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    listColumn->addWidget(m_treeViewProjects, 1);
-    connect(activate, &QToolButton::clicked, m_treeViewProjects, [this] { m_treeViewProjects->setFocus(); });
-    auto *bottom = named(new QWidget(list), "PanelWorkListBottom");
-    bottom->hide();
-    listColumn->addWidget(bottom);
-    m_pageControlProjects->addTab(list, QStringLiteral("Worklist"));
-
-    auto *planner = named(new QWidget, "TabSheetPlanner");
-    QVBoxLayout *plannerColumn = columnLayout(planner);
-    plannerColumn->addWidget(named(new QToolButton(planner), "SpeedButton3"));
-    planner->findChild<QToolButton *>(QStringLiteral("SpeedButton3"))->setText(QStringLiteral("Setup..."));
-    plannerColumn->addStretch(1);
-    m_pageControlProjects->addTab(planner, QStringLiteral("Planner"));
-    m_pageControlProjects->addTab(named(new QWidget, "TabSheetNotelistProjects"), QStringLiteral("Notelist"));
-    m_pageControlProjects->setTabVisible(1, false);
-    m_pageControlProjects->setTabVisible(2, false);
-    return panel;
 }
 
 QWidget *TMainForm::createBottomBar()
@@ -232,11 +174,11 @@ QWidget *TMainForm::createBottomBar()
         connect(button, &QToolButton::clicked, target, [target] { target->trigger(); });
         buttons->addWidget(button);
     };
-    barButton("SpeedButton7", QStringLiteral("Flash..."), smallPicture(SmallPicture::Flash), action("ActionSafeRemove"));
-    barButton("SpeedButton4", QStringLiteral("Open CD"), smallPicture(SmallPicture::OpenCD), action("ActionOpenCD"));
-    barButton("SpeedButton5", QStringLiteral("Close CD"), smallPicture(SmallPicture::CloseCD), action("ActionCloseCD"));
-    barButton("SpeedButtonHide", QStringLiteral("Hide"), smallPicture(SmallPicture::Hide), action("MinimuzeWindoe"));
-    barButton("SpeedButtonExit", QStringLiteral("Exit"), smallPicture(SmallPicture::Exit), action("CloseApp"));
+    barButton("SpeedButton7", QStringLiteral("Flash..."), smallPicture(SmallPicture::Flash), command(Command::ActionSafeRemove));
+    barButton("SpeedButton4", QStringLiteral("Open CD"), smallPicture(SmallPicture::OpenCD), command(Command::ActionOpenCD));
+    barButton("SpeedButton5", QStringLiteral("Close CD"), smallPicture(SmallPicture::CloseCD), command(Command::ActionCloseCD));
+    barButton("SpeedButtonHide", QStringLiteral("Hide"), smallPicture(SmallPicture::Hide), command(Command::MinimuzeWindoe));
+    barButton("SpeedButtonExit", QStringLiteral("Exit"), smallPicture(SmallPicture::Exit), command(Command::CloseApp));
     buttons->addStretch(1);
     rows->addWidget(plusPlus);
 
@@ -246,11 +188,14 @@ QWidget *TMainForm::createBottomBar()
     line->setContentsMargins(1, 1, 1, 1);
     m_mainEditCmd = named(new QLineEdit(console), "MainEditCmd");
     line->addWidget(m_mainEditCmd, 1);
+    auto *keymap = named(new QMenu(this), "PopupMenuCmd");
+    keymap->addAction(makeAction(keymap, "KeymapInfo1", QStringLiteral("Keymap Info...")));
+    attachContextMenu(m_mainEditCmd, keymap);
     auto *prompt = named(new QToolButton(console), "SpeedButtonConsole");
     prompt->setIcon(appPicture(QStringLiteral("console")));
     prompt->setAutoRaise(true);
     prompt->setFixedSize(23, 22);
-    QAction *openCmd = action("ActionOpenCmd");
+    QAction *openCmd = command(Command::ActionOpenCmd);
     setHint(prompt, openCmd->text());
     connect(prompt, &QToolButton::clicked, openCmd, [openCmd] { openCmd->trigger(); });
     line->addWidget(prompt);

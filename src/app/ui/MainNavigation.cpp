@@ -1,36 +1,77 @@
-// Page switching: the seven page actions and the panel menu's click reactions.
+// Pages: the page actions, the View > Objects items that tick with them and
+// the click reactions of the panel menu, all read from the page table.
 #include "app/ui/Main.h"
 #include "app/ui/PanelMenu.h"
+#include "common/ui/Hints.h"
 
 #include <QAction>
-#include <QHeaderView>
-#include <QMenu>
+#include <QLayout>
 #include <QTabWidget>
-#include <QTableWidget>
-#include <QTreeWidget>
 
 namespace veltrano {
+
+void TMainForm::createPageCommands()
+{
+    for (const PageRow &row : PageTable()) {
+        const Page page = row.page;
+        // "ActionShowToday" shows as "Today" and so on.
+        QAction *show = addCommand(row.action, QString::fromLatin1(commandName(row.action)).mid(10));
+        connect(show, &QAction::triggered, this, [this, page] {
+            // The Worklist's action does nothing at all while its page shows.
+            if (page == Page::Projects && m_pageControlTabManager->isTabVisible(int(page)))
+                return;
+            showOnlyPage(page);
+        });
+        QAction *item = addCommand(row.objectsItem, QString::fromUtf8(row.objectsCaption));
+        item->setCheckable(true);
+        item->setVisible(row.objectsShown);
+        connect(item, &QAction::triggered, this, [this, item, page] {
+            // The tick belongs to the page actions, not to the click.
+            item->setChecked(!item->isChecked());
+            choosePage(page);
+        });
+    }
+    command(Command::oday1)->setChecked(true);
+}
+
+void TMainForm::createPages()
+{
+    for (const PageRow &row : PageTable()) {
+        auto *sheet = named(new QWidget, row.sheet);
+        auto *layout = new QVBoxLayout(sheet);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        m_pageControlTabManager->addTab(sheet, QString::fromUtf8(row.tabCaption));
+    }
+}
+
+QWidget *TMainForm::pageSheet(Page page) const
+{
+    return m_pageControlTabManager->widget(int(page));
+}
+
+void TMainForm::setPageContent(Page page, QWidget *content)
+{
+    pageSheet(page)->layout()->addWidget(content);
+}
+
+void TMainForm::setSidePanelContent(QWidget *content)
+{
+    m_panelAdditional->layout()->addWidget(content);
+}
 
 void TMainForm::showOnlyPage(Page page)
 {
     // Show the page's own tab before hiding the others, so the tab widget
     // never passes through a state with no tab at all.
-    m_pageControlTabManager->setTabVisible(page, true);
+    m_pageControlTabManager->setTabVisible(int(page), true);
     for (int i = 0; i < m_pageControlTabManager->count(); ++i) {
-        if (i != page)
+        if (i != int(page))
             m_pageControlTabManager->setTabVisible(i, false);
     }
-    m_pageControlTabManager->setCurrentIndex(page);
-    for (QAction *item : std::as_const(m_objectsItems))
-        item->setChecked(false);
-    m_objectsItems[page]->setChecked(true);
-}
-
-void TMainForm::ActionShowProjectsExecute()
-{
-    if (m_pageControlTabManager->isTabVisible(PageProjects))
-        return;
-    showOnlyPage(PageProjects);
+    m_pageControlTabManager->setCurrentIndex(int(page));
+    for (const PageRow &row : PageTable())
+        command(row.objectsItem)->setChecked(row.page == page);
 }
 
 void TMainForm::selectPanelMenuItem(unsigned item)
@@ -41,66 +82,11 @@ void TMainForm::selectPanelMenuItem(unsigned item)
     m_panelMenu->repaintMenu();
 }
 
-void TMainForm::Label1Click()
+void TMainForm::choosePage(Page page)
 {
-    selectPanelMenuItem(1);
-    m_pageActions[PageToday]->trigger();
-    RefreshTodayFill();
-    applyTodayGridFit();
-    m_stringGrid->setFocus();
-}
-
-void TMainForm::Label3Click()
-{
-    m_pageControlProjects->setCurrentIndex(0);
-    selectPanelMenuItem(2);
-    m_pageActions[PageProjects]->trigger();
-    m_treeViewProjects->setFocus();
-}
-
-void TMainForm::Label4Click()
-{
-    m_pageControlProjects->setCurrentIndex(1);
-    selectPanelMenuItem(3);
-    m_pageActions[PageTheContacts]->trigger();
-}
-
-void TMainForm::Label6Click()
-{
-    selectPanelMenuItem(4);
-    m_pageActions[PageNotelist]->trigger();
-    m_pageControlProjects->setCurrentIndex(2);
-}
-
-void TMainForm::Label7Click()
-{
-    selectPanelMenuItem(5);
-    m_pageActions[PageTasks]->trigger();
-}
-
-void TMainForm::Label8Click()
-{
-    selectPanelMenuItem(6);
-    m_pageActions[PageNotes]->trigger();
-}
-
-void TMainForm::Label9Click()
-{
-    selectPanelMenuItem(7);
-    m_pageActions[PageContacts]->trigger();
-}
-
-void TMainForm::applyTodayGridFit()
-{
-    const TodayGridSize fit = TodayGridFit(m_stringGrid->width(), m_stringGrid->height());
-    m_stringGrid->setColumnWidth(1, fit.column1Width);
-    m_stringGrid->verticalHeader()->setDefaultSectionSize(fit.defaultRowHeight);
-}
-
-void TMainForm::TreeViewProjectsContextPopup(const QPoint &position)
-{
-    auto *menu = findChild<QMenu *>(QStringLiteral("PopupMenuProjects"));
-    menu->exec(m_treeViewProjects->viewport()->mapToGlobal(position));
+    selectPanelMenuItem(PanelItemOf(page));
+    command(PageRowOf(page).action)->trigger();
+    emit pageChosen(page);
 }
 
 } // namespace veltrano

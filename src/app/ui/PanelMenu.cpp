@@ -2,6 +2,7 @@
 
 #include "common/ui/AppPictures.h"
 #include "app/logic/GUI.h"
+#include "app/logic/Pages.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -37,7 +38,8 @@ void TPaintBoxMenu::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QColor face = LightenColour(palette().color(QPalette::Button), kPanelMenuLightenPercent);
-    // The whole panel's size, as the menu has always been painted.
+    // The face reaches the panel's whole size, not only the paint box, so no
+    // strip of another colour shows where the box falls short of the panel.
     painter.fillRect(QRect(QPoint(), parentWidget()->size()), face);
     if (!m_state)
         return;
@@ -60,35 +62,21 @@ TPanelMenu::TPanelMenu(QWidget *parent) : QFrame(parent)
     m_catchers << addCatcher("Image9", QRect(-1, 373, 93, 109));
     m_catchers << addCatcher("Image10", QRect(1, 1, 6, 480));
 
-    addItem(1, "Image2", "Label1", QStringLiteral("Today"), QStringLiteral("panel_today"), 8, 40);
-    addItem(2, "Image3", "Label3", QStringLiteral("Worklist"), QStringLiteral("panel_worklist"), 59, 93);
-    addItem(3, "Image1", "Label4", QStringLiteral("Planner"), QStringLiteral("panel_planner"), 112, 146);
-    addItem(4, "Image5", "Label6", QStringLiteral("Notelist"), QStringLiteral("panel_notelist"), 162, 196);
-    addItem(5, "Image6", "Label7", QStringLiteral("Wake Up!"), QStringLiteral("panel_wakeup"), 214, 248);
-    addItem(6, "Image7", "Label8", QStringLiteral("Bluetooth"), QStringLiteral("panel_bluetooth"), 263, 297);
-    addItem(7, "Image8", "Label9", QStringLiteral("Marrowby"), QStringLiteral("panel_marrowby"), 320, 354);
-    // Planner and Notelist are hidden and disabled, Bluetooth and Marrowby hidden.
-    for (QWidget *widget : std::as_const(m_itemWidgets)) {
-        const int item = widget->property(kItemProperty).toInt();
-        if (item == 3 || item == 4)
-            widget->setEnabled(false);
-        if (item == 3 || item == 4 || item == 6 || item == 7)
-            widget->hide();
-    }
+    for (const PageRow &row : PageTable())
+        addItem(PanelItemOf(row.page), row.panel);
 }
 
-void TPanelMenu::addItem(int item, const char *imageName, const char *labelName, const QString &caption,
-                         const QString &picture, int imageTop, int labelTop)
+void TPanelMenu::addItem(unsigned item, const PanelItem &look)
 {
     auto *image = new QLabel(this);
-    image->setObjectName(QLatin1String(imageName));
-    image->setGeometry(kItemLeft, imageTop, kItemWidth, kImageHeight);
+    image->setObjectName(QLatin1String(look.image));
+    image->setGeometry(kItemLeft, look.imageTop, kItemWidth, kImageHeight);
     image->setAlignment(Qt::AlignCenter);
-    image->setPixmap(appPicture(picture).pixmap(QSize(kPictureSize, kPictureSize), devicePixelRatioF()));
+    image->setPixmap(appPicture(QLatin1String(look.picture)).pixmap(QSize(kPictureSize, kPictureSize), devicePixelRatioF()));
 
-    auto *label = new QLabel(caption, this);
-    label->setObjectName(QLatin1String(labelName));
-    label->setGeometry(kItemLeft, labelTop, kItemWidth, kLabelHeight);
+    auto *label = new QLabel(QString::fromUtf8(look.caption), this);
+    label->setObjectName(QLatin1String(look.label));
+    label->setGeometry(kItemLeft, look.labelTop, kItemWidth, kLabelHeight);
     label->setAlignment(Qt::AlignCenter);
 
     for (QLabel *widget : {image, label}) {
@@ -97,7 +85,9 @@ void TPanelMenu::addItem(int item, const char *imageName, const char *labelName,
         widget->setAttribute(Qt::WA_TranslucentBackground);
         widget->setMouseTracking(true);
         widget->installEventFilter(this);
-        m_itemWidgets << widget;
+        widget->setEnabled(look.enabled);
+        if (!look.shown)
+            widget->hide();
     }
 }
 
@@ -141,7 +131,7 @@ bool TPanelMenu::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::MouseButtonRelease && item.isValid()) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint()))
-            emit itemClicked(item.toInt());
+            emit itemClicked(item.toUInt());
     }
     return QFrame::eventFilter(watched, event);
 }

@@ -7,6 +7,7 @@ class QLabel;
 namespace veltrano {
 
 class TPanelMenuRender;
+struct PanelItem;
 
 // The painted paint box under the panel menu's items: background, then the
 // frame of the selected item, then the frame of the hovered item.
@@ -23,8 +24,8 @@ private:
     const TPanelMenuRender *m_state = nullptr;
 };
 
-// The left panel `PanelMenu`: seven picture-and-caption items over the paint
-// box, and the strips that clear the hover frame.
+// The left panel `PanelMenu`: a picture-and-caption item per page (the page
+// table) over the paint box, and the strips that clear the hover frame.
 class TPanelMenu : public QFrame {
     Q_OBJECT
 public:
@@ -37,21 +38,19 @@ public:
 
 signals:
     // A click on item 1 to 7 (picture or caption).
-    void itemClicked(int item);
+    void itemClicked(unsigned item);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void addItem(int item, const char *imageName, const char *labelName, const QString &caption,
-                 const QString &picture, int imageTop, int labelTop);
+    void addItem(unsigned item, const PanelItem &look);
     QWidget *addCatcher(const char *name, const QRect &geometry);
     void setHovered(unsigned item);
 
     TPanelMenuRender *m_state = nullptr;
     TPaintBoxMenu *m_paintBox = nullptr;
-    QList<QWidget *> m_itemWidgets; // picture and caption of every item
     QList<QWidget *> m_catchers;
 };
 

@@ -7,17 +7,6 @@
 namespace veltrano {
 namespace {
 
-// The tray offers the main window's own action, so the command, its caption
-// and its shortcut are one. A name with no action is a mistake of ours, not a
-// reason to show an item that does nothing.
-void commandItem(TMainForm &mainForm, QMenu *menu, const char *namesake)
-{
-    auto *action = mainForm.findChild<QAction *>(QLatin1String(namesake));
-    Q_ASSERT_X(action, "tray menu", namesake);
-    if (action)
-        menu->addAction(action);
-}
-
 QMenu *subMenu(QMenu *parent, const char *name, const char *title)
 {
     QMenu *menu = parent->addMenu(QString::fromUtf8(title));
@@ -25,11 +14,12 @@ QMenu *subMenu(QMenu *parent, const char *name, const char *title)
     return menu;
 }
 
-// The main window's actions named, in order.
-void addCommands(TMainForm &mainForm, QMenu *menu, std::initializer_list<const char *> namesakes)
+// The tray offers the main window's own actions, so the command, its caption
+// and its shortcut are one.
+void addCommands(TMainForm &mainForm, QMenu *menu, std::initializer_list<Command> ids)
 {
-    for (const char *namesake : namesakes)
-        commandItem(mainForm, menu, namesake);
+    for (const Command id : ids)
+        menu->addAction(mainForm.command(id));
 }
 
 } // namespace
@@ -49,28 +39,24 @@ TrayMenuItems BuildTrayMenu(TMainForm &mainForm)
 
     QMenu *tools = subMenu(items.menu, "TrayTools1", "Tools");
     QMenu *system = subMenu(tools, "TraySystem1", "System");
-    addCommands(mainForm, system, {"ActionSafeRemove", "ControlPanel1",
-                                   "WindowsClock1",
-                                   "ActionInstallUninstall",
-                                   "GoToSleepMode1", "ntbackupexe1"});
+    addCommands(mainForm, system, {Command::ActionSafeRemove, Command::ControlPanel1, Command::WindowsClock1,
+                                   Command::ActionInstallUninstall, Command::GoToSleepMode1, Command::ntbackupexe1});
     QMenu *view = subMenu(items.menu, "TrayView1", "View");
     QMenu *standard = subMenu(view, "TrayStandard1", "Standard");
-    addCommands(mainForm, standard, {"ActionOpenNotePad", "ActionOpenWordPad",
-                                     "ActionOpenCalc", "ActionOpenPaint",
-                                     "Console1"});
+    addCommands(mainForm, standard, {Command::ActionOpenNotePad, Command::ActionOpenWordPad, Command::ActionOpenCalc,
+                                     Command::ActionOpenPaint, Command::Console1});
     QMenu *widgets = subMenu(items.menu, "TrayWidgets1", "Widgets");
-    addCommands(mainForm, widgets, {"ActionDeduviClockFormShow",
-                                    "PasswordGenerator1"});
+    addCommands(mainForm, widgets, {Command::ActionDeduviClockFormShow, Command::PasswordGenerator1});
     QMenu *direction = subMenu(items.menu, "TrayDirection1", "Direction");
-    addCommands(mainForm, direction, {"FastToDoListShow", "WeekEditor1"});
+    addCommands(mainForm, direction, {Command::FastToDoListShow, Command::WeekEditor1});
     QMenu *commands = subMenu(items.menu, "TrayCommands1", "Commands");
     QMenu *coffee = subMenu(commands, "TrayCoffee1", "Coffee");
-    addCommands(mainForm, coffee, {"ActionOpenCD", "ActionCloseCD"});
+    addCommands(mainForm, coffee, {Command::ActionOpenCD, Command::ActionCloseCD});
     items.menu->addSeparator();
     QMenu *help = subMenu(items.menu, "TrayHelp1", "Help");
-    addCommands(mainForm, help, {"AboutFormShow"});
+    addCommands(mainForm, help, {Command::AboutFormShow});
     items.menu->addSeparator();
-    addCommands(mainForm, items.menu, {"CloseApp"});
+    addCommands(mainForm, items.menu, {Command::CloseApp});
     return items;
 }
 

@@ -65,23 +65,18 @@ TrayPlacement::TrayPlacement(TMainForm &main)
 
 TrayPlacement::~TrayPlacement() = default;
 
-void TrayPlacement::onAction(const char *name, void (TrayPlacement::*reaction)())
-{
-    if (auto *action = m_main.findChild<QAction *>(QLatin1String(name)))
-        connect(action, &QAction::triggered, this, reaction);
-}
-
 void TrayPlacement::connectMainActions()
 {
-    onAction("MinimuzeWindoe", &TrayPlacement::MinimuzeWindoeExecute);
-    onAction("StayOnTop1", &TrayPlacement::StayOnTop1Click);
-    onAction("AboutFormShow", &TrayPlacement::AboutFormShowExecute);
-    onAction("ShowHelp", &TrayPlacement::ShowHelpExecute);
+    const auto on = [this](Command id, auto reaction) {
+        connect(m_main.command(id), &QAction::triggered, this, reaction);
+    };
+    on(Command::MinimuzeWindoe, &TrayPlacement::MinimuzeWindoeExecute);
+    on(Command::StayOnTop1, &TrayPlacement::StayOnTop1Click);
+    on(Command::AboutFormShow, &TrayPlacement::AboutFormShowExecute);
+    on(Command::ShowHelp, &TrayPlacement::ShowHelpExecute);
     Shell &shell = m_main.platform().shell();
-    if (auto *help = m_main.findChild<QAction *>(QStringLiteral("Help1")))
-        connect(help, &QAction::triggered, this, [&shell] { Help1Click(shell); });
-    if (auto *home = m_main.findChild<QAction *>(QStringLiteral("QuillonHomePage1")))
-        connect(home, &QAction::triggered, this, [&shell] { QuillonHomePage1Click(shell); });
+    on(Command::Help1, [&shell] { Help1Click(shell); });
+    on(Command::QuillonHomePage1, [&shell] { QuillonHomePage1Click(shell); });
 }
 
 void TrayPlacement::ShowGreetingBalloon()
@@ -154,8 +149,7 @@ void TrayPlacement::TrayIconDblClick()
 
 void TrayPlacement::StayOnTop1Click()
 {
-    const auto *item = m_main.findChild<QAction *>(QStringLiteral("StayOnTop1"));
-    const bool onTop = item && item->isChecked();
+    const bool onTop = m_main.command(Command::StayOnTop1)->isChecked();
     // Telling the window system directly keeps the window mapped: going
     // through setWindowFlags would hide it and run the show steps again.
     m_main.overrideWindowFlags(onTop ? m_main.windowFlags() | Qt::WindowStaysOnTopHint
@@ -205,6 +199,8 @@ void TrayPlacement::SnapMainWindow()
     const QPoint snapped = SnapToWorkArea(frame, m_main.screen()->availableGeometry());
     if (snapped != frame.topLeft())
         m_main.move(snapped);
+    // Windows that keep beside the main window follow it from here.
+    emit m_main.placed();
 }
 
 bool TrayPlacement::eventFilter(QObject *watched, QEvent *event)

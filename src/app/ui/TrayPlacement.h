@@ -48,7 +48,6 @@ protected:
 
 private:
     void connectMainActions();
-    void onAction(const char *name, void (TrayPlacement::*reaction)());
     void hideMainWindow();
     void showMainWindow();
     void windowStateChanged(Qt::WindowStates old);
@@ -63,8 +62,9 @@ private:
     QTimer m_trayWatch;
 };
 
-// Joins the main window right after its creation: the application icon, the
-// global hot keys (creation step 11), the tray and the greeting (step 18).
+// Joins the main window while it is created: the application icon, the global
+// hot keys (a refused key is reported before the window shows), the tray icon
+// and the greeting balloon.
 TrayPlacement *InstallTrayPlacement(TMainForm &main);
 
 } // namespace veltrano

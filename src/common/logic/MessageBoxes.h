@@ -3,6 +3,9 @@
 
 namespace veltrano {
 
+// The application title: the caption of plain notices.
+inline constexpr auto kApplicationTitle = u"Veltrano";
+
 // Every message the program shows goes through here, so tests can read what
 // was said and answer questions without a real dialog.
 class MessageBoxes {

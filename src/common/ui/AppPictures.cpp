@@ -54,7 +54,9 @@ private:
     QByteArray m_svg;
 };
 
-QByteArray readPicture(const QString &name)
+} // namespace
+
+QByteArray appPictureSource(const QString &name)
 {
     static const bool initialised = (initAppIcons(), true);
     Q_UNUSED(initialised);
@@ -62,11 +64,14 @@ QByteArray readPicture(const QString &name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-} // namespace
+QIcon svgPicture(const QByteArray &svg)
+{
+    return QIcon(new SvgIconEngine(svg));
+}
 
 QIcon appPicture(const QString &name)
 {
-    return QIcon(new SvgIconEngine(readPicture(name)));
+    return svgPicture(appPictureSource(name));
 }
 
 QIcon smallPicture(SmallPicture picture)
@@ -82,18 +87,6 @@ QIcon notePadPicture(NotePadPicture picture)
     static const std::array<const char16_t *, kNotePadPictureCount> names{
         u"newsub", u"delsub", u"cut", u"copy", u"paste", u"undo", u"print", u"clear", u"datetime", u"font"};
     return appPicture(QString::fromUtf16(names[static_cast<size_t>(picture)]));
-}
-
-QIcon levelPicture(int level)
-{
-    // Root first, then deeper levels in ever cooler colours: fill and outline.
-    static const std::array<std::array<const char *, 2>, kLevelPictureCount> colours{{
-        {"#f6ad55", "#9c4221"}, {"#f6e05e", "#975a16"}, {"#9ae6b4", "#276749"}, {"#90cdf4", "#2c5282"},
-        {"#b794f4", "#553c9a"}, {"#fbb6ce", "#97266d"}, {"#cbd5e0", "#4a5568"}}};
-    const auto &pair = colours[static_cast<size_t>(qBound(0, level, kLevelPictureCount - 1))];
-    QByteArray svg = readPicture(QStringLiteral("level"));
-    svg.replace("@FILL@", pair[0]).replace("@LINE@", pair[1]);
-    return QIcon(new SvgIconEngine(svg));
 }
 
 } // namespace veltrano

@@ -11,13 +11,14 @@ inline constexpr int kSmallPictureCount = 11;
 // Indexes into ImageListNotePad; the note tool bar relies on 2 to 9.
 enum class NotePadPicture { NewStructure, DeleteStructure, Cut, Copy, Paste, Undo, Print, Clear, DateTime, Font };
 inline constexpr int kNotePadPictureCount = 10;
-inline constexpr int kLevelPictureCount = 7;
 
 // One of the program's own SVG pictures (icons/<name>.svg), sharp at any size.
 QIcon appPicture(const QString &name);
 QIcon smallPicture(SmallPicture picture);
 QIcon notePadPicture(NotePadPicture picture);
-// A folder whose colour tells the tree level (0 to 6).
-QIcon levelPicture(int level);
+// The SVG text of one of those pictures, for a caller that recolours it.
+QByteArray appPictureSource(const QString &name);
+// A picture drawn from SVG text.
+QIcon svgPicture(const QByteArray &svg);
 
 } // namespace veltrano

@@ -2,7 +2,9 @@
 
 #include "app/logic/GUI.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
+#include <QMenu>
 #include <QWidget>
 
 namespace veltrano {
@@ -28,6 +30,16 @@ QAction *makeAction(QObject *parent, const char *name, const QString &caption, c
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
     return action;
+}
+
+void attachContextMenu(QWidget *widget, QMenu *menu)
+{
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Scroll areas report the point in their viewport's coordinates.
+    auto *area = qobject_cast<QAbstractScrollArea *>(widget);
+    QWidget *origin = area ? area->viewport() : widget;
+    QObject::connect(widget, &QWidget::customContextMenuRequested, menu,
+                     [menu, origin](const QPoint &at) { menu->popup(origin->mapToGlobal(at)); });
 }
 
 QAction *makeMenuItem(QObject *parent, const char *name, QAction *target)

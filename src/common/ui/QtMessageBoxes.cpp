@@ -1,7 +1,5 @@
 #include "common/ui/QtMessageBoxes.h"
 
-#include "app/logic/Startup.h"
-
 #include <QMessageBox>
 
 namespace veltrano {

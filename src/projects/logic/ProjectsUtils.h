@@ -55,7 +55,7 @@ public:
     void StartupListing(const FileSystem &files, const QString &dataFolder);
     void clear() { m_topLevel.clear(); }
 
-    // Level-1 nodes, counted in 16 bits as the label always has.
+    // Level-1 nodes; the count is a 16-bit number and wraps past 65,535.
     ProjectCount CountProjects() const;
     // The first node in tree order whose label matches exactly (case counts).
     const ProjectNode *SelectNodeByLabel(const QString &label) const;

@@ -40,7 +40,7 @@ WeekStore::WeekStore(FileSystem &files, const TextCodec &codec, QString dataFold
 
 QString WeekStore::DayFilePath(DayNumber day) const
 {
-    return m_dataFolder + u"Week/" + DayName(day) + u".txt";
+    return m_dataFolder + QStringView(kWeekFolderName) + u'/' + DayName(day) + u".txt";
 }
 
 std::optional<DayPlan> WeekStore::LoadDayPlan(DayNumber day, QString *error)

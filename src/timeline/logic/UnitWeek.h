@@ -8,6 +8,8 @@
 
 namespace veltrano {
 
+inline constexpr auto kWeekFolderName = u"Week";
+
 class FileSystem;
 
 // 1 = Sunday, 2 = Monday ... 7 = Saturday.
@@ -24,8 +26,8 @@ QString DayName(DayNumber day);
 // "0:00" ... "23:00".
 QString HourLabel(int hour);
 
-// The seven day files in the folder "Week" of the data folder. The folder is
-// the user's to provide: the program never creates it. The store keeps no
+// The seven day files in the folder "Week" of the data folder. The store never
+// creates the folder: a first start sets it up, after that it is the user's. The store keeps no
 // state: a save writes the file back in the encoding it holds now, whichever
 // view (Today or the Timeline editor) loaded it.
 class WeekStore {

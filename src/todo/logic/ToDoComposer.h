@@ -25,8 +25,9 @@ struct ToDoComposeOptions {
 };
 
 ToDoComposeOptions ReadToDoComposeOptions(const SettingsStore &settings);
-// Writes the six keys in the order the composer always has; false at the
-// first refused write (the store has reported it).
+// Writes the six keys in one fixed order, so a new section lists them the
+// same way every time; false at the first refused write (the store has
+// reported it).
 bool WriteToDoComposeOptions(SettingsStore &settings, const ToDoComposeOptions &options);
 
 // The item text: the typed text, untrimmed, wrapped by each chosen decoration

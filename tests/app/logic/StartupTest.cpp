@@ -43,6 +43,34 @@ TEST(DataFolder, FallsBackToThePerUserLocationWhenNotWritable)
     EXPECT_EQ(ChooseDataFolder(locations), locations.perUser);
 }
 
+// A first start finds no settings file: the folders the project tree and the
+// day files need are made, empty. Once the program has run, a folder the user
+// removed stays removed.
+TEST_F(StartupTest, FirstStartSetsTheDataFolderUpAndLaterStartsLeaveIt)
+{
+    const QString data = dir.file(QStringLiteral("portable/"));
+    PrepareDataFolder(files, data);
+    EXPECT_TRUE(files.isFolder(data + QStringLiteral("Projects Group")));
+    EXPECT_TRUE(files.isFolder(data + QStringLiteral("Week")));
+    EXPECT_TRUE(files.listFolder(data + QStringLiteral("Projects Group")).isEmpty());
+    EXPECT_TRUE(files.listFolder(data + QStringLiteral("Week")).isEmpty());
+
+    dir.write(QStringLiteral("portable/PM.INI"), "[Application]\r\nHiden=0\r\n");
+    ASSERT_TRUE(files.removeFolder(data + QStringLiteral("Week")));
+    ASSERT_TRUE(files.removeFolder(data + QStringLiteral("Projects Group")));
+    PrepareDataFolder(files, data);
+    EXPECT_FALSE(files.exists(data + QStringLiteral("Projects Group")));
+    EXPECT_FALSE(files.exists(data + QStringLiteral("Week")));
+}
+
+TEST_F(StartupTest, FirstStartKeepsWhatAShippedCopyAlreadyHolds)
+{
+    dir.write(QStringLiteral("Projects Group/Alpha/note.rtf"), "{\\rtf1 a}");
+    PrepareDataFolder(files, dir.path());
+    EXPECT_EQ(dir.read(QStringLiteral("Projects Group/Alpha/note.rtf")), "{\\rtf1 a}");
+    EXPECT_TRUE(files.isFolder(dir.file(QStringLiteral("Week"))));
+}
+
 TEST(SingleInstanceRule, SecondCopyIsRefusedWhileTheFirstHoldsTheMarker)
 {
     FakeSingleInstance instance;
@@ -61,9 +89,6 @@ TEST_F(StartupTest, EmptySettingsGiveTheDefaults)
     EXPECT_EQ(v.size, QSize(780, 590));
     EXPECT_EQ(v.position, QPoint(0, 0));
     EXPECT_TRUE(v.bars.main && v.bars.bottom && v.bars.status);
-    EXPECT_TRUE(v.toDoAutostart);
-    EXPECT_FALSE(v.alarm.enabled);
-    EXPECT_TRUE(v.alarm.sound.isEmpty() && v.alarm.time.isEmpty());
 }
 
 TEST_F(StartupTest, SizeFlagOffIgnoresTheStoredSize)
@@ -88,13 +113,9 @@ TEST_F(StartupTest, StoredValuesAreRead)
     EXPECT_TRUE(v.flags.hidden);
     EXPECT_EQ(v.position, QPoint(-20, 16));
     EXPECT_EQ(v.size, QSize(800, 592));
-    EXPECT_EQ(v.alarm.sound, QStringLiteral("/home/me/wake.wav"));
-    EXPECT_EQ(v.alarm.time, QStringLiteral("7:30:00"));
-    EXPECT_TRUE(v.alarm.enabled);
     EXPECT_FALSE(v.bars.main);
     EXPECT_TRUE(v.bars.bottom);
     EXPECT_FALSE(v.bars.status);
-    EXPECT_FALSE(v.toDoAutostart);
 }
 
 TEST(Greeting, DateAndTimeFollowLineFeedThenCarriageReturn)
@@ -111,11 +132,10 @@ TEST_F(StartupTest, ShutdownWritesTheMainWindowKeysInOrder)
     values.hidden = true;
     values.position = QPoint(12, -3);
     values.size = QSize(815, 616);
-    values.alarm = {QStringLiteral("/snd/a.mp3"), QStringLiteral("6:00:00"), true};
     ASSERT_TRUE(WriteShutdownSettings(settings, values));
     EXPECT_EQ(dir.read(QStringLiteral("PM.INI")),
               "[ToDo Form]\r\nLeft=1\r\n[Application]\r\nHiden=1\r\n[MainForm]\r\nLeft=12\r\nTop=-3\r\n"
-              "Wid=815\r\nHei=616\r\nAlarm1Sound=/snd/a.mp3\r\nAlarm1Time=6:00:00\r\nAlarm1Checked=1\r\n");
+              "Wid=815\r\nHei=616\r\n");
 }
 
 TEST_F(StartupTest, ShutdownStopsAtTheFirstRefusedWriteWithOneReport)

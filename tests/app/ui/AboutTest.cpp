@@ -1,6 +1,7 @@
 #include "app/ui/About.h"
 
 #include "platform/fake/FakePlatform.h"
+#include "support/FakeModalDialogs.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,7 +23,8 @@ QString labelText(const QWidget &form, const char *name)
 TEST(AboutBox, ShowsVersionOneOneOnAWhiteBoxOfTheDesignedSize)
 {
     FakeShell shell;
-    TAboutForm about(shell);
+    veltrano::test::FakeModalDialogs dialogs;
+    TAboutForm about(shell, dialogs);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
     EXPECT_EQ(labelText(about, "Label4"), QStringLiteral("1.1"));
     EXPECT_EQ(labelText(about, "LabelBuild"), QStringLiteral("Build 700"));
@@ -37,7 +39,8 @@ TEST(AboutBox, ShowsVersionOneOneOnAWhiteBoxOfTheDesignedSize)
 TEST(AboutBox, OkAndEscCloseIt)
 {
     FakeShell shell;
-    TAboutForm about(shell);
+    veltrano::test::FakeModalDialogs dialogs;
+    TAboutForm about(shell, dialogs);
     about.show();
     QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("Thanks")), Qt::LeftButton);
     EXPECT_FALSE(about.isVisible());
@@ -49,7 +52,8 @@ TEST(AboutBox, OkAndEscCloseIt)
 TEST(AboutBox, AddressOpensANewLetter)
 {
     FakeShell shell;
-    TAboutForm about(shell);
+    veltrano::test::FakeModalDialogs dialogs;
+    TAboutForm about(shell, dialogs);
     about.show();
     auto *address = about.findChild<QLabel *>(QStringLiteral("Label5"));
     ASSERT_NE(address, nullptr);

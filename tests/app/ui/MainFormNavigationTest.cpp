@@ -1,14 +1,12 @@
 #include "app/ui/Main.h"
 #include "common/logic/SettingsStore.h"
-
-#include "platform/fake/FakePlatform.h"
-#include "support/FakeMessageBoxes.h"
-#include "support/TempFolder.h"
+#include "support/AssembledMainWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QEnterEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -16,7 +14,6 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
-#include <QHeaderView>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -30,23 +27,13 @@ using namespace veltrano::test;
 
 namespace {
 
-class MainFormNavigation : public ::testing::Test {
+class MainFormNavigation : public AssembledMainWindow {
 protected:
-    MainFormNavigation() { platform.locationsFake.exePath = dir.file(QStringLiteral("veltrano")); }
     TMainForm &create(const QByteArray &ini = {})
     {
-        if (!ini.isEmpty())
-            dir.write(QStringLiteral("PM.INI"), ini);
-        form = std::make_unique<TMainForm>(platform, messages);
+        form = &AssembledMainWindow::create(ini);
         return *form;
     }
-    template <typename T = QWidget> T *widget(const char *name) const
-    {
-        T *found = form->findChild<T *>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QAction *action(const char *name) const { return widget<QAction>(name); }
     QTabWidget *pages() const { return widget<QTabWidget>("PageControlTabManager"); }
     QStringList visibleTabs() const
     {
@@ -76,12 +63,8 @@ protected:
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(target, &move);
     }
-    QByteArray ini() const { return dir.read(QStringLiteral("PM.INI")); }
 
-    TempFolder dir;
-    FakePlatform platform;
-    FakeMessageBoxes messages;
-    std::unique_ptr<TMainForm> form;
+    TMainForm *form = nullptr;
 };
 
 } // namespace
@@ -94,10 +77,10 @@ TEST_F(MainFormNavigation, OpensOnTodayWithOneTabAndTheTodayTick)
     EXPECT_EQ(tickedObjects(), QStringList{QStringLiteral("oday1")});
     EXPECT_EQ(form->panelMenuState().selectedItem(), 1u);
     EXPECT_EQ(form->panelMenuState().hoveredItem(), 0u);
-    EXPECT_FALSE(widget("Label4")->isVisibleTo(form.get()));
+    EXPECT_FALSE(widget("Label4")->isVisibleTo(form));
     EXPECT_FALSE(widget("Label4")->isEnabled());
-    EXPECT_FALSE(widget("Label8")->isVisibleTo(form.get()));
-    EXPECT_TRUE(widget("Label7")->isVisibleTo(form.get()));
+    EXPECT_FALSE(widget("Label8")->isVisibleTo(form));
+    EXPECT_TRUE(widget("Label7")->isVisibleTo(form));
     EXPECT_FALSE(action("Structures1")->isVisible());
 }
 
@@ -252,7 +235,7 @@ TEST_F(MainFormNavigation, AlarmControlsComeFromAndGoBackToTheSettings)
 
     widget<QLineEdit>("MaskEditAlarmClock")->setText(QStringLiteral("8:15:00"));
     widget<QCheckBox>("CheckBoxAlarmClock")->setChecked(false);
-    form.reset();
+    shutDown();
     SettingsStore after(platform.filesFake, platform.codec, dir.file(QStringLiteral("PM.INI")), {});
     EXPECT_EQ(after.readString(QStringLiteral("MainForm"), QStringLiteral("Alarm1Time"), {}), QStringLiteral("8:15:00"));
     EXPECT_FALSE(after.readBool(QStringLiteral("MainForm"), QStringLiteral("Alarm1Checked"), true));
@@ -280,14 +263,15 @@ TEST_F(MainFormNavigation, ExitButtonAndShowHelpShortcutRunTheirActions)
     QAction *index = action("Index1");
     EXPECT_FALSE(index->isVisible());
     QSignalSpy help(action("ShowHelp"), &QAction::triggered);
-    QApplication::setActiveWindow(form.get());
+    QApplication::setActiveWindow(form);
     QTest::keyClick(form->window(), Qt::Key_F1);
     EXPECT_EQ(help.count(), 1);
 }
 
+// The to-do window comes with every showing unless the flag is off.
 TEST_F(MainFormNavigation, ShowingAgainReturnsToToday)
 {
-    create("[Common]\r\nTo-Do Autostart=1\r\n");
+    create();
     QSignalSpy toDo(action("FastToDoListShow"), &QAction::triggered);
     form->show();
     EXPECT_EQ(toDo.count(), 1);
@@ -298,6 +282,16 @@ TEST_F(MainFormNavigation, ShowingAgainReturnsToToday)
     EXPECT_EQ(form->panelMenuState().selectedItem(), 1u);
     EXPECT_EQ(toDo.count(), 2);
     EXPECT_TRUE(widget<QLineEdit>("MainEditCmd")->text().isEmpty());
+}
+
+TEST_F(MainFormNavigation, ToDoAutostartOffLeavesTheToDoWindowAlone)
+{
+    create("[Common]\r\nTo-Do Autostart=0\r\n");
+    QSignalSpy toDo(action("FastToDoListShow"), &QAction::triggered);
+    form->show();
+    form->hide();
+    form->show();
+    EXPECT_EQ(toDo.count(), 0);
 }
 
 TEST_F(MainFormNavigation, ResizingFitsTheAlarmLinesAndKeepsTheWorklistWidth)

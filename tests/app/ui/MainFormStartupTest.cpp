@@ -1,9 +1,6 @@
 #include "app/ui/Main.h"
 #include "common/logic/SettingsStore.h"
-
-#include "platform/fake/FakePlatform.h"
-#include "support/FakeMessageBoxes.h"
-#include "support/TempFolder.h"
+#include "support/AssembledMainWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -16,25 +13,13 @@ using namespace veltrano::test;
 
 namespace {
 
-class MainFormStartup : public ::testing::Test {
-protected:
-    MainFormStartup() { platform.locationsFake.exePath = dir.file(QStringLiteral("veltrano")); }
-    std::unique_ptr<TMainForm> create(const QByteArray &ini = {})
-    {
-        if (!ini.isEmpty())
-            dir.write(QStringLiteral("PM.INI"), ini);
-        return std::make_unique<TMainForm>(platform, messages);
-    }
-    TempFolder dir;
-    FakePlatform platform;
-    FakeMessageBoxes messages;
-};
+using MainFormStartup = AssembledMainWindow;
 
 } // namespace
 
 TEST_F(MainFormStartup, NoSettingsFileOpensAt780By590InTheCorner)
 {
-    auto form = create();
+    TMainForm *form = &create();
     form->show();
     QCoreApplication::processEvents(); // the outer size is settled once the frame is known
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Veltrano 1.1"));
@@ -45,13 +30,13 @@ TEST_F(MainFormStartup, NoSettingsFileOpensAt780By590InTheCorner)
 
 TEST_F(MainFormStartup, SizeFlagOffOpens600By640)
 {
-    auto form = create("[MainForm]\r\nSaveWinSize=0\r\nWid=900\r\nHei=700\r\n");
+    TMainForm *form = &create("[MainForm]\r\nSaveWinSize=0\r\nWid=900\r\nHei=700\r\n");
     EXPECT_EQ(form->size(), QSize(600, 640));
 }
 
 TEST_F(MainFormStartup, PositionFlagOffCentresOnTheDesktop)
 {
-    auto form = create("[MainForm]\r\nSaveWinPos=0\r\nLeft=5\r\nTop=5\r\n");
+    TMainForm *form = &create("[MainForm]\r\nSaveWinPos=0\r\nLeft=5\r\nTop=5\r\n");
     const QRect desk = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_EQ(form->frameGeometry().center(), QRect(form->pos(), QSize(780, 590)).center());
     EXPECT_LE(std::abs(form->frameGeometry().center().x() - desk.center().x()), 1);
@@ -59,7 +44,7 @@ TEST_F(MainFormStartup, PositionFlagOffCentresOnTheDesktop)
 
 TEST_F(MainFormStartup, StoredEdgeBeyondTheScreenIsBroughtBackAtShow)
 {
-    auto form = create("[MainForm]\r\nLeft=5000\r\nTop=20\r\n");
+    TMainForm *form = &create("[MainForm]\r\nLeft=5000\r\nTop=20\r\n");
     EXPECT_EQ(form->pos(), QPoint(5000, 20));
     form->show();
     EXPECT_EQ(form->pos(), QPoint(0, 0));
@@ -67,9 +52,9 @@ TEST_F(MainFormStartup, StoredEdgeBeyondTheScreenIsBroughtBackAtShow)
 
 TEST_F(MainFormStartup, ShutdownWritesTheApplicationAndSevenMainFormKeys)
 {
-    auto form = create("[MainForm]\r\nSaveWinPos=0\r\nAlarm1Time=7:30:00\r\nAlarm1Checked=1\r\n");
+    TMainForm *form = &create("[MainForm]\r\nSaveWinPos=0\r\nAlarm1Time=7:30:00\r\nAlarm1Checked=1\r\n");
     form->move(40, 30);
-    form.reset();
+    shutDown();
     SettingsStore after(platform.filesFake, platform.codec, dir.file(QStringLiteral("PM.INI")), {});
     EXPECT_FALSE(after.readBool(QStringLiteral("Application"), QStringLiteral("Hiden"), true));
     EXPECT_EQ(after.readInteger(QStringLiteral("MainForm"), QStringLiteral("Left"), -1), 40);
@@ -82,18 +67,27 @@ TEST_F(MainFormStartup, ShutdownWritesTheApplicationAndSevenMainFormKeys)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+// The frame's keys first, then the alarm's, each section's keys in one order.
+TEST_F(MainFormStartup, ShutdownWritesTheFramesKeysThenTheAlarms)
+{
+    create().move(12, 34);
+    shutDown();
+    EXPECT_EQ(ini(), "[Application]\r\nHiden=0\r\n[MainForm]\r\nLeft=12\r\nTop=34\r\nWid=780\r\nHei=590\r\n"
+                     "Alarm1Sound=\r\nAlarm1Time=\r\nAlarm1Checked=0\r\n");
+}
+
 TEST_F(MainFormStartup, RefusedShutdownWriteIsReportedOnce)
 {
-    auto form = create();
+    create();
     platform.filesFake.diskFull = true;
-    form.reset();
+    shutDown();
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown.first().text, QStringLiteral("Unable to write to ") + dir.file(QStringLiteral("PM.INI")));
 }
 
 TEST_F(MainFormStartup, RefusedBarWriteLeavesBarAndTickAsStored)
 {
-    auto form = create();
+    TMainForm *form = &create();
     form->show();
     QAction *toggle = form->findChild<QAction *>(QStringLiteral("StatusBar1"));
     ASSERT_TRUE(toggle);
@@ -107,7 +101,7 @@ TEST_F(MainFormStartup, RefusedBarWriteLeavesBarAndTickAsStored)
 
 TEST_F(MainFormStartup, ToolBarDropDownsUseTheirOwnCaptions)
 {
-    auto form = create();
+    TMainForm *form = &create();
     const auto caption = [&](const char *name) {
         return form->findChild<QAction *>(QLatin1String(name))->text();
     };
@@ -115,4 +109,20 @@ TEST_F(MainFormStartup, ToolBarDropDownsUseTheirOwnCaptions)
     EXPECT_EQ(caption("WordPad1"), QStringLiteral("WordPad..."));
     EXPECT_EQ(caption("Notepad2"), QStringLiteral("Notepad..."));
     EXPECT_EQ(caption("Calculator1"), QStringLiteral("Calculator..."));
+}
+
+// Wherever the program keeps its data, the first start finds the folders the
+// tree and the timeline read; without them the first showing would already
+// report damaged task files.
+TEST_F(MainFormStartup, FirstStartSetsUpTheFoldersOfAShippedCopy)
+{
+    platform.locationsFake.readOnlyFolders << dir.path();
+    platform.locationsFake.perUser = dir.file(QStringLiteral("per-user/"));
+    TMainForm &form = create();
+    form.show();
+    EXPECT_EQ(form.dataFolder(), dir.file(QStringLiteral("per-user/")));
+    EXPECT_TRUE(platform.filesFake.isFolder(dir.file(QStringLiteral("per-user/Projects Group"))));
+    EXPECT_TRUE(platform.filesFake.isFolder(dir.file(QStringLiteral("per-user/Week"))));
+    EXPECT_FALSE(platform.filesFake.exists(dir.file(QStringLiteral("Week"))));
+    EXPECT_TRUE(messages.shown.isEmpty());
 }

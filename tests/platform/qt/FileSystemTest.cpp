@@ -112,6 +112,7 @@ TEST(FileSystem, MountPointsAreToldFromOrdinaryFolders)
     QDir(dir.path()).mkpath(QStringLiteral("sub"));
     EXPECT_FALSE(fs.isMountPoint(dir.file(QStringLiteral("sub"))));
     EXPECT_TRUE(fs.isMountPoint(QStringLiteral("/")));
-    if (QFileInfo(QStringLiteral("/proc/self")).exists())
+    if (QFileInfo(QStringLiteral("/proc/self")).exists()) {
         EXPECT_TRUE(fs.isMountPoint(QStringLiteral("/proc")));
+    }
 }

@@ -1,0 +1,82 @@
+#include "clocks/ui/AlarmPage.h"
+
+#include "common/ui/Hints.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace veltrano {
+
+AlarmPage::AlarmPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("AlarmPage"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 8, 0, 8);
+    layout->setSpacing(6);
+    const auto label = [this, layout](const char *name, const QString &caption) {
+        auto *added = named(new QLabel(caption, this), name);
+        layout->addWidget(added);
+        return added;
+    };
+
+    m_checkBoxAlarmClock = named(new QCheckBox(QStringLiteral("Enabled"), this), "CheckBoxAlarmClock");
+    layout->addWidget(m_checkBoxAlarmClock);
+    addBevel("Bevel1");
+    label("Label15", QStringLiteral("DateTime"));
+    QLabel *time = label("LabelTime", QStringLiteral("0:00:00"));
+    QFont large = time->font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    large.setBold(true);
+    time->setFont(large);
+    addBevel("Bevel2");
+    label("Label13", QStringLiteral("Insert alarm-time"));
+    m_maskEditAlarmClock = named(new QLineEdit(this), "MaskEditAlarmClock");
+    m_maskEditAlarmClock->setFixedWidth(76);
+    layout->addWidget(m_maskEditAlarmClock);
+    addBevel("Bevel3");
+    auto *soundRow = new QHBoxLayout;
+    m_editSound = named(new QLineEdit(this), "EditSound");
+    m_editSound->setReadOnly(true);
+    m_editSound->setFixedWidth(200);
+    soundRow->addWidget(m_editSound);
+    soundRow->addWidget(named(new QPushButton(QStringLiteral("Sound Folder..."), this), "Button1"));
+    soundRow->addStretch(1);
+    layout->addLayout(soundRow);
+    addBevel("Bevel4");
+    addBevel("Bevel5");
+    layout->addStretch(1);
+}
+
+void AlarmPage::addBevel(const char *name)
+{
+    auto *line = named(new QFrame(this), name);
+    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    // The resize rule sets the width; the lines never hold the page wide.
+    line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    layout()->addWidget(line);
+    m_bevels << line;
+}
+
+AlarmSettings AlarmPage::values() const
+{
+    return {m_editSound->text(), m_maskEditAlarmClock->text(), m_checkBoxAlarmClock->isChecked()};
+}
+
+void AlarmPage::setValues(const AlarmSettings &alarm)
+{
+    m_editSound->setText(alarm.sound);
+    m_maskEditAlarmClock->setText(alarm.time);
+    m_checkBoxAlarmClock->setChecked(alarm.enabled);
+}
+
+void AlarmPage::fitBevels(int sheetWidth)
+{
+    for (QFrame *bevel : std::as_const(m_bevels))
+        bevel->setMaximumWidth(qMax(0, sheetWidth - 7));
+}
+
+} // namespace veltrano

@@ -1,0 +1,35 @@
+#pragma once
+#include "clocks/logic/AlarmSettings.h"
+
+#include <QList>
+#include <QWidget>
+
+class QCheckBox;
+class QFrame;
+class QLineEdit;
+
+namespace veltrano {
+
+// The "Wake Up!" page: `CheckBoxAlarmClock`, the time labels, the alarm time
+// `MaskEditAlarmClock` and the sound `EditSound`, between separator lines.
+class AlarmPage final : public QWidget {
+    Q_OBJECT
+public:
+    explicit AlarmPage(QWidget *parent = nullptr);
+
+    AlarmSettings values() const;
+    void setValues(const AlarmSettings &alarm);
+    QCheckBox *checkBoxAlarmClock() const { return m_checkBoxAlarmClock; }
+    // The separator lines are as wide as the page's sheet, less 7.
+    void fitBevels(int sheetWidth);
+
+private:
+    void addBevel(const char *name);
+
+    QCheckBox *m_checkBoxAlarmClock = nullptr;
+    QLineEdit *m_maskEditAlarmClock = nullptr;
+    QLineEdit *m_editSound = nullptr;
+    QList<QFrame *> m_bevels;
+};
+
+} // namespace veltrano

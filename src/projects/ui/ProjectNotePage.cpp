@@ -1,0 +1,116 @@
+#include "projects/ui/ProjectNotePage.h"
+
+#include "common/ui/AppPictures.h"
+#include "common/ui/Hints.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace veltrano {
+
+ProjectNotePage::ProjectNotePage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ProjectNotePage"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_editor = named(new QTextEdit(this), "RichEditProjectNote");
+    createToolBar();
+    m_editor->setAcceptRichText(true);
+    m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_editor->setPlainText(QStringLiteral("Project Info... :)"));
+    layout->addWidget(m_editor, 1);
+    layout->addWidget(createProjectInfo());
+    createPopupMenu();
+}
+
+void ProjectNotePage::createToolBar()
+{
+    auto *bar = named(new QToolBar(this), "ToolBarNotePad");
+    bar->setIconSize(QSize(16, 16));
+    struct NoteButton {
+        const char *name;
+        NotePadPicture picture;
+        const char *hint;
+        bool separatorBefore;
+        void (QTextEdit::*edit)(); // what the button does to the note at once
+    };
+    const NoteButton buttons[] = {
+        {"ToolButton11", NotePadPicture::Clear, "Clear|Cleans all text", true, nullptr},
+        {"ToolButton26", NotePadPicture::Print, "Print...|Shows print dialog", true, nullptr},
+        {"ToolButton28", NotePadPicture::Undo, "Undo|Undo last event", true, &QTextEdit::undo},
+        {"ToolButton6", NotePadPicture::Cut, "Cut|Cut selected text to clipboard", true, &QTextEdit::cut},
+        {"ToolButton9", NotePadPicture::Copy, "Copy|Copy selected text to clipboard", false, &QTextEdit::copy},
+        {"ToolButton10", NotePadPicture::Paste, "Paste|Paste text from clipboard", false, &QTextEdit::paste},
+        {"ToolButton13", NotePadPicture::DateTime, "Date/Time|Paste date and time to the end of this note", true,
+         nullptr},
+        {"ToolButton29", NotePadPicture::Font, "Change font|Shows change font dialog", false, nullptr}};
+    for (const NoteButton &entry : buttons) {
+        if (entry.separatorBefore)
+            bar->addSeparator();
+        auto *button = named(new QToolButton(bar), entry.name);
+        button->setIcon(notePadPicture(entry.picture));
+        button->setAutoRaise(true);
+        setHint(button, QString::fromUtf8(entry.hint));
+        bar->addWidget(button);
+        if (entry.edit)
+            connect(button, &QToolButton::clicked, m_editor, entry.edit);
+    }
+    layout()->addWidget(bar);
+}
+
+void ProjectNotePage::createPopupMenu()
+{
+    auto *menu = named(new QMenu(this), "PopupMenuForRichEdit");
+    const auto add = [this, menu](const char *name, const char *caption, int key, void (QTextEdit::*edit)()) {
+        QAction *item = makeAction(menu, name, QString::fromUtf8(caption), {}, QKeySequence(Qt::CTRL | key));
+        menu->addAction(item);
+        connect(item, &QAction::triggered, m_editor, edit);
+    };
+    add("Undo1", "Undo", Qt::Key_Z, &QTextEdit::undo);
+    menu->addSeparator()->setObjectName(QStringLiteral("N43"));
+    add("Cut1", "Cut", Qt::Key_X, &QTextEdit::cut);
+    add("Copy1", "Copy", Qt::Key_C, &QTextEdit::copy);
+    add("Paste1", "Paste", Qt::Key_V, &QTextEdit::paste);
+    menu->addSeparator()->setObjectName(QStringLiteral("N44"));
+    add("SelectAll1", "Select All", Qt::Key_A, &QTextEdit::selectAll);
+    attachContextMenu(m_editor, menu);
+}
+
+QWidget *ProjectNotePage::createProjectInfo()
+{
+    auto *info = named(new QWidget(this), "PanelProjectInfo");
+    info->setFixedHeight(17);
+    auto *row = new QHBoxLayout(info);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->setSpacing(6);
+    row->addWidget(named(new QLabel(QStringLiteral("Current Project:"), info), "Label12"));
+    m_label11 = named(new QLabel(QStringLiteral("..."), info), "Label11");
+    m_label11->setMouseTracking(true);
+    m_label11->installEventFilter(this);
+    row->addWidget(m_label11, 1);
+    return info;
+}
+
+void ProjectNotePage::Label11MouseMove()
+{
+    // A long project path can be read in full from the hint.
+    m_label11->setToolTip(m_label11->text());
+    m_label11->setStatusTip(m_label11->text());
+}
+
+bool ProjectNotePage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_label11 && event->type() == QEvent::MouseMove)
+        Label11MouseMove();
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace veltrano

@@ -1,0 +1,162 @@
+// How features plug into the main window: commands by id, pages, lifecycle
+// signals in start-up order, and the timers.
+#include "app/ui/AppWindows.h"
+#include "app/ui/Main.h"
+#include "clocks/ui/ClocksFeature.h"
+#include "common/logic/SettingsStore.h"
+#include "support/AssembledMainWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+using namespace veltrano;
+using namespace veltrano::test;
+
+namespace {
+
+using MainFormFeatures = AssembledMainWindow;
+
+// Records the main window's lifecycle as a feature would see it.
+struct Lifecycle {
+    QStringList seen;
+    void watch(TMainForm &main)
+    {
+        const auto note = [this](const char *what) { return [this, what] { seen << QLatin1String(what); }; };
+        QObject::connect(&main, &TMainForm::created, &main, note("created"));
+        QObject::connect(&main, &TMainForm::showing, &main, note("showing"));
+        QObject::connect(&main, &TMainForm::shown, &main, note("shown"));
+        QObject::connect(&main, &TMainForm::hidden, &main, note("hidden"));
+        QObject::connect(&main, &TMainForm::restored, &main, note("restored"));
+        QObject::connect(&main, &TMainForm::aboutToBeDestroyed, &main, note("aboutToBeDestroyed"));
+        QObject::connect(&main, &TMainForm::savingShutdownSettings, &main, note("savingShutdownSettings"));
+        QObject::connect(&main, &TMainForm::pageChosen, &main,
+                         [this](Page page) { seen << QStringLiteral("page %1").arg(int(page)); });
+    }
+};
+
+} // namespace
+
+TEST_F(MainFormFeatures, EveryCommandIdReachesItsOwnActionOnTheMainWindow)
+{
+    TMainForm &form = create();
+    for (int i = 0; i < kCommandCount; ++i) {
+        const auto id = static_cast<Command>(i);
+        QAction *action = form.command(id);
+        EXPECT_EQ(action->objectName(), QLatin1String(commandName(id)));
+        EXPECT_EQ(form.findChildren<QAction *>(QLatin1String(commandName(id))).size(), 1) << commandName(id);
+    }
+}
+
+// A feature that asks for a command nobody created must not get a dead
+// button: the program stops and names the command.
+TEST(CommandTableDeathTest, MissingCommandStopsTheProgramWithItsName)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    CommandTable table;
+    EXPECT_FALSE(table.contains(Command::WeekEditor1));
+    EXPECT_DEATH(table.action(Command::WeekEditor1), "no command WeekEditor1");
+    EXPECT_DEATH(table.action(static_cast<Command>(kCommandCount)), "no command");
+}
+
+TEST(CommandTable, GivesBackTheActionOfEachId)
+{
+    CommandTable table;
+    QAction first;
+    QAction last;
+    table.add(Command::CloseApp, &first);
+    table.add(Command::QuillonHomePage1, &last);
+    EXPECT_EQ(table.action(Command::CloseApp), &first);
+    EXPECT_EQ(table.action(Command::QuillonHomePage1), &last);
+    EXPECT_FALSE(table.contains(Command::ShowHelp));
+}
+
+TEST(MainFormFeaturesDeathTest, AskingForACommandTheWindowLacksStopsTheProgram)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    TempFolder dir;
+    FakePlatform platform;
+    platform.locationsFake.exePath = dir.file(QStringLiteral("veltrano"));
+    FakeMessageBoxes messages;
+    FakeModalDialogs dialogs;
+    TMainForm form(platform, messages, dialogs);
+    EXPECT_DEATH(form.command(static_cast<Command>(kCommandCount)), "The main window has no command");
+}
+
+// A feature plugs in while the window is created: it finds the settings open
+// and every command made, and hears `created` once everything is in place.
+TEST_F(MainFormFeatures, FeaturesPlugInDuringCreationInTheirOrder)
+{
+    dir.write(QStringLiteral("PM.INI"), "[MainForm]\r\nAlarm1Time=6:45:00\r\n");
+    QStringList order;
+    Lifecycle lifecycle;
+    TMainForm form(platform, messages, dialogs, [&](TMainForm &main) {
+        order << main.settings().readString(QStringLiteral("MainForm"), QStringLiteral("Alarm1Time"), {});
+        lifecycle.watch(main);
+        auto *content = new QLabel(QStringLiteral("plugged"));
+        content->setObjectName(QStringLiteral("PluggedContent"));
+        main.setPageContent(Page::Notes, content);
+        order << main.command(Command::ActionShowNotes)->objectName();
+    });
+    EXPECT_EQ(order, (QStringList{QStringLiteral("6:45:00"), QStringLiteral("ActionShowNotes")}));
+    EXPECT_EQ(lifecycle.seen, QStringList{QStringLiteral("created")});
+    EXPECT_EQ(form.findChild<QLabel *>(QStringLiteral("PluggedContent"))->parentWidget(),
+              form.pageSheet(Page::Notes));
+    EXPECT_EQ(form.pageSheet(Page::Notes)->objectName(), QStringLiteral("TabSheetNotes"));
+}
+
+TEST_F(MainFormFeatures, LifecycleSignalsFollowTheShowAndShutdownSteps)
+{
+    Lifecycle lifecycle;
+    TMainForm &form = create();
+    lifecycle.watch(form);
+    form.show();
+    EXPECT_EQ(lifecycle.seen, (QStringList{QStringLiteral("showing"), QStringLiteral("page 0"),
+                                           QStringLiteral("shown")}));
+    lifecycle.seen.clear();
+    form.hide();
+    form.show();
+    EXPECT_EQ(lifecycle.seen, (QStringList{QStringLiteral("hidden"), QStringLiteral("showing"),
+                                           QStringLiteral("page 0"), QStringLiteral("shown"),
+                                           QStringLiteral("restored")}));
+    lifecycle.seen.clear();
+    shutDown();
+    EXPECT_EQ(lifecycle.seen,
+              (QStringList{QStringLiteral("aboutToBeDestroyed"), QStringLiteral("savingShutdownSettings")}));
+}
+
+// When the frame's own keys are refused, the features write nothing more: one
+// report, not one per feature.
+TEST_F(MainFormFeatures, RefusedFrameWriteKeepsTheFeaturesFromWriting)
+{
+    Lifecycle lifecycle;
+    lifecycle.watch(create());
+    platform.filesFake.diskFull = true;
+    shutDown();
+    EXPECT_EQ(lifecycle.seen, QStringList{QStringLiteral("aboutToBeDestroyed")});
+    EXPECT_EQ(messages.shown.size(), 1);
+}
+
+TEST_F(MainFormFeatures, TimersTickEverySecondAndEveryHourFromStartUp)
+{
+    TMainForm &form = create();
+    EXPECT_TRUE(form.timerTime().isActive());
+    EXPECT_EQ(form.timerTime().interval(), 1000);
+    EXPECT_TRUE(form.timerUpdate().isActive());
+    EXPECT_EQ(form.timerUpdate().interval(), 3600000);
+    EXPECT_EQ(form.findChild<QTimer *>(QStringLiteral("TimerTime")), &form.timerTime());
+}
+
+// Another feature's command (the sleep mode) silences the alarm through the
+// clocks; the untick is what the settings file keeps.
+TEST_F(MainFormFeatures, DisablingTheAlarmUnticksItForGood)
+{
+    create("[MainForm]\r\nAlarm1Checked=1\r\n");
+    ASSERT_TRUE(widget<QCheckBox>("CheckBoxAlarmClock")->isChecked());
+    windows->clocks().disableAlarm();
+    EXPECT_FALSE(widget<QCheckBox>("CheckBoxAlarmClock")->isChecked());
+    shutDown();
+    EXPECT_TRUE(ini().contains("Alarm1Checked=0\r\n"));
+}

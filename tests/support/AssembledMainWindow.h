@@ -1,0 +1,47 @@
+#pragma once
+#include "app/ui/AppWindows.h"
+#include "app/ui/Main.h"
+#include "platform/fake/FakePlatform.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/FakeModalDialogs.h"
+#include "support/TempFolder.h"
+
+#include <QAction>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace veltrano::test {
+
+// Every window as the program puts them together, on the fake platform with
+// the program beside a temp data folder. shutDown() runs the program's end.
+class AssembledMainWindow : public ::testing::Test {
+protected:
+    AssembledMainWindow() { platform.locationsFake.exePath = dir.file(QStringLiteral("veltrano")); }
+
+    TMainForm &create(const QByteArray &ini = {})
+    {
+        if (!ini.isEmpty())
+            dir.write(QStringLiteral("PM.INI"), ini);
+        windows = std::make_unique<AppWindows>(platform, messages, dialogs);
+        return windows->main();
+    }
+    void shutDown() { windows.reset(); }
+    TMainForm &main() const { return windows->main(); }
+
+    template <typename T = QWidget> T *widget(const char *name) const
+    {
+        T *found = main().findChild<T *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QAction *action(const char *name) const { return widget<QAction>(name); }
+    QByteArray ini() const { return dir.read(QStringLiteral("PM.INI")); }
+
+    TempFolder dir;
+    FakePlatform platform;
+    FakeMessageBoxes messages;
+    FakeModalDialogs dialogs;
+    std::unique_ptr<AppWindows> windows;
+};
+
+} // namespace veltrano::test
