@@ -2,10 +2,9 @@
 
 #include "support/TempFolder.h"
 
-#include <QFile>
-#include <QSysInfo>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,21 +22,35 @@ TEST(SingleInstance, SecondAcquireIsRefusedUntilTheFirstIsReleased)
     EXPECT_TRUE(instance.acquire(QStringLiteral("Veltrano 1.1")));
 }
 
-TEST(SingleInstance, LockLeftByAKilledHolderDoesNotBlock)
+// Another copy takes the marker and is killed without a chance to let go:
+// while it lives this process is refused, once it is dead the marker it left
+// behind must not keep the next start out.
+TEST(SingleInstance, MarkerOfAKilledHolderDoesNotBlock)
 {
     TempFolder dir;
-    const pid_t child = ::fork();
-    if (child == 0)
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        ::close(ready[0]);
+        LinuxSingleInstance instance(dir.path());
+        auto marker = instance.acquire(QStringLiteral("Veltrano 1.1"));
+        const char held = marker ? 'y' : 'n';
+        if (::write(ready[1], &held, 1) != 1)
+            ::_exit(1);
+        ::pause(); // killed here, holding the marker
         ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    // What a holder that was killed leaves behind: a lock naming a dead process.
-    const QString lock = dir.path() + QStringLiteral("Veltrano 1.1-") + QString::number(::getuid())
-                         + QStringLiteral(".lock");
-    QFile file(lock);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::number(child) + "\nveltrano\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    file.close();
+    }
+    ::close(ready[1]);
+    char held = 0;
+    ASSERT_EQ(::read(ready[0], &held, 1), 1);
+    ::close(ready[0]);
+    ASSERT_EQ(held, 'y');
 
     LinuxSingleInstance instance(dir.path());
+    EXPECT_FALSE(instance.acquire(QStringLiteral("Veltrano 1.1")));
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
     EXPECT_TRUE(instance.acquire(QStringLiteral("Veltrano 1.1")));
 }
