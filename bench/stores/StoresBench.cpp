@@ -1,7 +1,7 @@
 #include "StoreFloors.h"
 
 #include "platform/qt/QtFileSystem.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/Utf8SystemCodec.h"
 #include "projects/logic/ProjectsUtils.h"
 #include "todo/logic/ToDoStore.h"
 

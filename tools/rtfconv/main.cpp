@@ -2,7 +2,7 @@
 //   rtfconv --to text FILE   the note's plain text, UTF-8
 //   rtfconv --to html FILE   the note as HTML (pictures inline)
 //   rtfconv --to rtf FILE    an .rtf, .html or .txt file as the program writes RTF
-#include "platform/TextCodec.h"
+#include "platform/qt/Utf8SystemCodec.h"
 #include "projects/logic/rtf/RtfReader.h"
 #include "projects/logic/rtf/RtfWriter.h"
 

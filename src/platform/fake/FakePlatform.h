@@ -11,7 +11,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/Sound.h"
 #include "platform/Termination.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/Utf8SystemCodec.h"
 #include "platform/Tray.h"
 
 #include <QMap>

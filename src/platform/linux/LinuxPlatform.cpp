@@ -1,7 +1,7 @@
 #include "platform/Platform.h"
 
 #include "platform/qt/QtFileSystem.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/Utf8SystemCodec.h"
 #include "platform/linux/LinuxDesktop.h"
 #include "platform/linux/LinuxHotKeys.h"
 #include "platform/linux/LinuxShell.h"

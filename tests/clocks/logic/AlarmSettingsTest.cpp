@@ -1,4 +1,5 @@
 #include "clocks/logic/AlarmSettings.h"
+#include "platform/qt/Utf8SystemCodec.h"
 
 #include "common/logic/SettingsStore.h"
 #include "platform/fake/FakePlatform.h"

@@ -1,4 +1,5 @@
 #include "common/logic/SettingsStore.h"
+#include "platform/qt/Utf8SystemCodec.h"
 
 #include "platform/fake/FakePlatform.h"
 #include "support/TempFolder.h"

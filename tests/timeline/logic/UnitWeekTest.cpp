@@ -1,4 +1,5 @@
 #include "timeline/logic/UnitWeek.h"
+#include "platform/qt/Utf8SystemCodec.h"
 
 #include "platform/fake/FakePlatform.h"
 #include "support/TempFolder.h"

@@ -1,5 +1,6 @@
 #pragma once
-#include <QChar>
+// Single-byte pages are decoded and encoded by platform/qt/CodePages.
+#include "platform/qt/CodePages.h"
 
 namespace veltrano::rtf {
 
@@ -12,18 +13,5 @@ int charsetOfCodePage(int codePage);
 // Double-byte code pages (932, 936, 949, 950); DoubleByteText decodes them.
 bool isDoubleByteCodePage(int codePage);
 bool isDoubleByteLead(int codePage, unsigned char byte);
-
-// The character a byte stands for in a single-byte code page; pages not known
-// here are read as 1252, the usual default of Windows writers.
-char16_t decodeCodePageByte(int codePage, unsigned char byte);
-// The byte of `ch` in `codePage`, or 0 when the page has none for it.
-unsigned char encodeCodePageChar(int codePage, char16_t ch);
-// The same as a table of 65536 entries indexed by character, built once per
-// code page, for encoding whole notes.
-const unsigned char *encodingTable(int codePage);
-
-// The single-byte code page that can hold `ch` among those a note is likely to
-// use (1252 first), or 0 when none can.
-int codePageHolding(char16_t ch);
 
 } // namespace veltrano::rtf

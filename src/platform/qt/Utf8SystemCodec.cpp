@@ -1,4 +1,6 @@
-#include "platform/TextCodec.h"
+#include "platform/qt/Utf8SystemCodec.h"
+
+#include "platform/qt/CodePages.h"
 
 #include <QLocale>
 #include <QStringDecoder>
@@ -6,19 +8,6 @@
 
 namespace veltrano {
 namespace {
-
-#include "platform/qt/CodePageTables.inc"
-
-const char16_t *upperHalf(TextEncoding page)
-{
-    switch (page) {
-    case TextEncoding::Windows1250: return kUpperHalf1250;
-    case TextEncoding::Windows1251: return kUpperHalf1251;
-    case TextEncoding::Windows1252: return kUpperHalf1252;
-    case TextEncoding::System: break;
-    }
-    return nullptr;
-}
 
 // Cyrillic words in code page 1251 are runs of upper-half letters; in Western
 // text in 1252 an accented letter stands mostly alone among ASCII letters.
@@ -46,41 +35,15 @@ bool looksCyrillic(const QByteArray &bytes)
 
 } // namespace
 
-QString decodeWindowsCodePage(const QByteArray &bytes, TextEncoding page)
+int codePageOf(TextEncoding encoding)
 {
-    const char16_t *table = upperHalf(page);
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        *out++ = QChar(b < 0x80 || !table ? char16_t(b) : table[b - 0x80]);
+    switch (encoding) {
+    case TextEncoding::Windows1250: return 1250;
+    case TextEncoding::Windows1251: return 1251;
+    case TextEncoding::Windows1252: return 1252;
+    case TextEncoding::System: break;
     }
-    return text;
-}
-
-bool encodeWindowsCodePage(const QString &text, TextEncoding page, QByteArray &out)
-{
-    const char16_t *table = upperHalf(page);
-    out.resize(text.size());
-    char *dst = out.data();
-    for (QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x80) {
-            *dst++ = static_cast<char>(u);
-            continue;
-        }
-        int found = -1;
-        for (int i = 0; table && i < 128; ++i) {
-            if (table[i] == u) {
-                found = i;
-                break;
-            }
-        }
-        if (found < 0)
-            return false;
-        *dst++ = static_cast<char>(0x80 + found);
-    }
-    return true;
+    return 0;
 }
 
 TextEncoding legacyCodePageOfLanguage(int language)
@@ -118,14 +81,14 @@ DecodedText Utf8SystemCodec::decode(const QByteArray &bytes) const
     if (!utf8.hasError())
         return {std::move(text), TextEncoding::System};
     const TextEncoding legacy = legacyEncodingFor(bytes);
-    return {decodeWindowsCodePage(bytes, legacy), legacy};
+    return {decodeCodePage(bytes, codePageOf(legacy)), legacy};
 }
 
 QByteArray Utf8SystemCodec::encode(const QString &text, TextEncoding encoding) const
 {
     if (encoding != TextEncoding::System) {
         QByteArray bytes;
-        if (encodeWindowsCodePage(text, encoding, bytes))
+        if (encodeCodePage(text, codePageOf(encoding), bytes))
             return bytes;
     }
     QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
