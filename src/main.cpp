@@ -1,11 +1,11 @@
+#include "app/logic/Startup.h"
 #include "app/ui/AppWindows.h"
 #include "app/ui/Main.h"
 #include "common/ui/QtMessageBoxes.h"
 #include "common/ui/QtModalDialogs.h"
-#include "app/logic/Startup.h"
+#include "platform/Platform.h"
 #include "platform/SingleInstance.h"
 #include "platform/Termination.h"
-#include "platform/Platform.h"
 
 #include <QApplication>
 

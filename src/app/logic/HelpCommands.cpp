@@ -1,7 +1,7 @@
 #include "app/logic/HelpCommands.h"
 
-#include "common/logic/MessageBoxes.h"
 #include "app/logic/Startup.h"
+#include "common/logic/MessageBoxes.h"
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
 

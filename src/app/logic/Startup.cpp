@@ -3,10 +3,10 @@
 #include "common/logic/SettingsStore.h"
 #include "platform/DataLocations.h"
 #include "platform/FileSystem.h"
-#include "projects/logic/ProjectFileManagement.h"
-#include "timeline/logic/UnitWeek.h"
 #include "platform/RegionalFormats.h"
 #include "platform/SingleInstance.h"
+#include "projects/logic/ProjectFileManagement.h"
+#include "timeline/logic/UnitWeek.h"
 
 namespace veltrano {
 namespace {

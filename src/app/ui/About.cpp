@@ -1,7 +1,7 @@
 #include "app/ui/About.h"
 
-#include "app/ui/AboutBanner.h"
 #include "app/logic/HelpCommands.h"
+#include "app/ui/AboutBanner.h"
 #include "common/ui/ModalDialogs.h"
 
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "app/ui/PanelMenu.h"
 
-#include "common/ui/AppPictures.h"
 #include "app/logic/GUI.h"
 #include "app/logic/Pages.h"
+#include "common/ui/AppPictures.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -2,7 +2,6 @@
 #include "platform/CdTray.h"
 #include "platform/Clock.h"
 #include "platform/DataLocations.h"
-#include "platform/qt/QtFileSystem.h"
 #include "platform/HotKeys.h"
 #include "platform/Platform.h"
 #include "platform/Power.h"
@@ -11,8 +10,9 @@
 #include "platform/SingleInstance.h"
 #include "platform/Sound.h"
 #include "platform/Termination.h"
-#include "platform/qt/Utf8SystemCodec.h"
 #include "platform/Tray.h"
+#include "platform/qt/QtFileSystem.h"
+#include "platform/qt/Utf8SystemCodec.h"
 
 #include <QMap>
 #include <QSet>

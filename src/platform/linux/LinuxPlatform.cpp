@@ -1,7 +1,5 @@
 #include "platform/Platform.h"
 
-#include "platform/qt/QtFileSystem.h"
-#include "platform/qt/Utf8SystemCodec.h"
 #include "platform/linux/LinuxDesktop.h"
 #include "platform/linux/LinuxHotKeys.h"
 #include "platform/linux/LinuxShell.h"
@@ -9,6 +7,8 @@
 #include "platform/linux/LinuxTermination.h"
 #include "platform/linux/LinuxTray.h"
 #include "platform/linux/PendingServices.h"
+#include "platform/qt/QtFileSystem.h"
+#include "platform/qt/Utf8SystemCodec.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 #include "timeline/logic/UnitWeek.h"
 
-#include "platform/FileSystem.h"
 #include "common/logic/LineFiles.h"
+#include "platform/FileSystem.h"
 
 namespace veltrano {
 namespace {

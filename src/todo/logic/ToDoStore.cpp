@@ -1,7 +1,7 @@
 #include "todo/logic/ToDoStore.h"
 
-#include "platform/FileSystem.h"
 #include "common/logic/LineFiles.h"
+#include "platform/FileSystem.h"
 
 #include <algorithm>
 

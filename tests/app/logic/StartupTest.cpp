@@ -1,8 +1,9 @@
+#include "app/logic/Startup.h"
 #include "common/logic/SettingsStore.h"
 #include "platform/qt/Utf8SystemCodec.h"
-#include "app/logic/Startup.h"
 
 #include "platform/fake/FakePlatform.h"
+#include "support/SettingsOnDisk.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,20 +13,7 @@ using veltrano::test::TempFolder;
 
 namespace {
 
-class StartupTest : public ::testing::Test {
-protected:
-    SettingsStore store(const QByteArray &ini = {})
-    {
-        if (!ini.isEmpty())
-            dir.write(QStringLiteral("PM.INI"), ini);
-        return SettingsStore(files, codec, dir.file(QStringLiteral("PM.INI")),
-                             [this](const QString &m) { errors << m; });
-    }
-    TempFolder dir;
-    FakeFileSystem files;
-    Utf8SystemCodec codec;
-    QStringList errors;
-};
+using StartupTest = veltrano::test::SettingsOnDisk;
 
 } // namespace
 

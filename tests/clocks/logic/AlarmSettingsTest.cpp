@@ -1,31 +1,14 @@
 #include "clocks/logic/AlarmSettings.h"
-#include "platform/qt/Utf8SystemCodec.h"
 
-#include "common/logic/SettingsStore.h"
-#include "platform/fake/FakePlatform.h"
-#include "support/TempFolder.h"
+#include "support/SettingsOnDisk.h"
 
 #include <gtest/gtest.h>
 
 using namespace veltrano;
-using veltrano::test::TempFolder;
 
 namespace {
 
-class AlarmSettingsTest : public ::testing::Test {
-protected:
-    SettingsStore store(const QByteArray &ini = {})
-    {
-        if (!ini.isEmpty())
-            dir.write(QStringLiteral("PM.INI"), ini);
-        return SettingsStore(files, codec, dir.file(QStringLiteral("PM.INI")),
-                             [this](const QString &m) { errors << m; });
-    }
-    TempFolder dir;
-    FakeFileSystem files;
-    Utf8SystemCodec codec;
-    QStringList errors;
-};
+using AlarmSettingsTest = veltrano::test::SettingsOnDisk;
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "projects/logic/ProjectFileManagement.h"
 
-#include "support/TempFolder.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/TempFolder.h"
 
 #include <QDir>
 #include <QFile>

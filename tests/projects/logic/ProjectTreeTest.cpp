@@ -1,8 +1,8 @@
-#include "projects/logic/ProjectsUtils.h"
 #include "platform/qt/QtFileSystem.h"
+#include "projects/logic/ProjectsUtils.h"
 
-#include "support/TempFolder.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/TempFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "timeline/logic/UnitWeek.h"
 #include "platform/qt/Utf8SystemCodec.h"
+#include "timeline/logic/UnitWeek.h"
 
 #include "platform/fake/FakePlatform.h"
 #include "support/TempFolder.h"

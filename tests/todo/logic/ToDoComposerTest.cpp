@@ -1,5 +1,5 @@
-#include "todo/logic/ToDoComposer.h"
 #include "platform/qt/Utf8SystemCodec.h"
+#include "todo/logic/ToDoComposer.h"
 
 #include "common/logic/SettingsStore.h"
 #include "platform/fake/FakePlatform.h"

@@ -1,5 +1,5 @@
-#include "todo/logic/ToDoStore.h"
 #include "platform/qt/Utf8SystemCodec.h"
+#include "todo/logic/ToDoStore.h"
 
 #include "platform/fake/FakePlatform.h"
 #include "support/TempFolder.h"
