@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "app/AppWindows.h"
 #include "app/Main.h"
 #include "app/QtMessageBoxes.h"
@@ -12,6 +13,8 @@ using namespace veltrano;
 
 int main(int argc, char *argv[])
 {
+    if (const auto answered = answerCommandLineQuestion(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     const auto platform = createLinuxPlatform();
     QtMessageBoxes messages;

@@ -52,8 +52,9 @@ std::variant<Request, int> parseCommandLine(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Converts a Veltrano note (RTF) to plain text or HTML, or an .html, .txt or .rtf file to RTF."_s);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption help({u"h"_s, u"help"_s, u"?"_s}, u"Displays this help and exits."_s);
+    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Displays the version and exits."_s);
+    parser.addOptions({help, version});
     const QCommandLineOption to(u"to"_s, u"Output format: text, html or rtf."_s, u"format"_s);
     parser.addOption(to);
     parser.addPositionalArgument(u"FILE"_s, u"The file to convert; none or - reads standard input."_s, u"[FILE]"_s);
