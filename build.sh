@@ -14,6 +14,7 @@ PACKAGES=(
   gstreamer1.0-plugins-good
   libgtest-dev libbenchmark-dev
   xdg-utils desktop-file-utils
+  appstream dpkg-dev file man-db
   xvfb xdotool x11-utils imagemagick trayer
 )
 

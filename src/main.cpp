@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "app/logic/Startup.h"
 #include "app/ui/AppWindows.h"
 #include "app/ui/Main.h"
@@ -13,6 +14,8 @@ using namespace veltrano;
 
 int main(int argc, char *argv[])
 {
+    if (const auto answered = answerCommandLineQuestion(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     const auto platform = createPlatform();
     QtMessageBoxes messages;

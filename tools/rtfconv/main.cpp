@@ -1,106 +1,92 @@
 // rtfconv: gets notes out of the program's RTF, and checks the codec from outside.
-//   rtfconv --to text FILE   the note's plain text, UTF-8
-//   rtfconv --to html FILE   the note as HTML (pictures inline)
-//   rtfconv --to rtf FILE    an .rtf, .html or .txt file as the program writes RTF
-#include "platform/qt/Utf8SystemCodec.h"
-#include "projects/logic/rtf/RtfReader.h"
-#include "projects/logic/rtf/RtfWriter.h"
+//   rtfconv --to text [FILE]   the note's plain text, UTF-8
+//   rtfconv --to html [FILE]   the note as HTML (pictures inline)
+//   rtfconv --to rtf [FILE]    an .rtf, .html or .txt file as the program writes RTF
+// No FILE, or "-", reads standard input.
+#include "BoundedInput.h"
+#include "CheckedOutput.h"
+#include "Convert.h"
 
+#include "projects/logic/rtf/RtfPictureResources.h"
+
+#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextFragment>
-#include <QTextImageFormat>
-#include <QUrl>
 #include <cstdio>
+#include <optional>
+#include <variant>
 
 using namespace Qt::StringLiterals;
-using namespace veltrano;
+using namespace veltrano::rtfconv;
 
 namespace {
 
-enum class Kind { Rtf, Html, Text };
+// Exit codes: 1 for input or output that failed, 2 for a wrong command line.
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
 
-Kind inputKind(const QString &path, const QByteArray &data)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"rtf"_s)
-        return Kind::Rtf;
-    if (suffix == u"html"_s || suffix == u"htm"_s)
-        return Kind::Html;
-    if (suffix == u"txt"_s)
-        return Kind::Text;
-    if (data.trimmed().startsWith("{\\rtf"))
-        return Kind::Rtf;
-    return data.left(1024).toLower().contains("<html") ? Kind::Html : Kind::Text;
-}
-
-void fail(const QString &message)
+void say(const QString &message)
 {
     std::fprintf(stderr, "rtfconv: %s\n", message.toLocal8Bit().constData());
 }
 
-bool load(const QString &path, QTextDocument &doc)
+std::optional<Format> outputFormat(const QString &name)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(u"cannot read %1: %2"_s.arg(path, file.errorString()));
-        return false;
-    }
-    const QByteArray data = file.readAll();
-    switch (inputKind(path, data)) {
-    case Kind::Rtf:
-        if (!readRtf(data, doc)) {
-            fail(u"cannot read %1: not an RTF file"_s.arg(path));
-            return false;
-        }
-        return true;
-    case Kind::Html:
-        doc.setHtml(QString::fromUtf8(data));
-        return true;
-    case Kind::Text:
-        doc.setPlainText(Utf8SystemCodec().decode(data).text);
-        return true;
-    }
-    return false;
+    if (name == u"text"_s)
+        return Format::Text;
+    if (name == u"html"_s)
+        return Format::Html;
+    if (name == u"rtf"_s)
+        return Format::Rtf;
+    return std::nullopt;
 }
 
-// Pictures are resources of the document; HTML on its own carries them as data URLs.
-void inlinePictures(QTextDocument &doc)
-{
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (!fragment.charFormat().isImageFormat())
-                continue;
-            QTextImageFormat image = fragment.charFormat().toImageFormat();
-            const QByteArray data = doc.resource(QTextDocument::ImageResource, QUrl(image.name())).toByteArray();
-            if (data.isEmpty())
-                continue;
-            const char *type = data.startsWith("\x89PNG") ? "image/png" : "image/jpeg";
-            image.setName(u"data:%1;base64,%2"_s.arg(QLatin1String(type), QLatin1String(data.toBase64())));
-            QTextCursor cursor(&doc);
-            cursor.setPosition(fragment.position());
-            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            cursor.setCharFormat(image);
-        }
-    }
-}
+struct Request {
+    Format to;
+    QString path;
+};
 
-QByteArray convert(QTextDocument &doc, const QString &to)
+// The request, or an exit code once help, the version or a usage error has
+// been printed.
+std::variant<Request, int> parseCommandLine(const QStringList &arguments)
 {
-    if (to == u"rtf"_s)
-        return writeRtf(doc);
-    if (to == u"html"_s) {
-        inlinePictures(doc);
-        return doc.toHtml().toUtf8() + '\n';
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Converts a Veltrano note (RTF) to plain text or HTML, or an .html, .txt or .rtf file to RTF."_s);
+    const QCommandLineOption help({u"h"_s, u"help"_s, u"?"_s}, u"Displays this help and exits."_s);
+    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Displays the version and exits."_s);
+    parser.addOptions({help, version});
+    const QCommandLineOption to(u"to"_s, u"Output format: text, html or rtf."_s, u"format"_s);
+    parser.addOption(to);
+    parser.addPositionalArgument(u"FILE"_s, u"The file to convert; none or - reads standard input."_s, u"[FILE]"_s);
+    const QString tryHelp = u" Try 'rtfconv --help'."_s;
+
+    if (!parser.parse(arguments)) {
+        say(parser.errorText() + tryHelp);
+        return kUsage;
     }
-    QString text = doc.toPlainText();
-    text.remove(QChar::ObjectReplacementCharacter);
-    return text.toUtf8() + '\n';
+    if (parser.isSet(help)) {
+        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("rtfconv %s\n", VELTRANO_VERSION);
+        return 0;
+    }
+    if (!parser.isSet(to)) {
+        say(u"no output format: give --to text, --to html or --to rtf."_s + tryHelp);
+        return kUsage;
+    }
+    const std::optional<Format> format = outputFormat(parser.value(to));
+    if (!format) {
+        say(u"unknown output format '%1': use text, html or rtf."_s.arg(parser.value(to)) + tryHelp);
+        return kUsage;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        say(u"give at most one FILE."_s + tryHelp);
+        return kUsage;
+    }
+    return Request{*format, files.isEmpty() ? u"-"_s : files.constFirst()};
 }
 
 } // namespace
@@ -108,16 +94,26 @@ QByteArray convert(QTextDocument &doc, const QString &to)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const QStringList formats = {u"text"_s, u"html"_s, u"rtf"_s};
-    if (args.size() != 4 || args.at(1) != u"--to"_s || !formats.contains(args.at(2))) {
-        std::fprintf(stderr, "usage: rtfconv --to text|html|rtf FILE\n");
-        return 2;
+    QCoreApplication::setApplicationName(u"rtfconv"_s);
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(VELTRANO_VERSION));
+    const auto parsed = parseCommandLine(QCoreApplication::arguments());
+    if (const int *code = std::get_if<int>(&parsed))
+        return *code;
+    const Request request = std::get<Request>(parsed);
+
+    const Input input = readInput(request.path);
+    if (!input.error.isEmpty()) {
+        say(input.error);
+        return kFailed;
     }
-    QTextDocument doc;
-    if (!load(args.at(3), doc))
-        return 1;
-    const QByteArray out = convert(doc, args.at(2));
-    std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    veltrano::PictureDocument doc;
+    if (const QString error = loadDocument(input.data, request.path, doc); !error.isEmpty()) {
+        say(error);
+        return kFailed;
+    }
+    if (const QString error = writeStandardOutput(convertDocument(doc, request.to)); !error.isEmpty()) {
+        say(error);
+        return kFailed;
+    }
+    return 0;
 }

@@ -1,3 +1,4 @@
+#include "projects/logic/rtf/RtfPictureResources.h"
 #include "projects/logic/rtf/RtfReaderState.h"
 #include "projects/logic/rtf/RtfWriterSupport.h"
 
@@ -8,7 +9,6 @@
 #include <QMutex>
 #include <QTextDocument>
 #include <QTextImageFormat>
-#include <QUrl>
 #include <cmath>
 
 namespace veltrano::rtf {
@@ -70,7 +70,7 @@ EncodedImage encodedImage(const QVariant &resource)
 
 void appendPicture(RtfOutput &out, const QTextDocument &doc, const QTextImageFormat &format)
 {
-    const EncodedImage image = encodedImage(doc.resource(QTextDocument::ImageResource, QUrl(format.name())));
+    const EncodedImage image = encodedImage(pictureResource(doc, format.name()));
     if (image.data.isEmpty() || !image.size.isValid() || image.size.isEmpty())
         return;
     // The shown size; with only one side given the image keeps its proportions.
