@@ -21,8 +21,9 @@ class TextCodec {
 public:
     virtual ~TextCodec() = default;
     virtual DecodedText decode(const QByteArray &bytes) const = 0;
-    // Encodes in `encoding`; text that code page cannot hold is written in the
-    // system code page instead rather than losing characters.
+    // Encodes in `encoding`; text that code page cannot hold, or whose bytes
+    // would not decode as the same text, is written in the system code page
+    // instead rather than losing or changing characters.
     virtual QByteArray encode(const QString &text, TextEncoding encoding) const = 0;
 };
 

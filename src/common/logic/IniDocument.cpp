@@ -1,5 +1,7 @@
 #include "common/logic/IniDocument.h"
 
+#include "common/logic/LineFiles.h"
+
 namespace veltrano {
 namespace {
 
@@ -49,7 +51,8 @@ QString IniDocument::toText() const
     QString text;
     for (const QString &line : m_lines)
         text += line + m_newline;
-    return text;
+    // The parse skipped one mark, so a first line that starts with one keeps it.
+    return KeepLeadingMark(text);
 }
 
 qsizetype IniDocument::findSection(const QString &section) const

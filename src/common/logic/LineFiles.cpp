@@ -13,6 +13,11 @@ QString AsOneLine(const QString &text)
     return line;
 }
 
+QString KeepLeadingMark(const QString &text)
+{
+    return text.startsWith(QChar(0xFEFF)) ? QString(QChar(0xFEFF) + text) : text;
+}
+
 QString CannotCreateFileMessage(const QString &path, const QString &reason)
 {
     return u"Cannot create file \"" + path + u"\". " + reason;

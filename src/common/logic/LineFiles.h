@@ -28,6 +28,11 @@ void ForEachLine(QStringView text, Line &&line)
     }
 }
 
+// Text as it is to be written to a file whose reading skips one leading
+// byte-order mark: text that itself starts with U+FEFF gets one in front, so
+// the skip takes only that.
+QString KeepLeadingMark(const QString &text);
+
 // A line's text made safe to write as one line: each CR, LF or CR LF inside it
 // becomes a space, so it cannot split into lines the next read takes apart.
 QString AsOneLine(const QString &text);

@@ -87,8 +87,10 @@ DecodedText Utf8SystemCodec::decode(const QByteArray &bytes) const
 QByteArray Utf8SystemCodec::encode(const QString &text, TextEncoding encoding) const
 {
     if (encoding != TextEncoding::System) {
+        // Legacy bytes that happen to form UTF-8, or that the guess takes for
+        // another page, would come back as other text at the next read.
         QByteArray bytes;
-        if (encodeCodePage(text, codePageOf(encoding), bytes))
+        if (encodeCodePage(text, codePageOf(encoding), bytes) && decode(bytes).text == text)
             return bytes;
     }
     QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);

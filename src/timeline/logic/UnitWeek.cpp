@@ -76,7 +76,7 @@ std::optional<QString> WeekStore::SaveDayPlan(DayNumber day, const DayPlan &plan
     TextEncoding encoding = TextEncoding::System;
     if (const std::optional<QByteArray> old = m_files.readFile(path))
         encoding = m_codec.decode(*old).encoding;
-    const IoStatus written = m_files.replaceFile(path, m_codec.encode(text, encoding));
+    const IoStatus written = m_files.replaceFile(path, m_codec.encode(KeepLeadingMark(text), encoding));
     if (!written)
         return CannotCreateFileMessage(path, written.reason);
     return std::nullopt;

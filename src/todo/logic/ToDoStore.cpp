@@ -51,7 +51,7 @@ QString formatLines(const QList<ToDoItem> &items, bool withState)
         text += item.text;
         text += kCrLf;
     }
-    return text;
+    return KeepLeadingMark(text);
 }
 
 } // namespace

@@ -48,3 +48,14 @@ TEST(IniDocument, ByteOrderMarkDoesNotHideTheFirstSection)
     const IniDocument doc = IniDocument::parse(QStringLiteral("\uFEFF[Application]\r\nHiden=1\r\n"));
     EXPECT_EQ(doc.value(QStringLiteral("Application"), QStringLiteral("Hiden")), QStringLiteral("1"));
 }
+
+TEST(IniDocument, SecondByteOrderMarkStaysPartOfTheFirstLineAfterAWrite)
+{
+    // Only one mark is the file's; the line after it is no section header.
+    IniDocument doc = IniDocument::parse(QStringLiteral("\uFEFF\uFEFF[Application]\r\nHiden=1\r\n"));
+    ASSERT_FALSE(doc.value(QStringLiteral("Application"), QStringLiteral("Hiden")));
+    doc.setValue(QStringLiteral("MainForm"), QStringLiteral("Left"), QStringLiteral("5"));
+    const IniDocument reread = IniDocument::parse(doc.toText());
+    EXPECT_FALSE(reread.value(QStringLiteral("Application"), QStringLiteral("Hiden")));
+    EXPECT_EQ(reread.value(QStringLiteral("MainForm"), QStringLiteral("Left")), QStringLiteral("5"));
+}

@@ -133,6 +133,16 @@ TEST_F(SettingsStoreTest, LegacyEncodedFileIsWrittenBackInItsOwnEncoding)
               "; \xcd\xe0\xf1\xf2\xf0\xee\xe9\xea\xe8\r\n[MainForm]\r\nAlarm1Sound=C:\\\xcc\xf3\xe7\xfb\xea\xe0\\a.wav\r\nLeft=1\r\n");
 }
 
+TEST_F(SettingsStoreTest, WriteKeepsOtherLegacyValuesReadingTheSame)
+{
+    // Cyrillic in code page 1251. Once the path is changed, what is left in
+    // 1251 ("Я»", DF BB) would happen to form UTF-8 and read as U+07FB.
+    SettingsStore store = withFile("[MainForm]\r\nAlarm1Time=\xdf\xbb\r\nAlarm1Sound=\xcc\xf3\xe7\xfb\xea\xe0\r\n");
+    ASSERT_EQ(store.readString(kMain, QStringLiteral("Alarm1Time"), {}), QStringLiteral("Я»"));
+    ASSERT_TRUE(store.writeString(kMain, QStringLiteral("Alarm1Sound"), QStringLiteral("a.wav")));
+    EXPECT_EQ(open().readString(kMain, QStringLiteral("Alarm1Time"), {}), QStringLiteral("Я»"));
+}
+
 TEST_F(SettingsStoreTest, LineBreaksInAValueCannotInjectKeys)
 {
     SettingsStore store = open();

@@ -65,6 +65,21 @@ TEST(TextCodec, TextTheLegacyPageCannotHoldIsWrittenInTheSystemPageInstead)
     EXPECT_EQ(codec.encode(text, TextEncoding::Windows1251), text.toUtf8());
 }
 
+TEST(TextCodec, LegacyBytesThatWouldReadBackAsOtherTextAreWrittenInTheSystemPageInstead)
+{
+    // In 1251 "Я»" is DF BB, which is also UTF-8 (U+07FB) and would be read as that.
+    const Utf8SystemCodec forced(TextEncoding::Windows1251, false);
+    const QString yaQuote = QStringLiteral("Я»");
+    EXPECT_EQ(forced.encode(yaQuote, TextEncoding::Windows1251), yaQuote.toUtf8());
+    // A lone Cyrillic capital in 1251 is guessed as a Western letter on reading.
+    const Utf8SystemCodec guessing;
+    const QString room = QStringLiteral("Room Б");
+    EXPECT_EQ(guessing.decode(guessing.encode(room, TextEncoding::Windows1251)).text, room);
+    // Bytes that read back as the same text stay in their page.
+    const QString mixed = QStringLiteral("Я» Привет");
+    EXPECT_EQ(forced.encode(mixed, TextEncoding::Windows1251), QByteArray("\xdf\xbb \xcf\xf0\xe8\xe2\xe5\xf2"));
+}
+
 TEST(TextCodec, ForcedFallbackIsUsedWithoutGuessing)
 {
     const Utf8SystemCodec codec(TextEncoding::Windows1251, false);

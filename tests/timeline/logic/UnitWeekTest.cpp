@@ -188,4 +188,12 @@ TEST_F(WeekStoreTest, ByteOrderMarkIsNoPartOfTheFirstEntry)
     EXPECT_EQ(load()[0], u"Wake up");
 }
 
+TEST_F(WeekStoreTest, FirstEntryStartingWithAMarkCharacterKeepsItAcrossASave)
+{
+    // Pasted text may start with U+FEFF; the reader must not take it for the file's mark.
+    DayPlan plan = load();
+    ASSERT_EQ(store.SetDayEntry(2, plan, 0, QStringLiteral("\uFEFFWake up")), std::nullopt);
+    EXPECT_EQ(load()[0], u"\uFEFFWake up");
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/qt/Utf8SystemCodec.h"
 #include "todo/logic/ToDoStore.h"
 
+#include "common/logic/LineFiles.h"
 #include "platform/fake/FakePlatform.h"
 #include "support/TempFolder.h"
 
@@ -185,6 +186,17 @@ TEST_F(ToDoArchiveTest, WritesTextsWithoutStateDigitsAndEmptiesTheList)
     EXPECT_EQ(current.read(archive(1)), QByteArray("A\r\nB\r\n\r\n"));
     EXPECT_TRUE(store.items().isEmpty());
     EXPECT_EQ(data.read(QStringLiteral("list.todo")), QByteArray("0A\r\n1B\r\n"));
+}
+
+TEST_F(ToDoArchiveTest, FirstTextStartingWithAMarkCharacterIsNotTakenForTheFilesMark)
+{
+    QDir().mkpath(current.file(QStringLiteral("todoes")));
+    store.AppendToDoItem(QStringLiteral("\uFEFFPasted"));
+    EXPECT_EQ(store.ArchiveToDoList(current.path()), std::nullopt);
+    const QByteArray bytes = current.read(archive(1));
+    QStringList lines;
+    ForEachLine(codec.decode(bytes).text, [&](QStringView line) { lines << line.toString(); });
+    EXPECT_EQ(lines, QStringList{QStringLiteral("\uFEFFPasted")});
 }
 
 TEST_F(ToDoArchiveTest, TakesTheFirstFreeNumber)
