@@ -27,15 +27,6 @@ program marker marker
 for name in INJECTED TOUCH RM; do program "$name" injected; done
 export PATH="$BIN:$PATH"
 
-wait_gone() {
-    local i
-    for i in $(seq $(( ${2:-10} * 10 ))); do
-        [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 # Waits up to $3 seconds for file $1 to have $2 lines.
 wait_lines() {
     local i
@@ -46,10 +37,16 @@ wait_lines() {
     return 1
 }
 
-shoot_window() {
-    local X Y WIDTH HEIGHT WINDOW SCREEN
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$2" 2>/dev/null
+# Waits for the dialog captioned $1, photographs it as $2.png and closes it
+# with key $3.
+photograph_and_close() {
+    local dialog
+    dialog=$(wait_window "^$1\$" 10)
+    [ -n "$dialog" ] || fail "no $1 dialog"
+    sleep 0.3
+    shoot_window "$dialog" "$SHOTS/$2.png"
+    xdotool key "$3"
+    wait_gone "^$1\$" 5 || fail "$3 did not close $1"
 }
 
 # Clicks into the console line: the bottom row above the status bar.
@@ -82,12 +79,7 @@ sleep 0.5
 
 echo "-- help"
 console help
-KEYMAP=$(wait_window '^Keymap Info$' 10)
-[ -n "$KEYMAP" ] || fail "help did not show Keymap Info"
-sleep 0.3
-shoot_window "$KEYMAP" "$SHOTS/keymap-info.png"
-xdotool key Return
-wait_gone '^Keymap Info$' 5 || fail "Enter did not close Keymap Info"
+photograph_and_close 'Keymap Info' keymap-info Return
 
 echo "-- a program from PATH, in any case"
 console marker
@@ -114,12 +106,7 @@ focus_console
 xdotool key alt+w
 sleep 0.5
 xdotool key Down Return
-GENERATOR=$(wait_window '^Password Generator$' 10)
-[ -n "$GENERATOR" ] || fail "Widgets > Password Generator... did not open the generator"
-sleep 0.3
-shoot_window "$GENERATOR" "$SHOTS/password-generator.png"
-xdotool key Escape
-wait_gone '^Password Generator$' 5 || fail "Esc did not close the generator"
+photograph_and_close 'Password Generator' password-generator Escape
 
 echo "-- exit"
 rm -f PM.INI
