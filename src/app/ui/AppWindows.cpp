@@ -7,7 +7,12 @@
 #include "clocks/ui/ClocksFeature.h"
 #include "platform/Platform.h"
 #include "projects/ui/ProjectsFeature.h"
+#include "projects/ui/SystemToolsFeature.h"
 #include "timeline/ui/TimelineFeature.h"
+#include "todo/ui/ConsoleFeature.h"
+#include "todo/ui/FormKeyMap.h"
+#include "todo/ui/FormPasswordGenerator.h"
+#include "todo/ui/PasswordGeneratorFeature.h"
 #include "todo/ui/ToDoFeature.h"
 
 namespace veltrano {
@@ -38,6 +43,7 @@ AppWindows::AppWindows(Platform &platform, MessageBoxes &messages, ModalDialogs 
     // 7 TfrmToDoStatistica, "Common To-Do List Info"
     // 8 TfrmToDoRedactor, "To-Do Redactor"
     // 9 TfrmKeyMap, "Keymap Info"
+    m_console->setKeyMap(&create<TfrmKeyMap>());
     // 10 TfrmWeekEditor, "Timeline"
     // 11 TfrmWeekEdit, "Edit Item"
     // 12 TfrmWeekEdit1, "Today Editor"
@@ -47,6 +53,7 @@ AppWindows::AppWindows(Platform &platform, MessageBoxes &messages, ModalDialogs 
     // 16 TfrmProjectRenamer, "Rename:"
     // 17 TfrmNewSub, "New Sub:"
     // 18 TfrmPasswordGenerator, "Password Generator"
+    m_passwords->setWindow(&create<TfrmPasswordGenerator>(dialogs));
 }
 
 // While the main window is created, in the order its creation needs: the hot
@@ -59,6 +66,12 @@ void AppWindows::plugMainWindowFeatures(TMainForm &main)
     m_projects = new ProjectsFeature(main);
     m_clocks = new ClocksFeature(main);
     m_toDo = new ToDoFeature(main);
+    m_systemTools = new SystemToolsFeature(main);
+    m_console = new ConsoleFeature(main);
+    m_passwords = new PasswordGeneratorFeature(main);
+    // Sleep switches the alarm off; Backup is a line typed into the console.
+    m_systemTools->setDisableAlarm([this] { m_clocks->disableAlarm(); });
+    m_systemTools->setRunThroughConsole([this](const QString &text) { m_console->RunThroughConsole(text); });
 }
 
 AppWindows::~AppWindows()

@@ -6,10 +6,13 @@
 namespace veltrano {
 
 class ClocksFeature;
+class ConsoleFeature;
 class MessageBoxes;
 class ModalDialogs;
+class PasswordGeneratorFeature;
 class Platform;
 class ProjectsFeature;
+class SystemToolsFeature;
 class TDataModuleImg;
 class TMainForm;
 class TimelineFeature;
@@ -34,6 +37,8 @@ public:
     ProjectsFeature &projects() const { return *m_projects; }
     ClocksFeature &clocks() const { return *m_clocks; }
     ToDoFeature &toDo() const { return *m_toDo; }
+    SystemToolsFeature &systemTools() const { return *m_systemTools; }
+    ConsoleFeature &console() const { return *m_console; }
 
 private:
     template <typename Window, typename... Args> Window &create(Args &&...args);
@@ -49,6 +54,9 @@ private:
     ProjectsFeature *m_projects = nullptr;
     ClocksFeature *m_clocks = nullptr;
     ToDoFeature *m_toDo = nullptr;
+    SystemToolsFeature *m_systemTools = nullptr;
+    ConsoleFeature *m_console = nullptr;
+    PasswordGeneratorFeature *m_passwords = nullptr;
 };
 
 } // namespace veltrano

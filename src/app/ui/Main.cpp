@@ -12,7 +12,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -64,7 +63,6 @@ void TMainForm::FormCreate(const FeaturePlugs &plugs)
     m_flags = std::make_unique<TQXEngine>(values.flags);
     applyStartupGeometry(values);
     applyStartupBars(values.bars);
-    m_mainEditCmd->clear();
 
     m_panelMenuState = std::make_unique<TPanelMenuRender>();
     m_panelMenu->setState(m_panelMenuState.get());

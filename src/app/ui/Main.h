@@ -9,7 +9,6 @@
 #include <functional>
 #include <memory>
 
-class QLineEdit;
 class QLabel;
 class QSplitter;
 class QTabWidget;
@@ -55,6 +54,8 @@ public:
     void setPageContent(Page page, QWidget *content);
     // The panel right of the pages (the worklist's place).
     void setSidePanelContent(QWidget *content);
+    // The console line of the bottom bar, left of its terminal button.
+    void setConsoleLine(QWidget *line);
     // Every second from start-up, and every hour from start-up.
     QTimer &timerTime() { return m_timerTime; }
     QTimer &timerUpdate() { return m_timerUpdate; }
@@ -149,7 +150,7 @@ private:
     QTabWidget *m_pageControlTabManager = nullptr;
     QWidget *m_panelAdditional = nullptr;
     QWidget *m_panelCommon = nullptr;
-    QLineEdit *m_mainEditCmd = nullptr;
+    QWidget *m_panelConsole = nullptr;
     QLabel *m_statusPanelHint = nullptr;
     QWidget *m_panel1 = nullptr;
     QWidget *m_panel2 = nullptr;

@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
 #include <QStatusBar>
@@ -182,15 +181,11 @@ QWidget *TMainForm::createBottomBar()
     buttons->addStretch(1);
     rows->addWidget(plusPlus);
 
-    auto *console = named(new QWidget(common), "PanelConsole");
+    // The console line itself comes from its feature (setConsoleLine).
+    auto *console = m_panelConsole = named(new QWidget(common), "PanelConsole");
     console->setFixedHeight(24);
     QHBoxLayout *line = rowLayout(console, 1);
     line->setContentsMargins(1, 1, 1, 1);
-    m_mainEditCmd = named(new QLineEdit(console), "MainEditCmd");
-    line->addWidget(m_mainEditCmd, 1);
-    auto *keymap = named(new QMenu(this), "PopupMenuCmd");
-    keymap->addAction(makeAction(keymap, "KeymapInfo1", QStringLiteral("Keymap Info...")));
-    attachContextMenu(m_mainEditCmd, keymap);
     auto *prompt = named(new QToolButton(console), "SpeedButtonConsole");
     prompt->setIcon(appPicture(QStringLiteral("console")));
     prompt->setAutoRaise(true);
@@ -198,7 +193,7 @@ QWidget *TMainForm::createBottomBar()
     QAction *openCmd = command(Command::ActionOpenCmd);
     setHint(prompt, openCmd->text());
     connect(prompt, &QToolButton::clicked, openCmd, [openCmd] { openCmd->trigger(); });
-    line->addWidget(prompt);
+    line->addWidget(prompt, 0, Qt::AlignRight);
     rows->addWidget(console);
     return common;
 }

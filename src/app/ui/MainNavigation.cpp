@@ -5,6 +5,7 @@
 #include "common/ui/Hints.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QLayout>
 #include <QTabWidget>
 
@@ -58,6 +59,11 @@ void TMainForm::setPageContent(Page page, QWidget *content)
 void TMainForm::setSidePanelContent(QWidget *content)
 {
     m_panelAdditional->layout()->addWidget(content);
+}
+
+void TMainForm::setConsoleLine(QWidget *line)
+{
+    static_cast<QBoxLayout *>(m_panelConsole->layout())->insertWidget(0, line, 1);
 }
 
 void TMainForm::showOnlyPage(Page page)

@@ -1,7 +1,9 @@
 #include "platform/Platform.h"
 
+#include "platform/linux/LinuxCdTray.h"
 #include "platform/linux/LinuxDesktop.h"
 #include "platform/linux/LinuxHotKeys.h"
+#include "platform/linux/LinuxPower.h"
 #include "platform/linux/LinuxShell.h"
 #include "platform/linux/LinuxSingleInstance.h"
 #include "platform/linux/LinuxTermination.h"
@@ -53,8 +55,8 @@ private:
     LinuxTermination m_termination;
     LinuxHotKeys m_hotKeys;
     LinuxShell m_shell;
-    UnavailablePower m_power;
-    UnavailableCdTray m_cdTray;
+    LinuxPower m_power;
+    LinuxCdTray m_cdTray;
     UnavailableSound m_sound;
     LinuxTray m_tray;
 };

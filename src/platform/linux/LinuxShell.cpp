@@ -1,11 +1,14 @@
 #include "platform/linux/LinuxShell.h"
 
+#include "platform/linux/DesktopTools.h"
+#include "platform/linux/LinuxAutostart.h"
+
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QUrl>
 
 namespace veltrano {
 namespace {
@@ -20,6 +23,26 @@ bool looksLikeUrl(const QString &target)
 bool isExecutableFile(const QFileInfo &info)
 {
     return info.isFile() && info.isExecutable();
+}
+
+// The entry of `dir` called `name`, as written if it is there, otherwise the
+// first one equal to it ignoring case.
+QString entryIgnoringCase(const QDir &dir, const QString &name)
+{
+    if (QFileInfo::exists(dir.filePath(name)))
+        return name;
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                              QDir::Name);
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return {};
+}
+
+bool startDetached(const ToolCommand &command)
+{
+    return QProcess::startDetached(command.program, command.arguments);
 }
 
 } // namespace
@@ -46,19 +69,61 @@ QString FindProgramOnPath(const QString &name, const QString &pathVariable)
     return {};
 }
 
+QString FindPathIgnoringCase(const QString &path, const QString &base)
+{
+    if (path.trimmed().isEmpty())
+        return {};
+    const QString full = QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir(base).filePath(path));
+    if (QFileInfo::exists(full))
+        return full;
+    QString found = QStringLiteral("/");
+    for (const QString &part : full.split(u'/', Qt::SkipEmptyParts)) {
+        const QDir dir(found);
+        const QString entry = entryIgnoringCase(dir, part);
+        if (entry.isEmpty())
+            return {};
+        found = dir.filePath(entry);
+    }
+    return found;
+}
+
+LinuxShell::LinuxShell(UrlOpener openUrl) : m_openUrl(std::move(openUrl))
+{
+    if (!m_openUrl)
+        m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+}
+
 bool LinuxShell::open(const QString &target)
 {
     if (target.trimmed().isEmpty())
         return false;
     if (looksLikeUrl(target))
-        return QDesktopServices::openUrl(QUrl(target, QUrl::TolerantMode));
-    const QFileInfo info(target);
-    if (info.exists())
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+        return m_openUrl(QUrl(target, QUrl::TolerantMode));
+    const QString file = FindPathIgnoringCase(target, QDir::currentPath());
+    if (!file.isEmpty())
+        return m_openUrl(QUrl::fromLocalFile(file));
     // A bare name is a program: started directly, so nothing in the name is
     // ever read by a shell.
     const QString program = FindProgramOnPath(target, qEnvironmentVariable("PATH"));
-    return !program.isEmpty() && QProcess::startDetached(program, {});
+    if (!program.isEmpty())
+        return QProcess::startDetached(program, {});
+    // "notepad", "calc.exe" and friends: the desktop's own tool of that kind.
+    if (const std::optional<DesktopTool> tool = WindowsToolNamed(target))
+        return startTool(*tool);
+    return false;
+}
+
+bool LinuxShell::startTool(DesktopTool tool)
+{
+    const std::optional<ToolCommand> command = FindDesktopTool(tool, DesktopEnvironment::current());
+    return command && startDetached(*command);
+}
+
+bool LinuxShell::setAutostart(bool enabled)
+{
+    const QString configHome = DesktopEnvironment::current().configHome;
+    return enabled ? WriteAutostartEntry(configHome, QCoreApplication::applicationFilePath())
+                   : RemoveAutostartEntry(configHome);
 }
 
 } // namespace veltrano

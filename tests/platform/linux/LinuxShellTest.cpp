@@ -1,3 +1,4 @@
+#include "platform/linux/LinuxAutostart.h"
 #include "platform/linux/LinuxShell.h"
 
 #include "support/TempFolder.h"
@@ -18,13 +19,31 @@ void makeProgram(const TempFolder &dir, const QString &relative, const QByteArra
     QFile::setPermissions(dir.file(relative), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-class PathVariable {
+// A program that adds a line with its own path to the file "marks" at each run.
+void makeMarkingProgram(const TempFolder &dir, const QString &relative)
+{
+    makeProgram(dir, relative, "#!/bin/sh\necho \"$0\" >> '" + QFile::encodeName(dir.file(QStringLiteral("marks"))) + "'\n");
+}
+
+int marks(const TempFolder &dir)
+{
+    return int(dir.read(QStringLiteral("marks")).count('\n'));
+}
+
+// Sets an environment variable for one test.
+class Variable {
 public:
-    explicit PathVariable(const QByteArray &value) : m_saved(qgetenv("PATH")) { qputenv("PATH", value); }
-    ~PathVariable() { qputenv("PATH", m_saved); }
+    Variable(const char *name, const QByteArray &value) : m_name(name), m_saved(qgetenv(name)) { qputenv(name, value); }
+    ~Variable() { qputenv(m_name, m_saved); }
 
 private:
+    const char *m_name;
     QByteArray m_saved;
+};
+
+class PathVariable : public Variable {
+public:
+    explicit PathVariable(const QByteArray &value) : Variable("PATH", value) {}
 };
 
 } // namespace
@@ -65,12 +84,11 @@ TEST(FindProgramOnPath, PlainFilesFoldersAndPathsAreNotPrograms)
 TEST(LinuxShell, BareNameStartsTheProgramDetached)
 {
     TempFolder dir;
-    const QByteArray mark = QFile::encodeName(dir.file(QStringLiteral("started")));
-    makeProgram(dir, QStringLiteral("bin/MyTool"), "#!/bin/sh\necho started > '" + mark + "'\n");
+    makeMarkingProgram(dir, QStringLiteral("bin/MyTool"));
     PathVariable path(QFile::encodeName(dir.file(QStringLiteral("bin"))));
     LinuxShell shell;
     EXPECT_TRUE(shell.open(QStringLiteral("MYTOOL")));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(dir.file(QStringLiteral("started"))); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return marks(dir) == 1; }, 5000));
 }
 
 // Nothing in the name may reach a shell: "x; touch y" is a name nobody has.
@@ -94,4 +112,97 @@ TEST(LinuxShell, NothingToOpenIsAFailure)
     EXPECT_FALSE(shell.open(QStringLiteral("   ")));
     EXPECT_FALSE(shell.open(QStringLiteral("no-such-program-anywhere")));
     EXPECT_FALSE(shell.open(QStringLiteral("/no/such/file.htm")));
+}
+
+namespace {
+
+// A shell whose default handler only records what it was given.
+struct RecordingShell {
+    QList<QUrl> handed;
+    LinuxShell shell{[this](const QUrl &url) {
+        handed << url;
+        return true;
+    }};
+};
+
+} // namespace
+
+// The console upper-cases what it opens; the file is still found.
+TEST(FindPathIgnoringCase, EachPartMatchesIgnoringCase)
+{
+    TempFolder dir;
+    dir.write(QStringLiteral("Notes/My \"Odd\" File.txt"), "x");
+    const QString expected = dir.file(QStringLiteral("Notes/My \"Odd\" File.txt"));
+    EXPECT_EQ(FindPathIgnoringCase(QStringLiteral("NOTES/MY \"ODD\" FILE.TXT"), dir.path()), expected);
+    EXPECT_EQ(FindPathIgnoringCase(expected.toUpper(), QStringLiteral("/elsewhere")), expected);
+    EXPECT_EQ(FindPathIgnoringCase(QStringLiteral("notes/../NOTES/my \"odd\" file.TXT"), dir.path()), expected);
+    EXPECT_EQ(FindPathIgnoringCase(QStringLiteral("NOTES/MY \"ODD\" FILE.TXT/X"), dir.path()), QString());
+    EXPECT_EQ(FindPathIgnoringCase(QStringLiteral("NOTES/OTHER.TXT"), dir.path()), QString());
+    EXPECT_EQ(FindPathIgnoringCase(QStringLiteral("  "), dir.path()), QString());
+}
+
+TEST(LinuxShell, FileNameWithBlanksAndQuotesOpensAsOneName)
+{
+    TempFolder dir;
+    dir.write(QStringLiteral("a \"b\" 'c' ; d.txt"), "x");
+    RecordingShell recording;
+    const QString typed = dir.file(QStringLiteral("a \"b\" 'c' ; d.txt"));
+    EXPECT_TRUE(recording.shell.open(typed.toUpper()));
+    ASSERT_EQ(recording.handed.size(), 1);
+    EXPECT_EQ(recording.handed[0], QUrl::fromLocalFile(typed));
+}
+
+// Shell syntax in a console text is part of a name nobody has: nothing runs,
+// nothing is handed on.
+TEST(LinuxShell, ShellSyntaxStartsNothing)
+{
+    TempFolder dir;
+    makeMarkingProgram(dir, QStringLiteral("bin/touchme"));
+    makeMarkingProgram(dir, QStringLiteral("bin/TOUCHME"));
+    PathVariable path(QFile::encodeName(dir.file(QStringLiteral("bin"))));
+    RecordingShell recording;
+    for (const char *text : {"; touchme", "$(touchme)", "`touchme`", "touchme; touchme", "touchme && touchme",
+                             "TOUCHME | TOUCHME", "\"touchme\"", "; RM -RF ~", "$(TOUCH /TMP/X)"}) {
+        EXPECT_FALSE(recording.shell.open(QString::fromUtf8(text))) << text;
+    }
+    QTest::qWait(300);
+    EXPECT_EQ(marks(dir), 0);
+    EXPECT_TRUE(recording.handed.isEmpty());
+}
+
+TEST(LinuxShell, UrlsGoToTheDefaultHandler)
+{
+    RecordingShell recording;
+    EXPECT_TRUE(recording.shell.open(QStringLiteral("HTTPS://EXAMPLE.ORG/")));
+    ASSERT_EQ(recording.handed.size(), 1);
+    EXPECT_EQ(recording.handed[0].scheme(), QStringLiteral("https"));
+    EXPECT_EQ(recording.handed[0].host(), QStringLiteral("example.org"));
+}
+
+// Desktop tools and the Windows names typed into the console start the first
+// program found, here scripts that leave a mark.
+TEST(LinuxShell, ToolsAndWindowsToolNamesStartTheDesktopsProgram)
+{
+    TempFolder dir;
+    makeMarkingProgram(dir, QStringLiteral("bin/x-terminal-emulator"));
+    makeMarkingProgram(dir, QStringLiteral("bin/deja-dup"));
+    PathVariable path(QFile::encodeName(dir.file(QStringLiteral("bin"))));
+    LinuxShell shell;
+    EXPECT_TRUE(shell.startTool(DesktopTool::Terminal));
+    EXPECT_TRUE(shell.open(QStringLiteral("NTBACKUP.EXE")));
+    EXPECT_FALSE(shell.startTool(DesktopTool::Calculator));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return marks(dir) == 2; }, 5000));
+    EXPECT_TRUE(dir.read(QStringLiteral("marks")).contains("x-terminal-emulator"));
+    EXPECT_TRUE(dir.read(QStringLiteral("marks")).contains("deja-dup"));
+}
+
+TEST(LinuxShell, AutostartEntryGoesInTheUsersConfigFolder)
+{
+    TempFolder dir;
+    Variable config("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
+    LinuxShell shell;
+    ASSERT_TRUE(shell.setAutostart(true));
+    EXPECT_TRUE(dir.read(QStringLiteral("autostart/veltrano.desktop")).contains("Exec="));
+    ASSERT_TRUE(shell.setAutostart(false));
+    EXPECT_FALSE(QFileInfo::exists(AutostartEntryPath(dir.path())));
 }

@@ -1,0 +1,18 @@
+#pragma once
+// Keymap Info: the console's built-in words and the two system-wide keys.
+#include "todo/ui/FixedDialog.h"
+
+namespace veltrano {
+
+inline constexpr auto kKeyMapCaption = u"Keymap Info";
+inline constexpr QSize kKeyMapClientSize{440, 95};
+
+class TfrmKeyMap final : public FixedDialog {
+    Q_OBJECT
+public:
+    TfrmKeyMap();
+
+    void Button1Click();
+};
+
+} // namespace veltrano

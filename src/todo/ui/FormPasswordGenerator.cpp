@@ -1,0 +1,67 @@
+#include "todo/ui/FormPasswordGenerator.h"
+
+#include "common/ui/Hints.h"
+#include "common/ui/ModalDialogs.h"
+#include "todo/logic/PasswordGenerator.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace veltrano {
+namespace {
+
+QPushButton *addButton(QWidget *dialog, const char *name, const QString &caption, QPoint at)
+{
+    auto *button = named(new QPushButton(caption, dialog), name);
+    button->setGeometry(QRect(at, QSize(75, 25)));
+    // Enter in the edit does not press a button; only a click or Esc acts.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TfrmPasswordGenerator::TfrmPasswordGenerator(ModalDialogs &dialogs, GuidSource source)
+    : FixedDialog("frmPasswordGenerator", QString::fromUtf16(kPasswordGeneratorCaption),
+                  kPasswordGeneratorClientSize),
+      m_dialogs(dialogs), m_source(std::move(source))
+{
+    // Laid out in pixels for this font, so it is not scaled with the system's.
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSize(8);
+    setFont(tahoma);
+
+    m_edit1 = named(new QLineEdit(QStringLiteral("Edit1"), this), "Edit1");
+    m_edit1->setGeometry(8, 8, 397, 21);
+    m_edit1->setAccessibleName(QStringLiteral("Password"));
+    connect(addButton(this, "ButtonGenerator", QStringLiteral("GUID"), {420, 8}), &QPushButton::clicked, this,
+            &TfrmPasswordGenerator::ButtonGeneratorClick);
+    connect(addButton(this, "ButtonClose", QStringLiteral("Close"), {420, 40}), &QPushButton::clicked, this,
+            &TfrmPasswordGenerator::ButtonCloseClick);
+}
+
+void TfrmPasswordGenerator::PasswordGenerator1Click()
+{
+    Generate();
+    m_edit1->setFocus();
+    m_dialogs.exec(*this);
+}
+
+void TfrmPasswordGenerator::ButtonGeneratorClick()
+{
+    Generate();
+}
+
+void TfrmPasswordGenerator::ButtonCloseClick()
+{
+    reject();
+}
+
+// Selected, so one copy takes the whole value.
+void TfrmPasswordGenerator::Generate()
+{
+    m_edit1->setText(GeneratePasswordText(m_source));
+    m_edit1->selectAll();
+}
+
+} // namespace veltrano
