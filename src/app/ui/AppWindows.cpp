@@ -7,6 +7,9 @@
 #include "clocks/ui/ClocksFeature.h"
 #include "platform/Platform.h"
 #include "projects/ui/ProjectsFeature.h"
+#include "timeline/ui/FormWeekEdit.h"
+#include "timeline/ui/FormWeekEdit1.h"
+#include "timeline/ui/FormWeekEditor.h"
 #include "timeline/ui/TimelineFeature.h"
 #include "todo/ui/ToDoFeature.h"
 
@@ -39,8 +42,11 @@ AppWindows::AppWindows(Platform &platform, MessageBoxes &messages, ModalDialogs 
     // 8 TfrmToDoRedactor, "To-Do Redactor"
     // 9 TfrmKeyMap, "Keymap Info"
     // 10 TfrmWeekEditor, "Timeline"
+    m_timeline->setWeekEditor(&create<TfrmWeekEditor>(m_timeline->context()));
     // 11 TfrmWeekEdit, "Edit Item"
+    m_timeline->setEditItem(&create<TfrmWeekEdit>(dialogs));
     // 12 TfrmWeekEdit1, "Today Editor"
+    m_timeline->setTodayEditor(&create<TfrmWeekEdit1>(dialogs));
     // 13 TfrmNewProject, "New Project"
     // 14 TfrmClock, "Deduvi Clock"
     // 15 TfrmProjectDelete, "Delete Structure:"
