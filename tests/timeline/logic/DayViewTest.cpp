@@ -55,22 +55,6 @@ TEST_F(DayViewTest, ChangeWithoutTheWeekFolderIsRefusedAndKept)
     EXPECT_FALSE(QFileInfo::exists(data.file(QStringLiteral("Week"))));
 }
 
-TEST_F(DayViewTest, NothingIsWrittenBeforeADayIsShown)
-{
-    EXPECT_EQ(view.setEntry(0, QStringLiteral("early")), std::nullopt);
-    EXPECT_EQ(view.clear(), std::nullopt);
-    EXPECT_TRUE(QDir(data.file(QStringLiteral("Week"))).isEmpty());
-}
-
-TEST(DayButtons, MondayFirstAndTheSaturdayButtonsOwnCaption)
-{
-    QStringList captions;
-    for (const DayNumber day : kDayButtonOrder)
-        captions << DayButtonPageCaption(day);
-    EXPECT_EQ(captions, (QStringList{u"Monday"_qs, u"Tuesday"_qs, u"Wednesday"_qs, u"Thursday"_qs, u"Friday"_qs,
-                                     u"Satuday"_qs, u"Sunday"_qs}));
-}
-
 TEST(TimelineCells, StripesAndCentredTextTruncatedTowardZero)
 {
     EXPECT_EQ(TimelineCellBackground(0), QColor(255, 255, 255));
