@@ -8,6 +8,9 @@
 #include "platform/Platform.h"
 #include "projects/ui/ProjectsFeature.h"
 #include "projects/ui/SystemToolsFeature.h"
+#include "timeline/ui/FormWeekEdit.h"
+#include "timeline/ui/FormWeekEdit1.h"
+#include "timeline/ui/FormWeekEditor.h"
 #include "timeline/ui/TimelineFeature.h"
 #include "todo/ui/ConsoleFeature.h"
 #include "todo/ui/FormKeyMap.h"
@@ -45,8 +48,11 @@ AppWindows::AppWindows(Platform &platform, MessageBoxes &messages, ModalDialogs 
     // 9 TfrmKeyMap, "Keymap Info"
     m_console->setKeyMap(&create<TfrmKeyMap>());
     // 10 TfrmWeekEditor, "Timeline"
+    m_timeline->setWeekEditor(&create<TfrmWeekEditor>(m_timeline->context()));
     // 11 TfrmWeekEdit, "Edit Item"
+    m_timeline->setEditItem(&create<TfrmWeekEdit>(dialogs));
     // 12 TfrmWeekEdit1, "Today Editor"
+    m_timeline->setTodayEditor(&create<TfrmWeekEdit1>(dialogs));
     // 13 TfrmNewProject, "New Project"
     // 14 TfrmClock, "Deduvi Clock"
     // 15 TfrmProjectDelete, "Delete Structure:"

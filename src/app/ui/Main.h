@@ -52,6 +52,8 @@ public:
     // A page of the page control; its content comes from a feature.
     QWidget *pageSheet(Page page) const;
     void setPageContent(Page page, QWidget *content);
+    // The caption on a page's tab (the Today page shows the day's name).
+    void setPageCaption(Page page, const QString &caption);
     // The panel right of the pages (the worklist's place).
     void setSidePanelContent(QWidget *content);
     // The console line of the bottom bar, left of its terminal button.

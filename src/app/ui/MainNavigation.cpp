@@ -56,6 +56,11 @@ void TMainForm::setPageContent(Page page, QWidget *content)
     pageSheet(page)->layout()->addWidget(content);
 }
 
+void TMainForm::setPageCaption(Page page, const QString &caption)
+{
+    m_pageControlTabManager->setTabText(int(page), caption);
+}
+
 void TMainForm::setSidePanelContent(QWidget *content)
 {
     m_panelAdditional->layout()->addWidget(content);

@@ -3,50 +3,60 @@
 #include "app/logic/GUI.h"
 #include "app/ui/Main.h"
 #include "common/ui/Hints.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
+#include "timeline/ui/FormWeekEdit1.h"
+#include "timeline/ui/FormWeekEditor.h"
+#include "timeline/ui/TimelineGrid.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHeaderView>
 #include <QMenu>
-#include <QTableWidget>
+#include <utility>
 
 namespace veltrano {
 namespace {
 
-constexpr int kHours = 24;
-
-QTableWidget *createTodayGrid()
-{
-    auto *grid = named(new QTableWidget(kHours, 2), "StringGrid");
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setMinimumSectionSize(1);
-    grid->verticalHeader()->setDefaultSectionSize(16);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setColumnWidth(0, 50);
-    grid->setColumnWidth(1, 420);
-    return grid;
-}
+constexpr int kTodayRowHeight = 16;
 
 } // namespace
 
-TimelineFeature::TimelineFeature(TMainForm &main) : QObject(&main), m_main(main)
+TimelineFeature::TimelineFeature(TMainForm &main)
+    : QObject(&main), m_main(main),
+      m_store(main.platform().files(), main.platform().textCodec(), main.dataFolder()),
+      m_context{m_store, main.platform().clock(), main.messages(), main.dialogs()}
 {
     setObjectName(QStringLiteral("TimelineFeature"));
-    m_grid = createTodayGrid();
+    m_grid = new TimelineGrid(m_context, kTodayRowHeight);
+    m_grid->setAccessibleName(QStringLiteral("Today"));
+    m_grid->installEventFilter(this);
     main.setPageContent(Page::Today, m_grid);
     createPopupMenu();
+    connect(m_grid, &TimelineGrid::editRequested, this, &TimelineFeature::Edit2Click);
+    connect(main.command(Command::WeekEditor1), &QAction::triggered, this, &TimelineFeature::WeekEditor1Click);
+
+    // The main window has just shown the Today page.
+    RefreshToday();
     applyTodayGridFit();
 
+    connect(&main, &TMainForm::showing, this, &TimelineFeature::RefreshTodayCaption);
     connect(&main, &TMainForm::pageChosen, this, [this](Page page) {
         if (page == Page::Today)
             TodayChosen();
     });
     connect(&main, &TMainForm::resized, this, &TimelineFeature::applyTodayGridFit);
+    connect(&main.timerUpdate(), &QTimer::timeout, this, &TimelineFeature::TimerUpdateTimer);
+    connect(&main.timerTime(), &QTimer::timeout, this, &TimelineFeature::refreshAfterMidnight);
 }
 
-// The grid's entries answer their keys while the grid has the focus.
+void TimelineFeature::setEditItem(TfrmWeekEdit *editItem)
+{
+    if (m_editor)
+        m_editor->setEditItem(editItem);
+}
+
+// Ctrl+E and Ctrl+D answer while the grid has the focus.
 void TimelineFeature::createPopupMenu()
 {
     auto *menu = named(new QMenu(&m_main), "PopupMenuToday");
@@ -56,30 +66,139 @@ void TimelineFeature::createPopupMenu()
         return item;
     };
     const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
-    for (QAction *item : {add("Edit2", QStringLiteral("Edit..."), ctrl(Qt::Key_E)),
-                          add("Delete1", QStringLiteral("Delete..."), ctrl(Qt::Key_D))}) {
+    QAction *edit = add("Edit2", QStringLiteral("Edit..."), ctrl(Qt::Key_E));
+    QAction *erase = add("Delete1", QStringLiteral("Delete..."), ctrl(Qt::Key_D));
+    for (QAction *item : {edit, erase}) {
         item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         m_grid->addAction(item);
     }
     menu->addSeparator()->setObjectName(QStringLiteral("N45"));
-    add("Edit1", QStringLiteral("Timeline..."));
+    QAction *timeline = add("Edit1", QStringLiteral("Timeline..."));
     menu->addSeparator()->setObjectName(QStringLiteral("N46"));
-    add("Update1", QStringLiteral("Update"));
+    QAction *update = add("Update1", QStringLiteral("Update"));
     attachContextMenu(m_grid, menu);
+    connect(edit, &QAction::triggered, this, &TimelineFeature::Edit2Click);
+    connect(erase, &QAction::triggered, this, &TimelineFeature::Delete1Click);
+    connect(timeline, &QAction::triggered, m_main.command(Command::WeekEditor1), &QAction::trigger);
+    connect(update, &QAction::triggered, this, &TimelineFeature::Update1Click);
 }
 
+int TimelineFeature::ShownDay() const
+{
+    return m_grid->day();
+}
+
+void TimelineFeature::RefreshToday()
+{
+    RefreshTodayCaption();
+    RefreshTodayFill();
+}
+
+void TimelineFeature::RefreshTodayCaption()
+{
+    m_main.setPageCaption(Page::Today, DayName(TodayNumber(m_context.clock)));
+}
+
+void TimelineFeature::RefreshTodayFill()
+{
+    m_shownDate = m_context.clock.now().date();
+    m_grid->showDay(DayNumberOf(m_shownDate));
+}
+
+// Fitted to the room inside the frame and beside the vertical scroll bar (when
+// the rows need one), so the columns never call for a horizontal bar. Of the
+// width the fit keeps back beside column 0, the part meant for the frame and
+// the grid lines goes to column 1: here both lie inside that room already.
 void TimelineFeature::applyTodayGridFit()
 {
-    const TodayGridSize fit = TodayGridFit(m_grid->width(), m_grid->height());
-    m_grid->setColumnWidth(1, fit.column1Width);
-    m_grid->verticalHeader()->setDefaultSectionSize(fit.defaultRowHeight);
+    constexpr int kFrameAndLines = 10;
+    const int height = m_grid->height();
+    const int rowHeight = TodayGridFit(0, height).defaultRowHeight; // the height alone decides it
+    const int room = m_grid->columnsRoom(rowHeight);
+    m_grid->setColumnWidth(1, TodayGridFit(room + kFrameAndLines, height).column1Width);
+    m_grid->verticalHeader()->setDefaultSectionSize(rowHeight);
 }
 
-// The Today item's share of the click: fit the grid and give it the focus.
+// The grid is laid out after the main window has fitted it at start-up, and
+// the splitter beside the pages resizes it without resizing the window.
+bool TimelineFeature::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_grid && event->type() == QEvent::Resize)
+        applyTodayGridFit();
+    return QObject::eventFilter(watched, event);
+}
+
+// The Today item's share of the click: today's plan again, fitted, in focus.
 void TimelineFeature::TodayChosen()
 {
+    RefreshTodayFill();
     applyTodayGridFit();
     m_grid->setFocus();
+}
+
+void TimelineFeature::Update1Click()
+{
+    m_main.command(Command::ActionShowToday)->trigger();
+    RefreshToday();
+}
+
+// An hourly refresh that comes while the Today Editor is open waits for it to
+// close: the entry being typed belongs to the plan the dialog was opened on.
+void TimelineFeature::TimerUpdateTimer()
+{
+    if (m_todayEditorOpen) {
+        m_refreshWaiting = true;
+        return;
+    }
+    Update1Click();
+}
+
+// The hourly refresh alone would leave yesterday's plan under yesterday's name
+// for up to an hour after midnight, and the Today Editor writing into
+// yesterday's file meanwhile: the second tick sees the date change at once.
+void TimelineFeature::refreshAfterMidnight()
+{
+    if (!m_todayEditorOpen && m_context.clock.now().date() != m_shownDate)
+        RefreshToday();
+}
+
+void TimelineFeature::WeekEditor1Click()
+{
+    if (!m_editor || m_todayEditorOpen)
+        return;
+    if (m_editorOpen) {
+        m_editor->raise();
+        m_editor->activateWindow();
+        return;
+    }
+    m_editorOpen = true;
+    m_editor->execOnToday(m_grid->currentHour());
+    m_editorOpen = false;
+    RefreshToday();
+}
+
+void TimelineFeature::Edit2Click()
+{
+    openTodayEditor(m_grid->currentEntry());
+}
+
+// The entry becomes "none" only once the user confirms it.
+void TimelineFeature::Delete1Click()
+{
+    openTodayEditor(QString::fromUtf16(kMissingDayEntry));
+}
+
+void TimelineFeature::openTodayEditor(const QString &preset)
+{
+    if (!m_todayEditor || m_todayEditorOpen || m_editorOpen)
+        return;
+    m_todayEditorOpen = true;
+    m_todayEditor->edit(preset, [this](const QString &text) { return m_grid->setCurrentEntry(text); });
+    m_todayEditorOpen = false;
+    if (std::exchange(m_refreshWaiting, false))
+        TimerUpdateTimer();
+    else
+        refreshAfterMidnight();
 }
 
 } // namespace veltrano

@@ -1,0 +1,13 @@
+#include "timeline/ui/FormWeekEdit.h"
+
+#include <QPushButton>
+
+namespace veltrano {
+
+TfrmWeekEdit::TfrmWeekEdit(ModalDialogs &dialogs)
+    : WeekEntryDialog("frmWeekEdit", QStringLiteral("Edit Item"), dialogs)
+{
+    changeButton()->setDefault(true);
+}
+
+} // namespace veltrano

@@ -1,0 +1,161 @@
+#include "timeline/ui/FormWeekEditor.h"
+
+#include "common/ui/Hints.h"
+#include "common/ui/ModalDialogs.h"
+#include "timeline/ui/FormWeekEdit.h"
+#include "timeline/ui/TimelineGrid.h"
+#include "timeline/ui/WeekWindows.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace veltrano {
+namespace {
+
+constexpr QSize kClientSize{554, 467};
+constexpr int kToolBarWidth = 69;
+constexpr int kRowHeight = 17;
+
+} // namespace
+
+TfrmWeekEditor::TfrmWeekEditor(const WeekContext &context)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint),
+      m_context(context)
+{
+    setObjectName(QStringLiteral("frmWeekEditor"));
+    setWindowTitle(QStringLiteral("Timeline"));
+    setFixedSize(kClientSize);
+    m_pageControlWeek = named(new QTabWidget(this), "PageControlWeek");
+    auto *page = named(new QWidget, "TabSheetDomeDay");
+    auto *pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    m_grid = new TimelineGrid(m_context, kRowHeight, page);
+    m_grid->setAccessibleName(QStringLiteral("Time Table"));
+    pageLayout->addWidget(m_grid);
+    m_pageControlWeek->addTab(page, QStringLiteral("Time Table"));
+    m_pageControlWeek->tabBar()->setFocusPolicy(Qt::NoFocus);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 4, 4);
+    layout->setSpacing(2);
+    layout->addWidget(createDayButtons());
+    layout->addWidget(m_pageControlWeek, 1);
+    connect(m_grid, &TimelineGrid::editRequested, this, &TfrmWeekEditor::Edit1Click);
+    createPopupMenu();
+}
+
+QToolBar *TfrmWeekEditor::createDayButtons()
+{
+    auto *bar = named(new QToolBar(this), "ToolBar1");
+    bar->setOrientation(Qt::Vertical);
+    bar->setFixedWidth(kToolBarWidth);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setAccessibleName(QStringLiteral("Days"));
+    // The grid's small font, so the longest name fits the bar's width.
+    bar->setFont(m_grid->font());
+    m_dayButtons = new QActionGroup(this);
+    for (const DayNumber day : kDayButtonOrder) {
+        const QString name = DayName(day);
+        auto *choose = new QAction(name, m_dayButtons);
+        choose->setObjectName(u"Action" + name);
+        choose->setCheckable(true);
+        choose->setData(day);
+        bar->addAction(choose);
+        QWidget *button = bar->widgetForAction(choose);
+        button->setObjectName(u"ToolButton" + name);
+        button->setCursor(Qt::PointingHandCursor);
+        // Reachable with Tab too; a day chosen hands the keys back to the grid.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setMinimumWidth(kToolBarWidth - 4);
+        connect(choose, &QAction::triggered, this, [this, day] { DayButtonClick(day); });
+    }
+    return bar;
+}
+
+void TfrmWeekEditor::createPopupMenu()
+{
+    auto *menu = named(new QMenu(this), "PopupMenu");
+    QAction *edit = makeAction(menu, "Edit1", QStringLiteral("Edit"));
+    QAction *erase = makeAction(menu, "Delete1", QStringLiteral("Delete"), {}, QKeySequence(Qt::Key_Delete));
+    erase->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_grid->addAction(erase);
+    menu->addActions({edit, erase});
+    menu->addSeparator()->setObjectName(QStringLiteral("N2"));
+    auto *cleaning = named(new QMenu(QStringLiteral("Cleaning"), menu), "N1");
+    QAction *all = makeAction(cleaning, "All1", QStringLiteral("All"));
+    cleaning->addAction(all);
+    menu->addMenu(cleaning);
+    attachContextMenu(m_grid, menu);
+    connect(edit, &QAction::triggered, this, &TfrmWeekEditor::Edit1Click);
+    connect(erase, &QAction::triggered, this, &TfrmWeekEditor::Delete1Click);
+    connect(all, &QAction::triggered, this, &TfrmWeekEditor::All1Click);
+}
+
+void TfrmWeekEditor::execOnToday(int hour)
+{
+    m_grid->setCurrentHour(hour);
+    FormShow();
+    m_context.dialogs.exec(*this);
+}
+
+void TfrmWeekEditor::FormShow()
+{
+    const DayNumber today = TodayNumber(m_context.clock);
+    showDay(today, DayName(today));
+    m_grid->setFocus();
+}
+
+int TfrmWeekEditor::SelectedDay() const
+{
+    return m_grid->day();
+}
+
+void TfrmWeekEditor::DayButtonClick(int day)
+{
+    showDay(day, DayButtonPageCaption(day));
+    m_grid->setFocus();
+}
+
+void TfrmWeekEditor::showDay(int day, const QString &caption)
+{
+    m_pageControlWeek->setTabText(0, caption);
+    for (QAction *choose : m_dayButtons->actions())
+        choose->setChecked(choose->data().toInt() == day);
+    m_grid->showDay(day);
+}
+
+void TfrmWeekEditor::Edit1Click()
+{
+    editEntry(m_grid->currentEntry());
+}
+
+void TfrmWeekEditor::Delete1Click()
+{
+    editEntry(QString());
+}
+
+// Empties the whole day at once: the menu item itself is the confirmation.
+void TfrmWeekEditor::All1Click()
+{
+    m_grid->clearDay();
+}
+
+void TfrmWeekEditor::editEntry(const QString &preset)
+{
+    if (m_editItem)
+        m_editItem->edit(preset, [this](const QString &text) { return m_grid->setCurrentEntry(text); });
+}
+
+void TfrmWeekEditor::showEvent(QShowEvent *event)
+{
+    centreOnFirstShow(*this, m_placed);
+    QDialog::showEvent(event);
+}
+
+} // namespace veltrano

@@ -1,0 +1,53 @@
+#pragma once
+// The Timeline editor: any weekday's plan, chosen by a button per day, edited
+// hour by hour through "Edit Item".
+#include "timeline/ui/WeekWindows.h"
+
+#include <QDialog>
+
+class QActionGroup;
+class QTabWidget;
+class QToolBar;
+
+namespace veltrano {
+
+class TfrmWeekEdit;
+class TimelineGrid;
+
+class TfrmWeekEditor final : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmWeekEditor(const WeekContext &context);
+
+    // "Edit Item", made after this window.
+    void setEditItem(TfrmWeekEdit *editItem) { m_editItem = editItem; }
+    // Opens on today's plan with `hour` current and returns once closed.
+    void execOnToday(int hour);
+
+    int SelectedDay() const;
+    TimelineGrid *grid() const { return m_grid; }
+
+    void DayButtonClick(int day);
+    void Edit1Click();
+    void Delete1Click();
+    void All1Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QToolBar *createDayButtons();
+    void createPopupMenu();
+    void FormShow();
+    void showDay(int day, const QString &caption);
+    void editEntry(const QString &preset);
+
+    WeekContext m_context;
+    TfrmWeekEdit *m_editItem = nullptr;
+    QTabWidget *m_pageControlWeek = nullptr;
+    TimelineGrid *m_grid = nullptr;
+    QActionGroup *m_dayButtons = nullptr;
+    bool m_placed = false;
+};
+
+} // namespace veltrano

@@ -1,0 +1,113 @@
+#include "timeline/ui/WeekEntryDialog.h"
+
+#include "common/ui/AppPictures.h"
+#include "common/ui/ModalDialogs.h"
+#include "timeline/ui/WeekWindows.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace veltrano {
+namespace {
+
+constexpr QSize kClientSize{457, 73};
+constexpr QRect kPicture{8, 12, 48, 48};
+constexpr QRect kEdit{64, 10, 385, 24};
+constexpr QSize kButtonSize{80, 25};
+constexpr int kButtonTop = 40;
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(QRect(QPoint(left, kButtonTop), kButtonSize));
+    return button;
+}
+
+} // namespace
+
+WeekEntryDialog::WeekEntryDialog(const char *name, const QString &caption, ModalDialogs &dialogs)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint),
+      m_dialogs(dialogs)
+{
+    setObjectName(QLatin1String(name));
+    setWindowTitle(caption);
+    setFixedSize(kClientSize);
+
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setAccessibleName(caption);
+    picture->setGeometry(kPicture);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(smallPicture(SmallPicture::Timeline).pixmap(QSize(32, 32)));
+
+    m_edit = new QLineEdit(this);
+    m_edit->setObjectName(QStringLiteral("Edit"));
+    m_edit->setAccessibleName(QStringLiteral("Entry"));
+    m_edit->setGeometry(kEdit);
+    m_edit->installEventFilter(this);
+
+    const int right = kEdit.right() + 1;
+    m_change = button(this, "Button", QStringLiteral("Change"), right - 2 * kButtonSize.width() - 8);
+    m_cancel = button(this, "Button1", QStringLiteral("Cancel"), right - kButtonSize.width());
+    connect(m_change, &QPushButton::clicked, this, &WeekEntryDialog::ButtonClick);
+    connect(m_cancel, &QPushButton::clicked, this, &WeekEntryDialog::Button1Click);
+}
+
+void WeekEntryDialog::edit(const QString &preset, Change change)
+{
+    m_store = std::move(change);
+    m_edit->setText(preset);
+    m_edit->selectAll();
+    m_edit->setFocus();
+    m_dialogs.exec(*this);
+    m_store = nullptr;
+}
+
+void WeekEntryDialog::ButtonClick()
+{
+    if (m_store && m_store(m_edit->text()))
+        accept();
+}
+
+void WeekEntryDialog::Button1Click()
+{
+    reject();
+}
+
+bool WeekEntryDialog::handleKey(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Taken here, so no default button answers it a second time.
+        ButtonClick();
+        return true;
+    case Qt::Key_Escape:
+        Button1Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool WeekEntryDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_edit && event->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent *>(event)))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+// The preset is selected so that typing replaces it.
+void WeekEntryDialog::showEvent(QShowEvent *event)
+{
+    centreOnFirstShow(*this, m_placed);
+    QDialog::showEvent(event);
+    m_edit->setFocus();
+    m_edit->selectAll();
+}
+
+} // namespace veltrano

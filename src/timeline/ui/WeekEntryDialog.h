@@ -1,0 +1,47 @@
+#pragma once
+// The small dialog both timeline views change one hour's entry in: a picture,
+// the edit box `Edit`, "Change" (`Button`) and "Cancel" (`Button1`).
+#include <QDialog>
+#include <functional>
+
+class QLineEdit;
+class QPushButton;
+
+namespace veltrano {
+
+class ModalDialogs;
+
+class WeekEntryDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Stores the confirmed text; false when it could not be stored (the
+    // dialog then stays open, and the user may try again or cancel).
+    using Change = std::function<bool(const QString &text)>;
+
+    // Runs the dialog modally with `preset` in the edit box.
+    void edit(const QString &preset, Change change);
+
+    void ButtonClick();
+    void Button1Click();
+
+protected:
+    WeekEntryDialog(const char *name, const QString &caption, ModalDialogs &dialogs);
+
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Enter confirms and Escape cancels; true when the key was one of them.
+    bool handleKey(QKeyEvent *event);
+
+    QPushButton *changeButton() const { return m_change; }
+    QPushButton *cancelButton() const { return m_cancel; }
+
+private:
+    ModalDialogs &m_dialogs;
+    QLineEdit *m_edit = nullptr;
+    QPushButton *m_change = nullptr;
+    QPushButton *m_cancel = nullptr;
+    Change m_store;
+    bool m_placed = false;
+};
+
+} // namespace veltrano
