@@ -103,6 +103,9 @@ void TimelineFeature::RefreshTodayFill()
 {
     m_shownDate = m_context.clock.now().date();
     m_grid->showDay(DayNumberOf(m_shownDate));
+    // Filling resets the entry column to its stock width, which at most window
+    // sizes would bring up a horizontal scroll bar until the next resize.
+    applyTodayGridFit();
 }
 
 // Fitted to the room inside the frame and beside the vertical scroll bar (when

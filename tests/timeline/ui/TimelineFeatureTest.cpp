@@ -209,9 +209,9 @@ TEST_F(TodayView, TodayEditorConfirmedAfterMidnightWritesTheDayItWasOpenedOn)
     EXPECT_EQ(cell(today(), 23), u"Wednesday 23");
 }
 
-// Only the Today item and a size change fit the grid; a refresh leaves the
-// entry column at the width the fill gives it until the next fit.
-TEST_F(TodayView, RefreshSetsTheEntryColumnAndTheTodayItemFitsItAgain)
+// Every refresh keeps the entry column fitted, so no horizontal scroll bar
+// comes and goes with "Update" or the hourly reload.
+TEST_F(TodayView, RefreshKeepsTheEntryColumnFitted)
 {
     create();
     main().show();
@@ -219,7 +219,8 @@ TEST_F(TodayView, RefreshSetsTheEntryColumnAndTheTodayItemFitsItAgain)
     const int fitted = today().columnWidth(1);
     ASSERT_NE(fitted, 420);
     todayMenu("Update1")->trigger();
-    EXPECT_EQ(today().columnWidth(1), 420);
+    EXPECT_EQ(today().columnWidth(1), fitted);
+    EXPECT_FALSE(today().horizontalScrollBar()->isVisible());
     action("oday1")->trigger();
     EXPECT_EQ(today().columnWidth(1), fitted);
     EXPECT_EQ(main().focusWidget(), &today());
