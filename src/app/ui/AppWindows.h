@@ -10,8 +10,11 @@ class MessageBoxes;
 class ModalDialogs;
 class Platform;
 class ProjectsFeature;
+class TConfiguration;
 class TDataModuleImg;
+class TFastToDo;
 class TMainForm;
+struct ConfigurationReactions;
 class TimelineFeature;
 class ToDoFeature;
 class TrayPlacement;
@@ -38,6 +41,8 @@ public:
 private:
     template <typename Window, typename... Args> Window &create(Args &&...args);
     void plugMainWindowFeatures(TMainForm &main);
+    static ConfigurationReactions optionsReactions(TFastToDo &toDo);
+    void joinToDoWindow(TFastToDo &toDo, TConfiguration &options);
 
     // Windows and the picture module, in creation order.
     std::vector<std::unique_ptr<QObject>> m_windows;
