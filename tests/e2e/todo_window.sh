@@ -22,20 +22,16 @@ wait_list() {
     return 1
 }
 
-# Waits up to $2 seconds for no visible window named $1.
-wait_gone() {
-    local i
-    for i in $(seq $(( ${2:-10} * 10 ))); do
-        [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-shoot_window() {
-    local X Y WIDTH HEIGHT WINDOW SCREEN
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$2" 2>/dev/null
+# Waits for the window captioned $1 that the last step opened, shoots it
+# into $2.png and closes it with Esc.
+shoot_and_close() {
+    local window
+    window=$(wait_window "^$1\$" 5)
+    [ -n "$window" ] || fail "no window \"$1\" opened"
+    sleep 0.3
+    shoot_window "$window" "$SHOTS/$2.png"
+    xdotool windowfocus --sync "$window" key Escape
+    wait_gone "^$1\$" 5 || fail "Esc did not close \"$1\""
 }
 
 # Opens the to-do window's menu on its first item and picks the row $1 steps down.
@@ -118,30 +114,12 @@ import -window root -crop "$(( MAIN_WIDTH + TODO_WIDTH ))x${MAIN_HEIGHT}+${MAIN_
 
 echo "-- statistics and options"
 todo_menu 6 # Statistics...
-STATS=$(wait_window '^Common To-Do List Info$' 5)
-[ -n "$STATS" ] || fail "the menu did not open the statistics"
-sleep 0.3
-shoot_window "$STATS" "$SHOTS/statistics.png"
-xdotool windowfocus --sync "$STATS" key Escape
-wait_gone '^Common To-Do List Info$' 5 || fail "Esc did not close the statistics"
-
+shoot_and_close 'Common To-Do List Info' statistics
 todo_menu 8 # Options...
-OPTIONS=$(wait_window '^Configuration$' 5)
-[ -n "$OPTIONS" ] || fail "the menu did not open the options"
-sleep 0.3
-shoot_window "$OPTIONS" "$SHOTS/options-todoes.png"
-xdotool windowfocus --sync "$OPTIONS" key Escape
-wait_gone '^Configuration$' 5 || fail "Esc did not close the options"
-
-MAIN=$(wait_window '^Veltrano 1\.1$' 2)
-xdotool windowfocus --sync "$MAIN"
+shoot_and_close Configuration options-todoes
+xdotool windowfocus --sync "$(wait_window '^Veltrano 1\.1$' 2)"
 xdotool key alt+t Up Return # Tools > Options...
-OPTIONS=$(wait_window '^Configuration$' 5)
-[ -n "$OPTIONS" ] || fail "Tools > Options... did not open the options"
-sleep 0.3
-shoot_window "$OPTIONS" "$SHOTS/options-common.png"
-xdotool windowfocus --sync "$OPTIONS" key Escape
-wait_gone '^Configuration$' 5 || fail "Esc did not close the options"
+shoot_and_close Configuration options-common
 
 kill -TERM "$APP"
 wait_exit "$APP" 15 || fail "program did not end"

@@ -21,16 +21,6 @@ wait_log() {
     return 1
 }
 
-# Waits up to $2 seconds for no visible window named $1.
-wait_gone() {
-    local i
-    for i in $(seq $(( ${2:-10} * 10 ))); do
-        [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 # "X Y" of the middle of our icon in the tray (the small window of ours that
 # the tray host has taken in).
 tray_icon_centre() {
@@ -44,13 +34,6 @@ tray_menu() {
     xdotool mousemove $ICON_X $ICON_Y click 3
     sleep 0.6
     xdotool key "$@"
-}
-
-# Screenshot of window $1 into $2.
-shoot_window() {
-    local X Y WIDTH HEIGHT WINDOW SCREEN
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$2" 2>/dev/null
 }
 
 start_display

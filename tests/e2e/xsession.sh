@@ -48,6 +48,23 @@ wait_window() {
     timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
 }
 
+# Waits up to $2 seconds for no visible window named $1.
+wait_gone() {
+    local i
+    for i in $(seq $(( ${2:-10} * 10 ))); do
+        [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Screenshot of window $1 into $2.
+shoot_window() {
+    local X Y WIDTH HEIGHT WINDOW SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$2" 2>/dev/null
+}
+
 # Waits up to $2 seconds for process $1 to end.
 wait_exit() {
     local i

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -38,6 +37,14 @@ QVBoxLayout *column(QWidget *owner, int margin, int spacing)
     layout->setContentsMargins(margin, margin, margin, margin);
     layout->setSpacing(spacing);
     return layout;
+}
+
+// A framed group on a page; its rows go into the column it hands back.
+QVBoxLayout *group(QWidget *page, QVBoxLayout *pageColumn, const char *name, const QString &caption)
+{
+    auto *box = named(new QGroupBox(caption, page), name);
+    pageColumn->addWidget(box);
+    return column(box, 6, 2);
 }
 
 } // namespace
@@ -99,17 +106,14 @@ QWidget *TConfiguration::createCommonPage()
 {
     auto *page = named(new QWidget, "Common");
     auto *layout = column(page, 6, 6);
-    auto *mainWindow = named(new QGroupBox(QStringLiteral("Main window settings"), page), "GroupBox1");
-    auto *mainColumn = column(mainWindow, 6, 2);
-    m_checkBox1 = checkBox(mainWindow, "CheckBox1", QStringLiteral("Save window position"));
-    m_checkBox2 = checkBox(mainWindow, "CheckBox2", QStringLiteral("Save window size"));
-    mainColumn->addWidget(m_checkBox1);
-    mainColumn->addWidget(m_checkBox2);
-    layout->addWidget(mainWindow);
-    auto *clock = named(new QGroupBox(QStringLiteral("Deduvi Clock"), page), "GroupBox2");
-    m_saveDeduviPosition = checkBox(clock, "CheckBoxSaveDeduviPosition", QStringLiteral("Save window position"));
-    column(clock, 6, 2)->addWidget(m_saveDeduviPosition);
-    layout->addWidget(clock);
+    QVBoxLayout *mainWindow = group(page, layout, "GroupBox1", QStringLiteral("Main window settings"));
+    m_checkBox1 = checkBox(page, "CheckBox1", QStringLiteral("Save window position"));
+    m_checkBox2 = checkBox(page, "CheckBox2", QStringLiteral("Save window size"));
+    mainWindow->addWidget(m_checkBox1);
+    mainWindow->addWidget(m_checkBox2);
+    QVBoxLayout *clock = group(page, layout, "GroupBox2", QStringLiteral("Deduvi Clock"));
+    m_saveDeduviPosition = checkBox(page, "CheckBoxSaveDeduviPosition", QStringLiteral("Save window position"));
+    clock->addWidget(m_saveDeduviPosition);
     layout->addStretch(1);
     return page;
 }
@@ -118,23 +122,22 @@ QWidget *TConfiguration::createToDoesPage()
 {
     auto *page = named(new QWidget, "TabSheetCommon");
     auto *layout = column(page, 6, 6);
-    auto *group = named(new QGroupBox(QStringLiteral("Common To-Do List"), page), "GroupBox3");
-    auto *rows = column(group, 6, 2);
-    m_toDoListMemory = checkBox(group, "CheckBoxToDoListMemory", QStringLiteral("Save To-Do List position"));
-    m_toDoAlpha = checkBox(group, "CheckBoxToDoAlpha", QStringLiteral("To-Do List alpha"));
+    QVBoxLayout *rows = group(page, layout, "GroupBox3", QStringLiteral("Common To-Do List"));
+    m_toDoListMemory = checkBox(page, "CheckBoxToDoListMemory", QStringLiteral("Save To-Do List position"));
+    m_toDoAlpha = checkBox(page, "CheckBoxToDoAlpha", QStringLiteral("To-Do List alpha"));
     connect(m_toDoAlpha, &QCheckBox::toggled, this, &TConfiguration::CheckBoxToDoAlphaClick);
-    auto *blending = named(new QLabel(QStringLiteral("To-Do List Blending:"), group), "Label1");
+    auto *blending = named(new QLabel(QStringLiteral("To-Do List Blending:"), page), "Label1");
 
     auto *slider = new QHBoxLayout;
     slider->setSpacing(4);
-    m_trackBarToDo = named(new QSlider(Qt::Horizontal, group), "TrackBarToDo");
+    m_trackBarToDo = named(new QSlider(Qt::Horizontal, page), "TrackBarToDo");
     m_trackBarToDo->setRange(0, 255);
     m_trackBarToDo->setValue(255);
     m_trackBarToDo->setTickPosition(QSlider::NoTicks);
     m_trackBarToDo->setAccessibleName(QStringLiteral("To-Do List Blending"));
     blending->setBuddy(m_trackBarToDo);
     connect(m_trackBarToDo, &QSlider::valueChanged, this, &TConfiguration::TrackBarToDoChange);
-    auto *show = named(new QToolButton(group), "SpeedButton1");
+    auto *show = named(new QToolButton(page), "SpeedButton1");
     show->setText(QStringLiteral(">>"));
     show->setToolTip(QStringLiteral("Show the To-Do List"));
     show->setAccessibleName(QStringLiteral("Show the To-Do List"));
@@ -142,13 +145,12 @@ QWidget *TConfiguration::createToDoesPage()
     slider->addWidget(m_trackBarToDo, 1);
     slider->addWidget(show);
 
-    m_toDoAutostart = checkBox(group, "CheckBoxToDoAutostart", QStringLiteral("Show with main form"));
+    m_toDoAutostart = checkBox(page, "CheckBoxToDoAutostart", QStringLiteral("Show with main form"));
     rows->addWidget(m_toDoListMemory);
     rows->addWidget(m_toDoAlpha);
     rows->addWidget(blending);
     rows->addLayout(slider);
     rows->addWidget(m_toDoAutostart);
-    layout->addWidget(group);
     layout->addStretch(1);
     return page;
 }

@@ -7,7 +7,6 @@
 
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 
 namespace veltrano {
 

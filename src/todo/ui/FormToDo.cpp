@@ -204,20 +204,21 @@ void TFastToDo::FormShow()
 
 bool TFastToDo::event(QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::WindowDeactivate:
+    if (event->type() == QEvent::WindowDeactivate)
         FormDeactivate();
-        break;
-    case QEvent::MouseMove:
-        ToDoListMouseMove();
-        break;
-    case QEvent::Leave:
-        ToDoListMouseLeave();
-        break;
-    default:
-        break;
-    }
+    else
+        followMouse(event->type());
     return QWidget::event(event);
+}
+
+// Over the window or the list it shows the configured opacity, a little
+// clearer once the mouse has gone.
+void TFastToDo::followMouse(QEvent::Type type)
+{
+    if (type == QEvent::Enter || type == QEvent::MouseMove)
+        ToDoListMouseMove();
+    else if (type == QEvent::Leave)
+        ToDoListMouseLeave();
 }
 
 void TFastToDo::FormDeactivate()
@@ -354,23 +355,12 @@ bool TFastToDo::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (watched == m_view->viewport()) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (const auto *press = static_cast<QMouseEvent *>(event); press->button() == Qt::RightButton) {
-                ToDoListMouseDown(press->position().toPoint());
-                return true;
-            }
-            break;
-        case QEvent::Enter:
-        case QEvent::MouseMove:
-            ToDoListMouseMove();
-            break;
-        case QEvent::Leave:
-            ToDoListMouseLeave();
-            break;
-        default:
-            break;
+        if (event->type() == QEvent::MouseButtonPress
+            && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
+            ToDoListMouseDown(static_cast<QMouseEvent *>(event)->position().toPoint());
+            return true;
         }
+        followMouse(event->type());
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include "todo/logic/ToDoSettings.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
@@ -105,6 +106,7 @@ private:
     void ToDoListMouseDown(QPoint at);
     void ToDoListMouseMove();
     void ToDoListMouseLeave();
+    void followMouse(QEvent::Type type);
     ToDoBlend blendSettings() const;
     void applyOpacity();
     void reportSaveFailure();
