@@ -87,6 +87,20 @@ TEST_F(FormToDoTest, StoredLeftBeyondTheScreenComesBackToTheCornerANegativeOneSt
     EXPECT_LT(toDo().pos().y(), 0);
 }
 
+TEST_F(FormToDoTest, DroppedNearAWorkAreaEdgeItTouchesIt)
+{
+    start(kNoAutostart);
+    toDo().ShowToDo();
+    QCoreApplication::processEvents();
+    const QRect work = toDo().screen()->availableGeometry();
+    toDo().move(work.left() + 10, work.top() + 100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return toDo().pos().x() == work.left(); }, 2000));
+    const int width = toDo().frameGeometry().width();
+    toDo().move(work.left() + work.width() - width - 11, work.top() + 100); // 11 pixels away: stays
+    QTest::qWait(400);
+    EXPECT_EQ(toDo().pos().x(), work.left() + work.width() - width - 11);
+}
+
 TEST_F(FormToDoTest, CaptionCountsTheItemsAndBothClearsAskFirst)
 {
     start(kNoAutostart, "0a\r\n1b\r\n0c\r\n0d\r\n1e\r\n");
