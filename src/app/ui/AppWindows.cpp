@@ -1,7 +1,9 @@
 #include "app/ui/AppWindows.h"
 
 #include "app/ui/About.h"
+#include "app/ui/Conf.h"
 #include "app/ui/DataModuleImg.h"
+#include "app/ui/GlobalHotKeys.h"
 #include "app/ui/Main.h"
 #include "app/ui/TrayPlacement.h"
 #include "clocks/ui/ClocksFeature.h"
@@ -13,10 +15,16 @@
 #include "timeline/ui/FormWeekEditor.h"
 #include "timeline/ui/TimelineFeature.h"
 #include "todo/ui/ConsoleFeature.h"
+#include "todo/ui/DoEdit.h"
 #include "todo/ui/FormKeyMap.h"
 #include "todo/ui/FormPasswordGenerator.h"
+#include "todo/ui/FormToDo.h"
+#include "todo/ui/FormToDoRedactor.h"
+#include "todo/ui/FormToDoStatistica.h"
 #include "todo/ui/PasswordGeneratorFeature.h"
 #include "todo/ui/ToDoFeature.h"
+
+#include <QPointer>
 
 namespace veltrano {
 
@@ -41,10 +49,17 @@ AppWindows::AppWindows(Platform &platform, MessageBoxes &messages, ModalDialogs 
     // 3 TDataModuleImg, the shared picture lists
     m_images = &create<TDataModuleImg>();
     // 4 TFastToDo, "Today To-Do List: "
+    TFastToDo &toDo = create<TFastToDo>(*m_main);
+    m_toDo->setWindow(&toDo);
     // 5 TToDoEditForm, "New To-Do Item"
+    toDo.setComposer(&create<TToDoEditForm>(*m_main, toDo));
     // 6 TConfiguration, "Configuration"
+    TConfiguration &options = create<TConfiguration>(*m_main, optionsReactions(toDo));
     // 7 TfrmToDoStatistica, "Common To-Do List Info"
+    toDo.setStatistics(&create<TfrmToDoStatistica>());
     // 8 TfrmToDoRedactor, "To-Do Redactor"
+    toDo.setRedactor(&create<TfrmToDoRedactor>(m_main->messages(), toDo.list()));
+    joinToDoWindow(toDo, options);
     // 9 TfrmKeyMap, "Keymap Info"
     m_console->setKeyMap(&create<TfrmKeyMap>());
     // 10 TfrmWeekEditor, "Timeline"
@@ -78,6 +93,50 @@ void AppWindows::plugMainWindowFeatures(TMainForm &main)
     // Sleep switches the alarm off; Backup is a line typed into the console.
     m_systemTools->setDisableAlarm([this] { m_clocks->disableAlarm(); });
     m_systemTools->setRunThroughConsole([this](const QString &text) { m_console->RunThroughConsole(text); });
+}
+
+// The options act on the to-do window's blending from their first load on,
+// so their reactions exist before the dialog is created.
+ConfigurationReactions AppWindows::optionsReactions(TFastToDo &toDo)
+{
+    const QPointer<TFastToDo> window(&toDo);
+    ConfigurationReactions reactions;
+    reactions.switchToDoBlending = [window](bool on) {
+        if (window)
+            window->setAlphaBlend(on);
+    };
+    reactions.setToDoBlendValue = [window](int value) {
+        if (window)
+            window->setAlphaBlendValue(value);
+    };
+    reactions.showToDoWindow = [window] {
+        if (window) {
+            window->show();
+            window->raise();
+        }
+    };
+    return reactions;
+}
+
+// What the to-do window reaches in other features: the options dialog (its
+// "To-Does" page and its blending values), the count label on the main
+// window's Contacts page, and Ctrl+F1, a plain show that leaves the label be.
+void AppWindows::joinToDoWindow(TFastToDo &toDo, TConfiguration &options)
+{
+    const QPointer<TConfiguration> dialog(&options);
+    toDo.setOptionsOpener([dialog] {
+        if (dialog)
+            dialog->OpenOnPage(TConfiguration::ToDoesNode);
+    });
+    toDo.setBlendSource([dialog] {
+        return dialog ? ToDoBlend{dialog->toDoAlpha(), dialog->toDoAlphaPos()} : ToDoBlend{};
+    });
+    toDo.setMainLabel(m_projects->toDoCountLabel());
+    const QPointer<TFastToDo> window(&toDo);
+    m_tray->hotKeys().setReaction(kToDoHotKey, [window] {
+        if (window)
+            window->ShowToDo();
+    });
 }
 
 AppWindows::~AppWindows()

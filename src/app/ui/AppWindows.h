@@ -13,8 +13,11 @@ class PasswordGeneratorFeature;
 class Platform;
 class ProjectsFeature;
 class SystemToolsFeature;
+class TConfiguration;
 class TDataModuleImg;
+class TFastToDo;
 class TMainForm;
+struct ConfigurationReactions;
 class TimelineFeature;
 class ToDoFeature;
 class TrayPlacement;
@@ -43,6 +46,8 @@ public:
 private:
     template <typename Window, typename... Args> Window &create(Args &&...args);
     void plugMainWindowFeatures(TMainForm &main);
+    static ConfigurationReactions optionsReactions(TFastToDo &toDo);
+    void joinToDoWindow(TFastToDo &toDo, TConfiguration &options);
 
     // Windows and the picture module, in creation order.
     std::vector<std::unique_ptr<QObject>> m_windows;

@@ -42,8 +42,16 @@ void GlobalHotKeys::HotKeyPressed(int id)
     if (id != kToDoHotKey && id != kClockHotKey)
         return;
     qCInfo(lcHotKeys) << "hot key" << id << "pressed";
-    // The to-do and clock windows answer these actions once they exist.
+    if (const auto reaction = m_reactions.find(id); reaction != m_reactions.end() && reaction->second) {
+        reaction->second();
+        return;
+    }
     m_main.command(id == kToDoHotKey ? Command::FastToDoListShow : Command::ActionDeduviClockFormShow)->trigger();
+}
+
+void GlobalHotKeys::setReaction(int id, std::function<void()> reaction)
+{
+    m_reactions[id] = std::move(reaction);
 }
 
 } // namespace veltrano

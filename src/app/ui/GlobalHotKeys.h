@@ -1,6 +1,8 @@
 #pragma once
 #include <QLoggingCategory>
 #include <QObject>
+#include <functional>
+#include <map>
 
 namespace veltrano {
 
@@ -25,6 +27,9 @@ public:
 
     // The WM_HOTKEY of old: what each id does.
     void HotKeyPressed(int id);
+    // What a key does once the window it brings up exists (set at the
+    // assembly site); until then it runs its main-window command.
+    void setReaction(int id, std::function<void()> reaction);
 
 private:
     void registerKey(int id, int modifiers, const char16_t *refusal);
@@ -32,6 +37,7 @@ private:
     // Kept apart from m_main: the keys are let go while the main window is
     // being torn down, when it is no longer a TMainForm.
     HotKeys &m_keys;
+    std::map<int, std::function<void()>> m_reactions;
 };
 
 } // namespace veltrano

@@ -9,6 +9,7 @@
 #include "app/ui/GlobalHotKeys.h"
 #include "app/ui/Main.h"
 #include "app/ui/TrayMenu.h"
+#include "common/ui/WindowPlacement.h"
 #include "platform/Clock.h"
 #include "platform/DataLocations.h"
 #include "platform/Platform.h"
@@ -18,7 +19,6 @@
 #include <QApplication>
 #include <QMenu>
 #include <QScreen>
-#include <QWindow>
 #include <QWindowStateChangeEvent>
 
 namespace veltrano {
@@ -34,14 +34,14 @@ TrayPlacement *InstallTrayPlacement(TMainForm &main)
 {
     QApplication::setWindowIcon(ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("veltrano"));
-    new GlobalHotKeys(main);
-    auto *placement = new TrayPlacement(main);
+    auto *hotKeys = new GlobalHotKeys(main);
+    auto *placement = new TrayPlacement(main, *hotKeys);
     placement->ShowGreetingBalloon();
     return placement;
 }
 
-TrayPlacement::TrayPlacement(TMainForm &main)
-    : QObject(&main), m_main(main), m_tray(main.platform().tray())
+TrayPlacement::TrayPlacement(TMainForm &main, GlobalHotKeys &hotKeys)
+    : QObject(&main), m_main(main), m_tray(main.platform().tray()), m_hotKeys(&hotKeys)
 {
     setObjectName(QStringLiteral("TrayPlacement"));
     const TrayMenuItems items = BuildTrayMenu(main);
@@ -149,13 +149,7 @@ void TrayPlacement::TrayIconDblClick()
 
 void TrayPlacement::StayOnTop1Click()
 {
-    const bool onTop = m_main.command(Command::StayOnTop1)->isChecked();
-    // Telling the window system directly keeps the window mapped: going
-    // through setWindowFlags would hide it and run the show steps again.
-    m_main.overrideWindowFlags(onTop ? m_main.windowFlags() | Qt::WindowStaysOnTopHint
-                                     : m_main.windowFlags() & ~Qt::WindowStaysOnTopHint);
-    if (QWindow *window = m_main.windowHandle())
-        window->setFlag(Qt::WindowStaysOnTopHint, onTop);
+    SetStaysOnTop(m_main, m_main.command(Command::StayOnTop1)->isChecked());
 }
 
 void TrayPlacement::AboutFormShowExecute()

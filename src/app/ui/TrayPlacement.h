@@ -8,6 +8,7 @@ class QMenu;
 
 namespace veltrano {
 
+class GlobalHotKeys;
 class TAboutForm;
 class TMainForm;
 class Tray;
@@ -24,7 +25,7 @@ inline constexpr int kTrayWatchMs = 1000;
 class TrayPlacement final : public QObject {
     Q_OBJECT
 public:
-    explicit TrayPlacement(TMainForm &main);
+    TrayPlacement(TMainForm &main, GlobalHotKeys &hotKeys);
     ~TrayPlacement() override;
 
     // Start-up: the greeting in a balloon (or its stand-in on a desktop
@@ -34,6 +35,8 @@ public:
     // The day of the month the tray icon shows; 0 for none yet.
     void setTrayDay(int day);
     QMenu *trayMenu() const { return m_menu.get(); }
+    // Ctrl+F1 and Shift+F1, whose reactions the assembly site sets.
+    GlobalHotKeys &hotKeys() const { return *m_hotKeys; }
 
     void MinimuzeWindoeExecute();
     void Hide1Click();
@@ -57,6 +60,7 @@ private:
     TMainForm &m_main;
     Tray &m_tray;
     TAboutForm *m_about = nullptr;
+    GlobalHotKeys *m_hotKeys = nullptr;
     std::unique_ptr<QMenu> m_menu;
     QTimer m_snapTimer;
     QTimer m_trayWatch;

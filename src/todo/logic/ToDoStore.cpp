@@ -80,18 +80,28 @@ void ToDoStore::LoadToDoFile()
 {
     m_items.clear();
     m_encoding = TextEncoding::System;
+    m_unreadAtLoad = false;
     const std::optional<QByteArray> bytes = m_files.readFile(filePath());
-    if (!bytes)
+    if (!bytes) {
+        m_unreadAtLoad = m_files.exists(filePath());
         return;
+    }
     DecodedText decoded = m_codec.decode(*bytes);
     m_encoding = decoded.encoding;
     m_items = ParseToDoText(decoded.text);
 }
 
+IoStatus ToDoStore::WriteToDoFile() const
+{
+    if (m_unreadAtLoad && m_files.exists(filePath()))
+        return IoStatus::failure(QStringLiteral("The list could not be read at start; it is left as it is"));
+    return m_files.replaceFile(filePath(), m_codec.encode(FormatToDoText(m_items), m_encoding));
+}
+
 IoStatus ToDoStore::SaveToDoFile()
 {
     m_items.removeIf([](const ToDoItem &item) { return item.text.isEmpty(); });
-    return m_files.replaceFile(filePath(), m_codec.encode(FormatToDoText(m_items), m_encoding));
+    return WriteToDoFile();
 }
 
 QString ToDoStore::nextArchivePath(const QString &currentDirectory) const

@@ -36,8 +36,8 @@ QString FormatToDoText(const QList<ToDoItem> &items);
 // The archive's lines: every item's text alone, CR LF after each.
 QString FormatArchiveText(const QList<ToDoItem> &items);
 
-// The quick to-do list, held in memory between one load at start and one save
-// at exit, in data folder + "list.todo".
+// The quick to-do list in data folder + "list.todo": loaded once at start,
+// written after every change and once more at exit.
 class ToDoStore {
 public:
     // `dataFolder` ends with '/'.
@@ -48,8 +48,12 @@ public:
 
     // Never reports: a missing or unreadable file gives an empty list.
     void LoadToDoFile();
-    // Drops items with an empty text, then replaces the file in the encoding
-    // it was read in.
+    // Replaces the file in the encoding it was read in, leaving out items with
+    // an empty text but keeping them in the list (they stay on screen until
+    // the save at exit). A file that exists but could not be read at start is
+    // never overwritten: it still holds the user's list.
+    IoStatus WriteToDoFile() const;
+    // The save at exit: drops the items with an empty text, then writes.
     IoStatus SaveToDoFile();
     // Writes "todoes/To-Do List N.todo" below `currentDirectory` with the first
     // free N, then empties the list. On failure the list is kept and the error
@@ -75,6 +79,7 @@ private:
     QString m_dataFolder;
     QList<ToDoItem> m_items;
     TextEncoding m_encoding = TextEncoding::System;
+    bool m_unreadAtLoad = false;
 };
 
 } // namespace veltrano

@@ -72,17 +72,24 @@ TEST_F(MainFormStartup, ShutdownWritesTheFramesKeysThenTheAlarms)
 {
     create().move(12, 34);
     shutDown();
-    EXPECT_EQ(ini(), "[Application]\r\nHiden=0\r\n[MainForm]\r\nLeft=12\r\nTop=34\r\nWid=780\r\nHei=590\r\n"
+    // The windows created after the main window write theirs first.
+    EXPECT_EQ(ini(), "[ToDo EditForm]\r\nTime=0\r\nDate=0\r\nPrior=0\r\nMark=0\r\nNum=0\r\nScob=0\r\n"
+                     "[ToDo Form]\r\nLeft=0\r\nTop=0\r\nWidth=226\r\nHeight=356\r\n"
+                     "[Application]\r\nHiden=0\r\n[MainForm]\r\nLeft=12\r\nTop=34\r\nWid=780\r\nHei=590\r\n"
                      "Alarm1Sound=\r\nAlarm1Time=\r\nAlarm1Checked=0\r\n");
 }
 
-TEST_F(MainFormStartup, RefusedShutdownWriteIsReportedOnce)
+// Each window that writes at exit stops at its first refused key: the to-do
+// windows' keys and the main window's are reported once each, beside the
+// to-do list that could not be saved either.
+TEST_F(MainFormStartup, RefusedShutdownWriteIsReportedOnceByEachWriter)
 {
     create();
     platform.filesFake.diskFull = true;
     shutDown();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown.first().text, QStringLiteral("Unable to write to ") + dir.file(QStringLiteral("PM.INI")));
+    const QString refused = QStringLiteral("Unable to write to ") + dir.file(QStringLiteral("PM.INI"));
+    EXPECT_EQ(messages.texts(),
+              (QStringList{refused, QStringLiteral("Sorry. Can not save data from To-Do list."), refused}));
 }
 
 TEST_F(MainFormStartup, RefusedBarWriteLeavesBarAndTickAsStored)

@@ -1,0 +1,80 @@
+// The options dialog: where the main, to-do and clock windows reopen, whether
+// the to-do window comes with the main window, and its blending.
+#pragma once
+#include "app/logic/ConfSettings.h"
+
+#include <QDialog>
+#include <functional>
+
+class QCheckBox;
+class QSlider;
+class QTabWidget;
+class QTreeWidget;
+
+namespace veltrano {
+
+class TMainForm;
+
+inline constexpr auto kConfigurationCaption = u"Configuration";
+inline constexpr QSize kConfigurationClientSize{298, 211};
+
+// What two of its controls do to the to-do window at once (set up by the
+// assembly site, which knows the to-do window).
+struct ConfigurationReactions {
+    std::function<void(bool on)> switchToDoBlending;
+    std::function<void(int value)> setToDoBlendValue;
+    std::function<void()> showToDoWindow;
+};
+
+// "Configuration": created once at start-up, after the to-do window, and
+// shown modally from the main window (page "Common") or the to-do window
+// (page "To-Does"). Its blending controls are what the to-do window asks
+// whenever it is shown.
+class TConfiguration final : public QDialog {
+    Q_OBJECT
+public:
+    enum Node { CommonNode = 0, ToDoesNode = 1 };
+
+    TConfiguration(TMainForm &main, ConfigurationReactions reactions);
+
+    // Selects the page chooser's node, then shows the dialog modally.
+    void OpenOnPage(Node node);
+    void ConfigurationFormShowExecute() { OpenOnPage(CommonNode); }
+
+    bool toDoAlpha() const;
+    int toDoAlphaPos() const;
+
+    void OKClick();
+    void CancelButtonClick();
+    void SpeedButton1Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void createControls();
+    QWidget *createCommonPage();
+    QWidget *createToDoesPage();
+    void FormCreate();
+    void FormShow();
+    void LoadValues();
+    void SaveValues();
+    void ChoosePage();
+    void CheckBoxToDoAlphaClick(bool on);
+    void TrackBarToDoChange(int position);
+
+    TMainForm &m_main;
+    ConfigurationReactions m_reactions;
+    QTreeWidget *m_treeView1 = nullptr;
+    QTabWidget *m_pageControl = nullptr;
+    QCheckBox *m_checkBox1 = nullptr;
+    QCheckBox *m_checkBox2 = nullptr;
+    QCheckBox *m_saveDeduviPosition = nullptr;
+    QCheckBox *m_toDoListMemory = nullptr;
+    QCheckBox *m_toDoAlpha = nullptr;
+    QSlider *m_trackBarToDo = nullptr;
+    QCheckBox *m_toDoAutostart = nullptr;
+};
+
+} // namespace veltrano

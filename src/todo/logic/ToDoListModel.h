@@ -1,0 +1,54 @@
+#pragma once
+#include "todo/logic/ToDoStore.h"
+
+#include <QAbstractListModel>
+#include <functional>
+
+namespace veltrano {
+
+// The to-do list as the window's check list shows it: one row per item, its
+// check mark the done flag. Every change is written to "list.todo" at once,
+// so a crash or a kill loses nothing; a save that fails is reported once and
+// tried again at the next change, until one succeeds.
+class ToDoListModel final : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using SaveFailureReport = std::function<void()>;
+
+    ToDoListModel(FileSystem &files, const TextCodec &codec, QString dataFolder, SaveFailureReport report,
+                  QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    const QList<ToDoItem> &items() const { return m_store.items(); }
+    qsizetype count() const { return m_store.items().size(); }
+    ToDoCounts counts() const { return m_store.counts(); }
+    QString filePath() const { return m_store.filePath(); }
+
+    // Start-up: never reports, never writes.
+    void LoadToDoFile();
+    void AppendToDoItem(const QString &text);
+    bool ReplaceToDoText(qsizetype index, const QString &text);
+    bool DeleteToDoItem(qsizetype index);
+    bool setDone(qsizetype index, bool done);
+    void ClearDoneItems();
+    void ClearAllItems();
+    // The archive's own error text on failure (the list then stays whole).
+    std::optional<QString> ArchiveToDoList(const QString &currentDirectory);
+    // The save at exit: items with an empty text leave the list, the rest
+    // reach the file. False when it failed (reported unless already said).
+    bool SaveToDoFile();
+
+private:
+    void saveChange();
+    bool noteSave(const IoStatus &status);
+
+    ToDoStore m_store;
+    SaveFailureReport m_report;
+    bool m_failureReported = false;
+};
+
+} // namespace veltrano

@@ -1,0 +1,184 @@
+#include "todo/ui/DoEdit.h"
+
+#include "app/ui/Main.h"
+#include "common/logic/MessageBoxes.h"
+#include "common/ui/AppPictures.h"
+#include "common/ui/Hints.h"
+#include "common/ui/WindowPlacement.h"
+#include "platform/Platform.h"
+#include "todo/logic/ToDoListModel.h"
+#include "todo/ui/FormToDo.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace veltrano {
+namespace {
+
+constexpr QRect kPictureRect{8, 8, 48, 48};
+constexpr QRect kFrameRect{64, 8, 281, 106};
+constexpr QSize kButtonSize{89, 27};
+constexpr int kButtonsY = 124;
+
+} // namespace
+
+TToDoEditForm::TToDoEditForm(TMainForm &main, TFastToDo &toDo)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      m_main(main), m_toDo(toDo)
+{
+    setObjectName(QStringLiteral("ToDoEditForm"));
+    setWindowTitle(QString::fromUtf16(kComposerCaption));
+    setFixedSize(kComposerClientSize);
+    createControls();
+    setOptions(ReadToDoComposeOptions(main.settings()));
+}
+
+TToDoEditForm::~TToDoEditForm()
+{
+    if (!WriteToDoComposeOptions(m_main.settings(), options()))
+        m_toDo.settingsRefusedAtExit();
+}
+
+void TToDoEditForm::createControls()
+{
+    auto *picture = named(new QLabel(this), "Image1");
+    picture->setGeometry(kPictureRect);
+    picture->setPixmap(appPicture(QStringLiteral("todoadd")).pixmap(kPictureRect.size()));
+    picture->setAccessibleName(QStringLiteral("New item"));
+
+    auto *frame = named(new QFrame(this), "Bevel1");
+    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    frame->setGeometry(kFrameRect);
+    m_edit = named(new QLineEdit(QStringLiteral("..."), this), "EditMainToDo");
+    m_edit->setAccessibleName(QStringLiteral("To-do item"));
+    m_edit->setGeometry(kFrameRect.x() + 8, kFrameRect.y() + 10, kFrameRect.width() - 16, 24);
+    m_edit->installEventFilter(this);
+
+    const int left = kFrameRect.x() + 10;
+    const int right = kFrameRect.x() + kFrameRect.width() / 2 + 14;
+    const int row = kFrameRect.y() + 42;
+    m_num = addOption("CheckBoxNum", QStringLiteral("Autonumeration"), {left, row});
+    m_prior = addOption("CheckBoxPrior", QStringLiteral("[!]"), {left, row + 20});
+    m_scob = addOption("CheckBoxScob", QStringLiteral("[...]"), {left, row + 40});
+    m_mark = addOption("CheckBoxMark", QStringLiteral("Marker"), {right, row});
+    m_time = addOption("CheckBoxTime", QStringLiteral("Time"), {right, row + 20});
+    m_date = addOption("CheckBoxDate", QStringLiteral("Date"), {right, row + 40});
+
+    const auto button = [this](const char *name, const QString &caption, int x, void (TToDoEditForm::*click)()) {
+        auto *b = named(new QPushButton(caption, this), name);
+        b->setGeometry(QRect(QPoint(x, kButtonsY), kButtonSize));
+        b->setFocusPolicy(Qt::ClickFocus); // Tab stays in the edit
+        connect(b, &QPushButton::clicked, this, click);
+        return b;
+    };
+    QPushButton *add = button("BitBtnAdd", QStringLiteral("Add (Enter)"), kFrameRect.x(), &TToDoEditForm::Action1Execute);
+    add->setDefault(true);
+    button("BitBtnDef", QStringLiteral("Set defaults"), kFrameRect.x() + 96, &TToDoEditForm::BitBtnDefClick);
+    button("BitBtnCancel", QStringLiteral("Cancel (Esc)"), kFrameRect.right() + 1 - kButtonSize.width(),
+           &TToDoEditForm::Action2Execute);
+}
+
+QCheckBox *TToDoEditForm::addOption(const char *name, const QString &caption, QPoint at)
+{
+    auto *box = named(new QCheckBox(caption, this), name);
+    box->move(at);
+    box->adjustSize();
+    box->setFocusPolicy(Qt::ClickFocus);
+    // The typing goes on in the edit after an option is switched.
+    connect(box, &QCheckBox::clicked, this, [this] {
+        if (isVisible())
+            m_edit->setFocus(Qt::OtherFocusReason);
+    });
+    return box;
+}
+
+ToDoComposeOptions TToDoEditForm::options() const
+{
+    ToDoComposeOptions o;
+    o.marker = m_mark->isChecked();
+    o.time = m_time->isChecked();
+    o.date = m_date->isChecked();
+    o.priority = m_prior->isChecked();
+    o.brackets = m_scob->isChecked();
+    o.autonumeration = m_num->isChecked();
+    return o;
+}
+
+void TToDoEditForm::setOptions(const ToDoComposeOptions &o)
+{
+    m_mark->setChecked(o.marker);
+    m_time->setChecked(o.time);
+    m_date->setChecked(o.date);
+    m_prior->setChecked(o.priority);
+    m_scob->setChecked(o.brackets);
+    m_num->setChecked(o.autonumeration);
+}
+
+void TToDoEditForm::Action1Execute()
+{
+    Platform &platform = m_main.platform();
+    const ToDoStamps stamps = ReadToDoStamps(platform.clock(), platform.regionalFormats());
+    if (m_edit->text().isEmpty()) {
+        m_main.messages().notice(QString::fromUtf16(kInputSomeEventMessage));
+        return;
+    }
+    ToDoListModel &list = m_toDo.list();
+    list.AppendToDoItem(ComposeToDoText(m_edit->text(), options(), stamps.date, stamps.time, list.count()));
+    m_edit->clear();
+    m_edit->setFocus(Qt::OtherFocusReason);
+    m_toDo.UpdateToDoCaption();
+}
+
+void TToDoEditForm::Action2Execute()
+{
+    reject();
+}
+
+void TToDoEditForm::BitBtnDefClick()
+{
+    setOptions(ToDoComposeOptions::defaults());
+}
+
+void TToDoEditForm::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        Action2Execute();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Action1Execute();
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void TToDoEditForm::showEvent(QShowEvent *event)
+{
+    CentreOnDesktop(*this);
+    QDialog::showEvent(event);
+    m_edit->setFocus(Qt::OtherFocusReason);
+    m_edit->selectAll();
+}
+
+// The whole text is selected whenever the edit gets the focus, so typing
+// replaces what was left from last time.
+bool TToDoEditForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_edit && event->type() == QEvent::FocusIn) {
+        m_edit->selectAll();
+        // A click places the caret after the focus has come: select again then.
+        if (static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
+            QTimer::singleShot(0, m_edit, &QLineEdit::selectAll);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace veltrano

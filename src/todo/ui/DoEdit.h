@@ -1,0 +1,56 @@
+// The to-do item composer: a typed line, optionally decorated, becomes a new
+// item at the end of the to-do list.
+#pragma once
+#include "todo/logic/ToDoComposer.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace veltrano {
+
+class TFastToDo;
+class TMainForm;
+
+inline constexpr auto kComposerCaption = u"New To-Do Item";
+inline constexpr auto kInputSomeEventMessage = u"Input some event";
+inline constexpr QSize kComposerClientSize{353, 161};
+
+// "New To-Do Item": modal, above other windows, open for several items in a
+// row. Its six options come from the settings file when it is created and go
+// back there when it is destroyed at exit.
+class TToDoEditForm final : public QDialog {
+    Q_OBJECT
+public:
+    TToDoEditForm(TMainForm &main, TFastToDo &toDo);
+    ~TToDoEditForm() override;
+
+    ToDoComposeOptions options() const;
+
+    void Action1Execute(); // "Add (Enter)"
+    void Action2Execute(); // "Cancel (Esc)"
+    void BitBtnDefClick(); // "Set defaults"
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    QCheckBox *addOption(const char *name, const QString &caption, QPoint at);
+    void setOptions(const ToDoComposeOptions &options);
+
+    TMainForm &m_main;
+    TFastToDo &m_toDo;
+    QLineEdit *m_edit = nullptr;
+    QCheckBox *m_mark = nullptr;
+    QCheckBox *m_time = nullptr;
+    QCheckBox *m_date = nullptr;
+    QCheckBox *m_prior = nullptr;
+    QCheckBox *m_scob = nullptr;
+    QCheckBox *m_num = nullptr;
+};
+
+} // namespace veltrano

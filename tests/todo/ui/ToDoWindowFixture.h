@@ -1,0 +1,51 @@
+#pragma once
+#include "support/AssembledMainWindow.h"
+#include "todo/ui/FormToDo.h"
+#include "todo/ui/ToDoFeature.h"
+
+#include <QApplication>
+#include <QListView>
+
+namespace veltrano::test {
+
+// The program put together as it runs, with a to-do list file of the test's
+// choosing; finds the to-do window's controls and the other windows by name.
+class ToDoWindowFixture : public AssembledMainWindow {
+protected:
+    TFastToDo &start(const QByteArray &ini = {}, const QByteArray &list = {})
+    {
+        if (!list.isEmpty())
+            dir.write(QStringLiteral("list.todo"), list);
+        create(ini);
+        return toDo();
+    }
+    TFastToDo &toDo() const { return *windows->toDo().window(); }
+    QListView *view() const { return inToDo<QListView>("ToDoList"); }
+    QByteArray listFile() const { return dir.read(QStringLiteral("list.todo")); }
+
+    template <typename T = QWidget> T *inToDo(const char *name) const
+    {
+        T *found = toDo().findChild<T *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    // A window of its own (dialogs are not the main window's children).
+    template <typename T = QWidget> static T *topLevel(const char *name)
+    {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QLatin1String(name))
+                return qobject_cast<T *>(window);
+        }
+        ADD_FAILURE() << "no window " << name;
+        return nullptr;
+    }
+    QStringList itemTexts() const
+    {
+        QStringList texts;
+        for (int row = 0; row < view()->model()->rowCount(); ++row)
+            texts << view()->model()->index(row, 0).data().toString();
+        return texts;
+    }
+};
+
+} // namespace veltrano::test
