@@ -15,6 +15,17 @@ const QString kApplication = QStringLiteral("Application");
 const QString kMainForm = QStringLiteral("MainForm");
 const QString kToolBars = QStringLiteral("ToolBars");
 
+// The project folders hold the notes, each replaced at every keystroke. Links
+// are not followed: they may lead out of the data folder, or round in a loop.
+void removeLeftoversBelow(FileSystem &files, const QString &folder)
+{
+    files.removeReplaceLeftovers(folder);
+    for (const FolderEntry &entry : files.listFolder(folder)) {
+        if (entry.kind == FolderEntry::Kind::Folder)
+            removeLeftoversBelow(files, folder + entry.name + u'/');
+    }
+}
+
 } // namespace
 
 QString ResolveDataFolder(const QString &executablePath)
@@ -32,6 +43,9 @@ QString ChooseDataFolder(const DataLocations &locations)
 void PrepareDataFolder(FileSystem &files, const QString &dataFolder)
 {
     files.makePath(dataFolder);
+    files.removeReplaceLeftovers(dataFolder);
+    files.removeReplaceLeftovers(dataFolder + QString::fromUtf16(kWeekFolderName));
+    removeLeftoversBelow(files, dataFolder + QString::fromUtf16(kGroupFolderName) + u'/');
     if (files.exists(dataFolder + QStringLiteral("PM.INI")))
         return;
     // Once the program has run, a group or week folder that is missing was

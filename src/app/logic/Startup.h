@@ -53,7 +53,8 @@ QString ResolveDataFolder(const QString &executablePath);
 QString ChooseDataFolder(const DataLocations &locations);
 // A first start (no settings file yet) sets the data folder up the way a copy
 // of the program ships: with the empty folders the project tree and the day
-// files live in. Later starts leave the folder as the user keeps it.
+// files live in. Later starts leave the folder as the user keeps it. Every
+// start clears away the temporary files of writes a crash or kill cut short.
 void PrepareDataFolder(FileSystem &files, const QString &dataFolder);
 // The marker when this process is the only running copy; null otherwise.
 std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance);

@@ -1,5 +1,6 @@
 #include "app/logic/Startup.h"
 #include "common/logic/SettingsStore.h"
+#include "platform/qt/QtFileSystem.h"
 #include "platform/qt/Utf8SystemCodec.h"
 
 #include "platform/fake/FakePlatform.h"
@@ -58,6 +59,29 @@ TEST_F(StartupTest, FirstStartKeepsWhatAShippedCopyAlreadyHolds)
     PrepareDataFolder(files, dir.path());
     EXPECT_EQ(dir.read(QStringLiteral("Projects Group/Alpha/note.rtf")), "{\\rtf1 a}");
     EXPECT_TRUE(files.isFolder(dir.file(QStringLiteral("Week"))));
+}
+
+// Writes a kill cut short leave temporary files beside the settings, the
+// to-do list, the day files and the notes; each start clears them away, and
+// leaves everything else where it is.
+TEST_F(StartupTest, StartClearsAwayTheTemporariesOfWritesCutShort)
+{
+    dir.write(QStringLiteral("PM.INI"), "[Application]\r\n");
+    const QStringList leftovers{
+        ReplaceTemporaryName(QStringLiteral("PM.INI"), u"Ab12Cd"),
+        ReplaceTemporaryName(QStringLiteral("list.todo"), u"zzzzzz"),
+        QStringLiteral("Week/") + ReplaceTemporaryName(QStringLiteral("Monday.txt"), u"Q9Q9Q9"),
+        QStringLiteral("Projects Group/Work/Plans/") + ReplaceTemporaryName(QStringLiteral("note.rtf"), u"abcdef")};
+    const QStringList kept{QStringLiteral("PM.INI"), QStringLiteral("PM.INI.backup"), QStringLiteral("list.todo.AbCdEf"),
+                           QStringLiteral("Week/Monday.txt~"), QStringLiteral("Projects Group/Work/Plans/note.rtf"),
+                           QStringLiteral("Projects Group/Work/.note.rtf.swp")};
+    for (const QString &name : leftovers + kept)
+        dir.write(name, "x");
+    PrepareDataFolder(files, dir.path());
+    for (const QString &name : leftovers)
+        EXPECT_FALSE(files.exists(dir.file(name))) << name.toStdString();
+    for (const QString &name : kept)
+        EXPECT_EQ(dir.read(name), "x") << name.toStdString();
 }
 
 TEST(SingleInstanceRule, SecondCopyIsRefusedWhileTheFirstHoldsTheMarker)
