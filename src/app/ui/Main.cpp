@@ -54,8 +54,7 @@ void TMainForm::FormCreate(const FeaturePlugs &plugs)
 {
     m_pageControlTabManager->setCurrentIndex(0);
 
-    m_dataFolder = ChooseDataFolder(m_platform.dataLocations());
-    PrepareDataFolder(m_platform.files(), m_dataFolder);
+    m_dataFolder = OpenDataFolder(m_platform.dataLocations(), m_platform.files(), m_messages);
     m_settings = std::make_unique<SettingsStore>(
         m_platform.files(), m_platform.textCodec(), m_dataFolder + QStringLiteral("PM.INI"),
         [this](const QString &message) { m_messages.error(message); });

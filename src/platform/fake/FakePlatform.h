@@ -32,9 +32,11 @@ public:
     QString exePath = QStringLiteral("/opt/veltrano/veltrano");
     QSet<QString> readOnlyFolders;
     QString perUser = QStringLiteral("/home/user/.local/share/Veltrano/");
+    QSet<QString> packaged;
     QString executablePath() const override { return exePath; }
     bool isFolderWritable(const QString &folder) const override { return !readOnlyFolders.contains(folder); }
     QString perUserDataFolder() const override { return perUser; }
+    bool isPackaged(const QString &path) const override { return packaged.contains(path); }
 };
 
 // Short date dd.MM.yyyy and long time H:mm:ss, as a Russian desktop writes them.

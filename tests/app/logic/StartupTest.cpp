@@ -7,6 +7,8 @@
 #include "support/SettingsOnDisk.h"
 #include "support/TempFolder.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace veltrano;
@@ -28,9 +30,56 @@ TEST(DataFolder, IsTheExecutablesFolderWithItsSeparator)
 TEST(DataFolder, FallsBackToThePerUserLocationWhenNotWritable)
 {
     FakeDataLocations locations;
-    EXPECT_EQ(ChooseDataFolder(locations), QStringLiteral("/opt/veltrano/"));
+    FakeFileSystem files;
+    EXPECT_EQ(ChooseDataFolder(locations, files).path, QStringLiteral("/opt/veltrano/"));
     locations.readOnlyFolders << QStringLiteral("/opt/veltrano/");
-    EXPECT_EQ(ChooseDataFolder(locations), locations.perUser);
+    const DataFolderChoice choice = ChooseDataFolder(locations, files);
+    EXPECT_EQ(choice.path, locations.perUser);
+    EXPECT_TRUE(choice.writable);
+}
+
+// A portable copy on a read-only medium (a CD, a write-protected stick) keeps
+// showing the user's data; any one of its files or folders tells that the
+// folder holds them.
+TEST_F(StartupTest, ReadOnlyFolderThatHoldsOurDataStaysTheDataFolder)
+{
+    FakeDataLocations locations;
+    locations.exePath = dir.file(QStringLiteral("veltrano"));
+    locations.readOnlyFolders << dir.path();
+    for (const QString &ours : {QStringLiteral("PM.INI"), QStringLiteral("list.todo")}) {
+        dir.write(ours, "x");
+        const DataFolderChoice choice = ChooseDataFolder(locations, files);
+        EXPECT_EQ(choice.path, dir.path()) << ours.toStdString();
+        EXPECT_FALSE(choice.writable);
+        QFile::remove(dir.file(ours));
+    }
+    for (const QString &ours : {QStringLiteral("Projects Group"), QStringLiteral("Week")}) {
+        QDir().mkpath(dir.file(ours));
+        EXPECT_EQ(ChooseDataFolder(locations, files).path, dir.path()) << ours.toStdString();
+        QDir(dir.file(ours)).removeRecursively();
+    }
+    dir.write(QStringLiteral("readme.txt"), "not ours");
+    EXPECT_EQ(ChooseDataFolder(locations, files).path, locations.perUser);
+}
+
+// Installed in a prefix (bin/ with share/veltrano beside it) or by the
+// package manager, the program keeps its data per user whatever it may write:
+// run as root it could write /usr/bin, and must not fill it with PM.INI.
+TEST_F(StartupTest, InstalledProgramUsesThePerUserFolderEvenWhereItCouldWrite)
+{
+    FakeDataLocations locations;
+    locations.exePath = dir.file(QStringLiteral("usr/bin/veltrano"));
+    dir.write(QStringLiteral("usr/bin/veltrano"), "program");
+    dir.write(QStringLiteral("usr/bin/PM.INI"), "[Application]\r\n"); // from an earlier run as root
+    EXPECT_EQ(ChooseDataFolder(locations, files).path, dir.file(QStringLiteral("usr/bin/")));
+    QDir().mkpath(dir.file(QStringLiteral("usr/share/veltrano/Help")));
+    EXPECT_EQ(ChooseDataFolder(locations, files).path, locations.perUser);
+
+    locations.exePath = dir.file(QStringLiteral("opt/veltrano/veltrano"));
+    dir.write(QStringLiteral("opt/veltrano/veltrano"), "program");
+    EXPECT_EQ(ChooseDataFolder(locations, files).path, dir.file(QStringLiteral("opt/veltrano/")));
+    locations.packaged << locations.exePath;
+    EXPECT_EQ(ChooseDataFolder(locations, files).path, locations.perUser);
 }
 
 // A first start finds no settings file: the folders the project tree and the

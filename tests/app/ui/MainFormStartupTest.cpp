@@ -85,6 +85,19 @@ TEST_F(MainFormStartup, RefusedShutdownWriteIsReportedOnce)
     EXPECT_EQ(messages.shown.first().text, QStringLiteral("Unable to write to ") + dir.file(QStringLiteral("PM.INI")));
 }
 
+// A portable copy on a read-only medium shows the settings it holds, and says
+// once, before anything is changed, that changes cannot be saved there.
+TEST_F(MainFormStartup, ReadOnlyCopyKeepsItsDataAndSaysOnceThatChangesCannotBeSaved)
+{
+    platform.locationsFake.readOnlyFolders << dir.path();
+    TMainForm *form = &create("[ToolBars]\r\nStatus=0\r\n");
+    EXPECT_EQ(form->dataFolder(), dir.path());
+    EXPECT_FALSE(action("StatusBar1")->isChecked());
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().kind, QStringLiteral("notice"));
+    EXPECT_EQ(messages.shown.first().text, ReadOnlyDataFolderNotice(dir.path()));
+}
+
 TEST_F(MainFormStartup, RefusedBarWriteLeavesBarAndTickAsStored)
 {
     TMainForm *form = &create();
