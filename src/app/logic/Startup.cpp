@@ -102,7 +102,7 @@ std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance)
     return instance.acquire(QString::fromUtf16(kInstanceName));
 }
 
-StartupValues ReadStartupSettings(const SettingsStore &settings)
+StartupValues ReadStartupSettings(const SettingsStore &settings, QSize screenArea)
 {
     StartupValues v;
     v.flags.hidden = settings.readBool(kApplication, QStringLiteral("Hiden"), false);
@@ -112,6 +112,10 @@ StartupValues ReadStartupSettings(const SettingsStore &settings)
         const int height = settings.readInteger(kMainForm, QStringLiteral("Hei"), 590);
         const int width = settings.readInteger(kMainForm, QStringLiteral("Wid"), 780);
         v.size = QSize(width, height);
+        // A user can make the window no larger than the desktop; anything
+        // bigger came from elsewhere and would cost memory by the gigabyte.
+        if (screenArea.isValid())
+            v.size = v.size.boundedTo(screenArea);
     } else {
         v.size = QSize(450, 640);
     }

@@ -70,7 +70,9 @@ QString ReadOnlyDataFolderNotice(const QString &dataFolder);
 void PrepareDataFolder(FileSystem &files, const QString &dataFolder);
 // The marker when this process is the only running copy; null otherwise.
 std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance);
-StartupValues ReadStartupSettings(const SettingsStore &settings);
+// A stored size is bounded by `screenArea` (the desktop's free area; nothing
+// bounds it when that is empty).
+StartupValues ReadStartupSettings(const SettingsStore &settings, QSize screenArea = {});
 QString ComposeGreeting(const QDateTime &now, const RegionalFormats &formats);
 // Writes the main window's own keys in shutdown order; stops at the first
 // refused write.

@@ -59,7 +59,8 @@ void TMainForm::FormCreate(const FeaturePlugs &plugs)
         m_platform.files(), m_platform.textCodec(), m_dataFolder + QStringLiteral("PM.INI"),
         [this](const QString &message) { m_messages.error(message); });
 
-    const StartupValues values = ReadStartupSettings(*m_settings);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const StartupValues values = ReadStartupSettings(*m_settings, screen ? screen->availableVirtualSize() : QSize());
     m_flags = std::make_unique<TQXEngine>(values.flags);
     applyStartupGeometry(values);
     applyStartupBars(values.bars);

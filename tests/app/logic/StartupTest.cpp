@@ -180,6 +180,25 @@ TEST_F(StartupTest, StoredValuesAreRead)
     EXPECT_FALSE(v.bars.status);
 }
 
+// A stored size beyond the screen (a hand-edited or damaged PM.INI) would make
+// a window of gigabytes; it is cut to the screen's free area, and every size a
+// user could drag the window to on that screen stays as it was.
+TEST_F(StartupTest, StoredSizeIsBoundedByTheScreenAndAnyUsersSizeKept)
+{
+    const QSize screen(1920, 1050);
+    const auto sizeFrom = [&](const char *wid, const char *hei) {
+        return ReadStartupSettings(store(QByteArray("[MainForm]\r\nWid=") + wid + "\r\nHei=" + hei + "\r\n"), screen)
+            .size;
+    };
+    EXPECT_EQ(sizeFrom("0x7FFFFFFF", "0x7FFFFFFF"), screen);
+    EXPECT_EQ(sizeFrom("16777215", "700"), QSize(1920, 700));
+    EXPECT_EQ(sizeFrom("1920", "1050"), screen);
+    EXPECT_EQ(sizeFrom("1234", "987"), QSize(1234, 987));
+    EXPECT_EQ(sizeFrom("-5", "100"), QSize(-5, 100)); // the minimum size raises these later
+    const StartupValues fixed = ReadStartupSettings(store("[MainForm]\r\nSaveWinSize=0\r\n"), QSize(800, 600));
+    EXPECT_EQ(fixed.size, QSize(450, 640)); // the program's own size, not a stored one
+}
+
 TEST(Greeting, DateAndTimeFollowLineFeedThenCarriageReturn)
 {
     FakeRegionalFormats formats;

@@ -50,6 +50,19 @@ TEST_F(MainFormStartup, StoredEdgeBeyondTheScreenIsBroughtBackAtShow)
     EXPECT_EQ(form->pos(), QPoint(0, 0));
 }
 
+TEST_F(MainFormStartup, SizeBeyondTheScreenOpensAndIsWrittenBackWithinIt)
+{
+    TMainForm *form = &create("[MainForm]\r\nWid=0x7FFFFFFF\r\nHei=0x7FFFFFFF\r\n");
+    form->show();
+    QCoreApplication::processEvents();
+    const QSize screen = QGuiApplication::primaryScreen()->availableVirtualSize();
+    EXPECT_EQ(form->frameGeometry().size(), screen);
+    shutDown();
+    SettingsStore after(platform.filesFake, platform.codec, dir.file(QStringLiteral("PM.INI")), {});
+    EXPECT_EQ(after.readInteger(QStringLiteral("MainForm"), QStringLiteral("Wid"), -1), screen.width());
+    EXPECT_EQ(after.readInteger(QStringLiteral("MainForm"), QStringLiteral("Hei"), -1), screen.height());
+}
+
 TEST_F(MainFormStartup, ShutdownWritesTheApplicationAndSevenMainFormKeys)
 {
     TMainForm *form = &create("[MainForm]\r\nSaveWinPos=0\r\nAlarm1Time=7:30:00\r\nAlarm1Checked=1\r\n");
