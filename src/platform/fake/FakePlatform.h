@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/DataLocations.h"
 #include "platform/HotKeys.h"
+#include "platform/Notifications.h"
 #include "platform/Platform.h"
 #include "platform/Power.h"
 #include "platform/RegionalFormats.h"
@@ -141,6 +142,13 @@ public:
     void doubleClick() { emit doubleClicked(); }
 };
 
+class FakeNotifications final : public Notifications {
+public:
+    struct Note { QString title, text; };
+    QList<Note> notes;
+    void notify(const QString &title, const QString &text) override { notes.append({title, text}); }
+};
+
 class FakePlatform final : public Platform {
 public:
     FakeClock clockFake;
@@ -156,6 +164,7 @@ public:
     FakeCdTray cdTrayFake;
     FakeSound soundFake;
     FakeTray trayFake;
+    FakeNotifications notificationsFake;
 
     Clock &clock() override { return clockFake; }
     DataLocations &dataLocations() override { return locationsFake; }
@@ -170,6 +179,7 @@ public:
     CdTray &cdTray() override { return cdTrayFake; }
     Sound &sound() override { return soundFake; }
     Tray &tray() override { return trayFake; }
+    Notifications &notifications() override { return notificationsFake; }
 };
 
 } // namespace veltrano
