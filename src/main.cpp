@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "common/logic/EndingMessages.h"
 #include "app/logic/Startup.h"
 #include "app/ui/AppWindows.h"
 #include "app/ui/Main.h"
@@ -18,7 +19,8 @@ int main(int argc, char *argv[])
         return *answered;
     QApplication app(argc, argv);
     const auto platform = createPlatform();
-    QtMessageBoxes messages;
+    QtMessageBoxes boxes;
+    EndingMessages messages(boxes, platform->notifications());
     QtModalDialogs dialogs;
 
     auto marker = AcquireSingleInstance(platform->singleInstance());
@@ -32,10 +34,12 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     // A terminate signal or the session's end runs the same shutdown as "Exit",
-    // also when it arrives while the windows are still being created.
+    // also when it arrives while the windows are still being created; what it
+    // has to report reaches the user without a box to wait behind.
     bool terminating = false;
     Termination &termination = platform->termination();
-    QObject::connect(&termination, &Termination::terminationRequested, &app, [&terminating] {
+    QObject::connect(&termination, &Termination::terminationRequested, &app, [&terminating, &messages] {
+        messages.endWithoutWaiting();
         terminating = true;
         QCoreApplication::exit(0);
     });

@@ -13,6 +13,8 @@ public:
     // The per-user data location, with a trailing separator, used when the
     // executable's folder is not writable (an installed build).
     virtual QString perUserDataFolder() const = 0;
+    // Whether the system's package manager installed the file.
+    virtual bool isPackaged(const QString &path) const = 0;
 };
 
 } // namespace veltrano

@@ -17,7 +17,8 @@ struct FolderEntry {
 
 // Files and folders. Every file the program writes goes through replaceFile:
 // written beside the target and renamed over it, so a crash mid-write leaves
-// the old file or the new one, never a torn one.
+// the old file or the new one, never a torn one (and, beside it, the
+// temporary file removeReplaceLeftovers clears away).
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -29,6 +30,10 @@ public:
     // Replaces (or creates) the file whole. A target the user made read-only is
     // refused, as is a missing folder; the old file is then untouched.
     virtual IoStatus replaceFile(const QString &path, const QByteArray &bytes) = 0;
+    // Removes the temporary files of replaceFile calls that were cut short in
+    // `folder` (by the names only replaceFile makes; never anything else) and
+    // tells how many it removed. Only while no replaceFile runs.
+    virtual int removeReplaceLeftovers(const QString &folder) = 0;
     // Entries of a folder ("." and ".." left out), by name ignoring case, the
     // order the tree lists folders in whatever order the disk keeps them;
     // empty when unreadable.

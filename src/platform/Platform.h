@@ -8,6 +8,7 @@ class Clock;
 class DataLocations;
 class FileSystem;
 class HotKeys;
+class Notifications;
 class Power;
 class RegionalFormats;
 class Shell;
@@ -35,6 +36,7 @@ public:
     virtual CdTray &cdTray() = 0;
     virtual Sound &sound() = 0;
     virtual Tray &tray() = 0;
+    virtual Notifications &notifications() = 0;
 };
 
 // The platform of the OS this program was built for; CMake picks the folder

@@ -5,9 +5,10 @@
 namespace veltrano {
 
 // How a text file's bytes map to characters. `System` is the system code page
-// (the locale charset); the others are the Windows code pages that files
-// carried over from Windows are written in.
-enum class TextEncoding { System, Windows1250, Windows1251, Windows1252 };
+// (the locale charset); the Windows ones are the code pages that files carried
+// over from Windows are written in; the UTF-16 ones are Notepad's "Unicode"
+// files, which start with a byte-order mark.
+enum class TextEncoding { System, Windows1250, Windows1251, Windows1252, Utf16LE, Utf16BE };
 
 struct DecodedText {
     QString text;
@@ -15,8 +16,9 @@ struct DecodedText {
 };
 
 // Reads bytes in the system code page, or, when they are not valid there, in the
-// legacy Windows code page of the user's language; writes them back in the
-// encoding they were read in, so no byte of the user's data is lost.
+// legacy Windows code page of the user's language; UTF-16 when they start with
+// its byte-order mark. Writes them back in the encoding they were read in (the
+// mark included), so no byte of the user's data is lost.
 class TextCodec {
 public:
     virtual ~TextCodec() = default;

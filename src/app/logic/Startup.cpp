@@ -1,5 +1,6 @@
 #include "app/logic/Startup.h"
 
+#include "common/logic/MessageBoxes.h"
 #include "common/logic/SettingsStore.h"
 #include "platform/DataLocations.h"
 #include "platform/FileSystem.h"
@@ -15,6 +16,36 @@ const QString kApplication = QStringLiteral("Application");
 const QString kMainForm = QStringLiteral("MainForm");
 const QString kToolBars = QStringLiteral("ToolBars");
 
+// What a folder of the program's data holds; any one of them makes it ours.
+bool holdsOurData(const FileSystem &files, const QString &folder)
+{
+    return files.exists(folder + QStringLiteral("PM.INI")) || files.exists(folder + QStringLiteral("list.todo"))
+           || files.isFolder(folder + QString::fromUtf16(kGroupFolderName))
+           || files.isFolder(folder + QString::fromUtf16(kWeekFolderName));
+}
+
+// bin/ of a prefix that holds our shared files (a package, `cmake --install`),
+// or a file the package manager put there.
+bool isInstalledIntoTheSystem(const DataLocations &locations, const FileSystem &files, const QString &folder)
+{
+    const QString binSuffix = QStringLiteral("/bin/");
+    if (folder.endsWith(binSuffix)
+        && files.isFolder(folder.left(folder.size() - binSuffix.size()) + QStringLiteral("/share/veltrano")))
+        return true;
+    return locations.isPackaged(locations.executablePath());
+}
+
+// The project folders hold the notes, each replaced at every keystroke. Links
+// are not followed: they may lead out of the data folder, or round in a loop.
+void removeLeftoversBelow(FileSystem &files, const QString &folder)
+{
+    files.removeReplaceLeftovers(folder);
+    for (const FolderEntry &entry : files.listFolder(folder)) {
+        if (entry.kind == FolderEntry::Kind::Folder)
+            removeLeftoversBelow(files, folder + entry.name + u'/');
+    }
+}
+
 } // namespace
 
 QString ResolveDataFolder(const QString &executablePath)
@@ -23,15 +54,40 @@ QString ResolveDataFolder(const QString &executablePath)
     return executablePath.left(slash + 1);
 }
 
-QString ChooseDataFolder(const DataLocations &locations)
+DataFolderChoice ChooseDataFolder(const DataLocations &locations, const FileSystem &files)
 {
     const QString folder = ResolveDataFolder(locations.executablePath());
-    return locations.isFolderWritable(folder) ? folder : locations.perUserDataFolder();
+    if (isInstalledIntoTheSystem(locations, files, folder))
+        return {locations.perUserDataFolder(), true};
+    // A portable copy whose data cannot be written is still the user's data:
+    // an empty per-user folder in its place would look as if they were lost.
+    const bool writable = locations.isFolderWritable(folder);
+    if (writable || holdsOurData(files, folder))
+        return {folder, writable};
+    return {locations.perUserDataFolder(), true};
+}
+
+QString OpenDataFolder(const DataLocations &locations, FileSystem &files, MessageBoxes &messages)
+{
+    const DataFolderChoice choice = ChooseDataFolder(locations, files);
+    PrepareDataFolder(files, choice.path);
+    if (!choice.writable)
+        messages.notice(ReadOnlyDataFolderNotice(choice.path));
+    return choice.path;
+}
+
+QString ReadOnlyDataFolderNotice(const QString &dataFolder)
+{
+    return QStringLiteral("The data folder %1 cannot be written to: changes made now cannot be saved there.")
+        .arg(dataFolder);
 }
 
 void PrepareDataFolder(FileSystem &files, const QString &dataFolder)
 {
     files.makePath(dataFolder);
+    files.removeReplaceLeftovers(dataFolder);
+    files.removeReplaceLeftovers(dataFolder + QString::fromUtf16(kWeekFolderName));
+    removeLeftoversBelow(files, dataFolder + QString::fromUtf16(kGroupFolderName) + u'/');
     if (files.exists(dataFolder + QStringLiteral("PM.INI")))
         return;
     // Once the program has run, a group or week folder that is missing was
@@ -46,7 +102,7 @@ std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance)
     return instance.acquire(QString::fromUtf16(kInstanceName));
 }
 
-StartupValues ReadStartupSettings(const SettingsStore &settings)
+StartupValues ReadStartupSettings(const SettingsStore &settings, QSize screenArea)
 {
     StartupValues v;
     v.flags.hidden = settings.readBool(kApplication, QStringLiteral("Hiden"), false);
@@ -56,6 +112,10 @@ StartupValues ReadStartupSettings(const SettingsStore &settings)
         const int height = settings.readInteger(kMainForm, QStringLiteral("Hei"), 590);
         const int width = settings.readInteger(kMainForm, QStringLiteral("Wid"), 780);
         v.size = QSize(width, height);
+        // A user can make the window no larger than the desktop; anything
+        // bigger came from elsewhere and would cost memory by the gigabyte.
+        if (screenArea.isValid())
+            v.size = v.size.boundedTo(screenArea);
     } else {
         v.size = QSize(450, 640);
     }

@@ -11,6 +11,7 @@ namespace veltrano {
 class DataLocations;
 class FileSystem;
 class InstanceMarker;
+class MessageBoxes;
 class RegionalFormats;
 class SettingsStore;
 class SingleInstance;
@@ -40,6 +41,11 @@ struct StartupValues {
     BarFlags bars;
 };
 
+struct DataFolderChoice {
+    QString path;          // with its trailing separator
+    bool writable = true;  // false: a read-only copy that holds the user's data
+};
+
 struct ShutdownValues {
     bool hidden = false;
     QPoint position; // outer left and top
@@ -48,16 +54,25 @@ struct ShutdownValues {
 
 // The executable's folder, with its trailing separator.
 QString ResolveDataFolder(const QString &executablePath);
-// The executable's folder when the program may write there, otherwise the
-// per-user data location (an installed build).
-QString ChooseDataFolder(const DataLocations &locations);
+// The executable's folder when it holds the program's data (even where they
+// cannot be written: a copy on a read-only medium) or when the program may
+// write there; otherwise, and always for a program installed into the system,
+// the per-user data location.
+DataFolderChoice ChooseDataFolder(const DataLocations &locations, const FileSystem &files);
+// The data folder of this start, chosen and set up; a folder that cannot be
+// written is told about once, here.
+QString OpenDataFolder(const DataLocations &locations, FileSystem &files, MessageBoxes &messages);
+QString ReadOnlyDataFolderNotice(const QString &dataFolder);
 // A first start (no settings file yet) sets the data folder up the way a copy
 // of the program ships: with the empty folders the project tree and the day
-// files live in. Later starts leave the folder as the user keeps it.
+// files live in. Later starts leave the folder as the user keeps it. Every
+// start clears away the temporary files of writes a crash or kill cut short.
 void PrepareDataFolder(FileSystem &files, const QString &dataFolder);
 // The marker when this process is the only running copy; null otherwise.
 std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance);
-StartupValues ReadStartupSettings(const SettingsStore &settings);
+// A stored size is bounded by `screenArea` (the desktop's free area; nothing
+// bounds it when that is empty).
+StartupValues ReadStartupSettings(const SettingsStore &settings, QSize screenArea = {});
 QString ComposeGreeting(const QDateTime &now, const RegionalFormats &formats);
 // Writes the main window's own keys in shutdown order; stops at the first
 // refused write.

@@ -53,13 +53,13 @@ void TMainForm::FormCreate(const FeaturePlugs &plugs)
 {
     m_pageControlTabManager->setCurrentIndex(0);
 
-    m_dataFolder = ChooseDataFolder(m_platform.dataLocations());
-    PrepareDataFolder(m_platform.files(), m_dataFolder);
+    m_dataFolder = OpenDataFolder(m_platform.dataLocations(), m_platform.files(), m_messages);
     m_settings = std::make_unique<SettingsStore>(
         m_platform.files(), m_platform.textCodec(), m_dataFolder + QStringLiteral("PM.INI"),
         [this](const QString &message) { m_messages.error(message); });
 
-    const StartupValues values = ReadStartupSettings(*m_settings);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const StartupValues values = ReadStartupSettings(*m_settings, screen ? screen->availableVirtualSize() : QSize());
     m_flags = std::make_unique<TQXEngine>(values.flags);
     applyStartupGeometry(values);
     applyStartupBars(values.bars);

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/DataLocations.h"
 #include "platform/HotKeys.h"
+#include "platform/Notifications.h"
 #include "platform/Platform.h"
 #include "platform/Power.h"
 #include "platform/RegionalFormats.h"
@@ -32,9 +33,11 @@ public:
     QString exePath = QStringLiteral("/opt/veltrano/veltrano");
     QSet<QString> readOnlyFolders;
     QString perUser = QStringLiteral("/home/user/.local/share/Veltrano/");
+    QSet<QString> packaged;
     QString executablePath() const override { return exePath; }
     bool isFolderWritable(const QString &folder) const override { return !readOnlyFolders.contains(folder); }
     QString perUserDataFolder() const override { return perUser; }
+    bool isPackaged(const QString &path) const override { return packaged.contains(path); }
 };
 
 // Short date dd.MM.yyyy and long time H:mm:ss, as a Russian desktop writes them.
@@ -139,6 +142,13 @@ public:
     void doubleClick() { emit doubleClicked(); }
 };
 
+class FakeNotifications final : public Notifications {
+public:
+    struct Note { QString title, text; };
+    QList<Note> notes;
+    void notify(const QString &title, const QString &text) override { notes.append({title, text}); }
+};
+
 class FakePlatform final : public Platform {
 public:
     FakeClock clockFake;
@@ -154,6 +164,7 @@ public:
     FakeCdTray cdTrayFake;
     FakeSound soundFake;
     FakeTray trayFake;
+    FakeNotifications notificationsFake;
 
     Clock &clock() override { return clockFake; }
     DataLocations &dataLocations() override { return locationsFake; }
@@ -168,6 +179,7 @@ public:
     CdTray &cdTray() override { return cdTrayFake; }
     Sound &sound() override { return soundFake; }
     Tray &tray() override { return trayFake; }
+    Notifications &notifications() override { return notificationsFake; }
 };
 
 } // namespace veltrano

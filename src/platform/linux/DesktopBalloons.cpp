@@ -61,6 +61,17 @@ void BalloonPopup::mousePressEvent(QMouseEvent *)
     close();
 }
 
+QDBusMessage DesktopNotification(const QString &title, const QString &text, NotificationUrgency urgency, int msecs)
+{
+    QDBusMessage notify = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    notify << QApplication::applicationName() << 0u << QStringLiteral("veltrano") << title << text
+           << QStringList() << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue(uchar(urgency))}}
+           << msecs;
+    return notify;
+}
+
 void DesktopBalloons::showPopup(const QString &title, const QString &text, int msecs)
 {
     (new BalloonPopup(title, text, msecs))->show();
@@ -73,12 +84,7 @@ void DesktopBalloons::show(const QString &title, const QString &text, int msecs)
         showPopup(title, text, msecs);
         return;
     }
-    QDBusMessage notify = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-    notify << QApplication::applicationName() << 0u << QStringLiteral("veltrano") << title << text
-           << QStringList() << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue<uchar>(1)}}
-           << msecs;
+    const QDBusMessage notify = DesktopNotification(title, text, NotificationUrgency::Normal, msecs);
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(notify, kDBusTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [title, text, msecs](QDBusPendingCallWatcher *call) {
         if (call->isError())

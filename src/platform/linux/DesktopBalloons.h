@@ -1,8 +1,15 @@
 #pragma once
+#include <QDBusMessage>
 #include <QFrame>
 #include <QObject>
 
 namespace veltrano {
+
+enum class NotificationUrgency : uchar { Low, Normal, Critical };
+
+// The request that shows a desktop notification (org.freedesktop.Notifications);
+// `msecs` of -1 leaves the time it stays to the desktop.
+QDBusMessage DesktopNotification(const QString &title, const QString &text, NotificationUrgency urgency, int msecs);
 
 // A small frameless note near the bottom-right corner of the screen that
 // closes itself: the balloon of last resort on a desktop with neither a tray

@@ -3,6 +3,7 @@
 #include "platform/qt/LongTimeFormat.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QStandardPaths>
@@ -31,6 +32,27 @@ QString LinuxDataLocations::perUserDataFolder() const
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
            + QStringLiteral("/Veltrano/");
+}
+
+// dpkg lists each package's files in its own list; ours is named after the
+// program, so this reads one small file, not the whole database.
+bool LinuxDataLocations::isPackaged(const QString &path) const
+{
+    const QDir lists(QStringLiteral("/var/lib/dpkg/info"));
+    for (const QString &list : lists.entryList({QStringLiteral("veltrano.list"), QStringLiteral("veltrano:*.list")})) {
+        QFile file(lists.filePath(list));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray wanted = QFile::encodeName(path);
+        while (!file.atEnd()) {
+            QByteArray line = file.readLine();
+            if (line.endsWith('\n'))
+                line.chop(1);
+            if (line == wanted)
+                return true;
+        }
+    }
+    return false;
 }
 
 LinuxRegionalFormats::LinuxRegionalFormats()

@@ -15,6 +15,7 @@ public:
     QString executablePath() const override;
     bool isFolderWritable(const QString &folder) const override;
     QString perUserDataFolder() const override;
+    bool isPackaged(const QString &path) const override;
 };
 
 // The formats of the user's locale (LC_TIME and friends through QLocale::system()).

@@ -4,6 +4,7 @@
 #include "platform/linux/LinuxDesktop.h"
 #include "platform/linux/LinuxHotKeys.h"
 #include "platform/linux/LinuxPower.h"
+#include "platform/linux/LinuxNotifications.h"
 #include "platform/linux/LinuxShell.h"
 #include "platform/linux/LinuxSingleInstance.h"
 #include "platform/linux/LinuxTermination.h"
@@ -44,6 +45,7 @@ public:
     CdTray &cdTray() override { return m_cdTray; }
     Sound &sound() override { return m_sound; }
     Tray &tray() override { return m_tray; }
+    Notifications &notifications() override { return m_notifications; }
 
 private:
     SystemClock m_clock;
@@ -59,6 +61,7 @@ private:
     LinuxCdTray m_cdTray;
     UnavailableSound m_sound;
     LinuxTray m_tray;
+    LinuxNotifications m_notifications;
 };
 
 } // namespace

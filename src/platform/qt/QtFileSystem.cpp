@@ -3,9 +3,27 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <algorithm>
 
 namespace veltrano {
+namespace {
+
+const QString kTemporaryMark = QStringLiteral(".veltrano-save-");
+constexpr qsizetype kRandomLength = 6;
+
+// A link is written through: the file it leads to is replaced, the link stays
+// (as a user who keeps PM.INI elsewhere expects). Not the canonical path, so
+// that a link to a file still to be made leads to it too.
+QString finalTarget(const QString &path)
+{
+    QFileInfo info(path);
+    for (int hops = 0; hops < 64 && info.isSymLink(); ++hops)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+} // namespace
 
 bool QtFileSystem::exists(const QString &path) const
 {
@@ -44,17 +62,36 @@ IoStatus QtFileSystem::replaceFile(const QString &path, const QByteArray &bytes)
         return IoStatus::failure(QStringLiteral("Access denied: the file is read-only"));
     if (target.isDir())
         return IoStatus::failure(QStringLiteral("A folder of that name exists"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return IoStatus::failure(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return IoStatus::failure(why);
+    return writeBesideAndRename(finalTarget(path), bytes);
+}
+
+int QtFileSystem::removeReplaceLeftovers(const QString &folder)
+{
+    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+    int removed = 0;
+    for (const FolderEntry &entry : listFolder(prefix)) {
+        // A link or a folder of that name is not something the writer made.
+        if (entry.kind == FolderEntry::Kind::File && IsReplaceTemporaryName(entry.name)
+            && removeFile(prefix + entry.name))
+            ++removed;
     }
-    if (!file.commit())
-        return IoStatus::failure(file.errorString());
-    return IoStatus::success();
+    return removed;
+}
+
+QString ReplaceTemporaryName(const QString &name, QStringView random)
+{
+    return u'.' + name + kTemporaryMark + random;
+}
+
+bool IsReplaceTemporaryName(QStringView name)
+{
+    const qsizetype markAt = name.size() - kRandomLength - kTemporaryMark.size();
+    if (markAt < 2 || !name.startsWith(u'.') || name.mid(markAt, kTemporaryMark.size()) != kTemporaryMark)
+        return false;
+    const QStringView random = name.mid(markAt + kTemporaryMark.size());
+    return std::all_of(random.begin(), random.end(), [](QChar c) {
+        return c.unicode() < 0x80 && (c.isLetter() || c.isDigit());
+    });
 }
 
 bool QtFileSystem::makePath(const QString &folder)

@@ -10,12 +10,24 @@ public:
     bool isFolder(const QString &path) const override;
     std::optional<QByteArray> readFile(const QString &path, QString *reason) const override;
     IoStatus replaceFile(const QString &path, const QByteArray &bytes) override;
+    int removeReplaceLeftovers(const QString &folder) override;
     QList<FolderEntry> listFolder(const QString &folder) const override;
     bool makePath(const QString &folder) override;
     bool rename(const QString &from, const QString &to) override;
     bool removeFile(const QString &path) override;
     bool removeFolder(const QString &path) override;
     bool isMountPoint(const QString &folder) const override;
+
+private:
+    // Writes the bytes to a temporary file beside `target`, makes them durable
+    // and renames the file over `target` (each OS its own, posix/...).
+    static IoStatus writeBesideAndRename(const QString &target, const QByteArray &bytes);
 };
+
+// The name of replaceFile's temporary file for a file named `name`, with six
+// random letters or digits of `random`: hidden, and spelled so that no file
+// the user keeps is taken for one.
+QString ReplaceTemporaryName(const QString &name, QStringView random);
+bool IsReplaceTemporaryName(QStringView name);
 
 } // namespace veltrano

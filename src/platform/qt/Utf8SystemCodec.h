@@ -20,7 +20,8 @@ private:
     bool m_guess;
 };
 
-// The Windows code page number of a legacy encoding (0 for System).
+// The Windows code page number of an encoding (1200 and 1201 for UTF-16, 0
+// for System).
 int codePageOf(TextEncoding encoding);
 // The Windows code page that text of the given QLocale::Language was written in,
 // or System when the language does not settle it.

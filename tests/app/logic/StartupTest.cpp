@@ -1,11 +1,14 @@
 #include "app/logic/Startup.h"
 #include "common/logic/SettingsStore.h"
+#include "platform/qt/QtFileSystem.h"
 #include "platform/qt/Utf8SystemCodec.h"
 
 #include "platform/fake/FakePlatform.h"
 #include "support/SettingsOnDisk.h"
 #include "support/TempFolder.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace veltrano;
@@ -27,9 +30,56 @@ TEST(DataFolder, IsTheExecutablesFolderWithItsSeparator)
 TEST(DataFolder, FallsBackToThePerUserLocationWhenNotWritable)
 {
     FakeDataLocations locations;
-    EXPECT_EQ(ChooseDataFolder(locations), QStringLiteral("/opt/veltrano/"));
+    FakeFileSystem files;
+    EXPECT_EQ(ChooseDataFolder(locations, files).path, QStringLiteral("/opt/veltrano/"));
     locations.readOnlyFolders << QStringLiteral("/opt/veltrano/");
-    EXPECT_EQ(ChooseDataFolder(locations), locations.perUser);
+    const DataFolderChoice choice = ChooseDataFolder(locations, files);
+    EXPECT_EQ(choice.path, locations.perUser);
+    EXPECT_TRUE(choice.writable);
+}
+
+// A portable copy on a read-only medium (a CD, a write-protected stick) keeps
+// showing the user's data; any one of its files or folders tells that the
+// folder holds them.
+TEST_F(StartupTest, ReadOnlyFolderThatHoldsOurDataStaysTheDataFolder)
+{
+    FakeDataLocations locations;
+    locations.exePath = dir.file(QStringLiteral("veltrano"));
+    locations.readOnlyFolders << dir.path();
+    for (const QString &ours : {QStringLiteral("PM.INI"), QStringLiteral("list.todo")}) {
+        dir.write(ours, "x");
+        const DataFolderChoice choice = ChooseDataFolder(locations, files);
+        EXPECT_EQ(choice.path, dir.path()) << ours.toStdString();
+        EXPECT_FALSE(choice.writable);
+        QFile::remove(dir.file(ours));
+    }
+    for (const QString &ours : {QStringLiteral("Projects Group"), QStringLiteral("Week")}) {
+        QDir().mkpath(dir.file(ours));
+        EXPECT_EQ(ChooseDataFolder(locations, files).path, dir.path()) << ours.toStdString();
+        QDir(dir.file(ours)).removeRecursively();
+    }
+    dir.write(QStringLiteral("readme.txt"), "not ours");
+    EXPECT_EQ(ChooseDataFolder(locations, files).path, locations.perUser);
+}
+
+// Installed in a prefix (bin/ with share/veltrano beside it) or by the
+// package manager, the program keeps its data per user whatever it may write:
+// run as root it could write /usr/bin, and must not fill it with PM.INI.
+TEST_F(StartupTest, InstalledProgramUsesThePerUserFolderEvenWhereItCouldWrite)
+{
+    FakeDataLocations locations;
+    locations.exePath = dir.file(QStringLiteral("usr/bin/veltrano"));
+    dir.write(QStringLiteral("usr/bin/veltrano"), "program");
+    dir.write(QStringLiteral("usr/bin/PM.INI"), "[Application]\r\n"); // from an earlier run as root
+    EXPECT_EQ(ChooseDataFolder(locations, files).path, dir.file(QStringLiteral("usr/bin/")));
+    QDir().mkpath(dir.file(QStringLiteral("usr/share/veltrano/Help")));
+    EXPECT_EQ(ChooseDataFolder(locations, files).path, locations.perUser);
+
+    locations.exePath = dir.file(QStringLiteral("opt/veltrano/veltrano"));
+    dir.write(QStringLiteral("opt/veltrano/veltrano"), "program");
+    EXPECT_EQ(ChooseDataFolder(locations, files).path, dir.file(QStringLiteral("opt/veltrano/")));
+    locations.packaged << locations.exePath;
+    EXPECT_EQ(ChooseDataFolder(locations, files).path, locations.perUser);
 }
 
 // A first start finds no settings file: the folders the project tree and the
@@ -58,6 +108,29 @@ TEST_F(StartupTest, FirstStartKeepsWhatAShippedCopyAlreadyHolds)
     PrepareDataFolder(files, dir.path());
     EXPECT_EQ(dir.read(QStringLiteral("Projects Group/Alpha/note.rtf")), "{\\rtf1 a}");
     EXPECT_TRUE(files.isFolder(dir.file(QStringLiteral("Week"))));
+}
+
+// Writes a kill cut short leave temporary files beside the settings, the
+// to-do list, the day files and the notes; each start clears them away, and
+// leaves everything else where it is.
+TEST_F(StartupTest, StartClearsAwayTheTemporariesOfWritesCutShort)
+{
+    dir.write(QStringLiteral("PM.INI"), "[Application]\r\n");
+    const QStringList leftovers{
+        ReplaceTemporaryName(QStringLiteral("PM.INI"), u"Ab12Cd"),
+        ReplaceTemporaryName(QStringLiteral("list.todo"), u"zzzzzz"),
+        QStringLiteral("Week/") + ReplaceTemporaryName(QStringLiteral("Monday.txt"), u"Q9Q9Q9"),
+        QStringLiteral("Projects Group/Work/Plans/") + ReplaceTemporaryName(QStringLiteral("note.rtf"), u"abcdef")};
+    const QStringList kept{QStringLiteral("PM.INI"), QStringLiteral("PM.INI.backup"), QStringLiteral("list.todo.AbCdEf"),
+                           QStringLiteral("Week/Monday.txt~"), QStringLiteral("Projects Group/Work/Plans/note.rtf"),
+                           QStringLiteral("Projects Group/Work/.note.rtf.swp")};
+    for (const QString &name : leftovers + kept)
+        dir.write(name, "x");
+    PrepareDataFolder(files, dir.path());
+    for (const QString &name : leftovers)
+        EXPECT_FALSE(files.exists(dir.file(name))) << name.toStdString();
+    for (const QString &name : kept)
+        EXPECT_EQ(dir.read(name), "x") << name.toStdString();
 }
 
 TEST(SingleInstanceRule, SecondCopyIsRefusedWhileTheFirstHoldsTheMarker)
@@ -105,6 +178,25 @@ TEST_F(StartupTest, StoredValuesAreRead)
     EXPECT_FALSE(v.bars.main);
     EXPECT_TRUE(v.bars.bottom);
     EXPECT_FALSE(v.bars.status);
+}
+
+// A stored size beyond the screen (a hand-edited or damaged PM.INI) would make
+// a window of gigabytes; it is cut to the screen's free area, and every size a
+// user could drag the window to on that screen stays as it was.
+TEST_F(StartupTest, StoredSizeIsBoundedByTheScreenAndAnyUsersSizeKept)
+{
+    const QSize screen(1920, 1050);
+    const auto sizeFrom = [&](const char *wid, const char *hei) {
+        return ReadStartupSettings(store(QByteArray("[MainForm]\r\nWid=") + wid + "\r\nHei=" + hei + "\r\n"), screen)
+            .size;
+    };
+    EXPECT_EQ(sizeFrom("0x7FFFFFFF", "0x7FFFFFFF"), screen);
+    EXPECT_EQ(sizeFrom("16777215", "700"), QSize(1920, 700));
+    EXPECT_EQ(sizeFrom("1920", "1050"), screen);
+    EXPECT_EQ(sizeFrom("1234", "987"), QSize(1234, 987));
+    EXPECT_EQ(sizeFrom("-5", "100"), QSize(-5, 100)); // the minimum size raises these later
+    const StartupValues fixed = ReadStartupSettings(store("[MainForm]\r\nSaveWinSize=0\r\n"), QSize(800, 600));
+    EXPECT_EQ(fixed.size, QSize(450, 640)); // the program's own size, not a stored one
 }
 
 TEST(Greeting, DateAndTimeFollowLineFeedThenCarriageReturn)

@@ -50,6 +50,19 @@ TEST_F(MainFormStartup, StoredEdgeBeyondTheScreenIsBroughtBackAtShow)
     EXPECT_EQ(form->pos(), QPoint(0, 0));
 }
 
+TEST_F(MainFormStartup, SizeBeyondTheScreenOpensAndIsWrittenBackWithinIt)
+{
+    TMainForm *form = &create("[MainForm]\r\nWid=0x7FFFFFFF\r\nHei=0x7FFFFFFF\r\n");
+    form->show();
+    QCoreApplication::processEvents();
+    const QSize screen = QGuiApplication::primaryScreen()->availableVirtualSize();
+    EXPECT_EQ(form->frameGeometry().size(), screen);
+    shutDown();
+    SettingsStore after(platform.filesFake, platform.codec, dir.file(QStringLiteral("PM.INI")), {});
+    EXPECT_EQ(after.readInteger(QStringLiteral("MainForm"), QStringLiteral("Wid"), -1), screen.width());
+    EXPECT_EQ(after.readInteger(QStringLiteral("MainForm"), QStringLiteral("Hei"), -1), screen.height());
+}
+
 TEST_F(MainFormStartup, ShutdownWritesTheApplicationAndSevenMainFormKeys)
 {
     TMainForm *form = &create("[MainForm]\r\nSaveWinPos=0\r\nAlarm1Time=7:30:00\r\nAlarm1Checked=1\r\n");
@@ -90,6 +103,19 @@ TEST_F(MainFormStartup, RefusedShutdownWriteIsReportedOnceByEachWriter)
     const QString refused = QStringLiteral("Unable to write to ") + dir.file(QStringLiteral("PM.INI"));
     EXPECT_EQ(messages.texts(),
               (QStringList{refused, QStringLiteral("Sorry. Can not save data from To-Do list."), refused}));
+}
+
+// A portable copy on a read-only medium shows the settings it holds, and says
+// once, before anything is changed, that changes cannot be saved there.
+TEST_F(MainFormStartup, ReadOnlyCopyKeepsItsDataAndSaysOnceThatChangesCannotBeSaved)
+{
+    platform.locationsFake.readOnlyFolders << dir.path();
+    TMainForm *form = &create("[ToolBars]\r\nStatus=0\r\n");
+    EXPECT_EQ(form->dataFolder(), dir.path());
+    EXPECT_FALSE(action("StatusBar1")->isChecked());
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().kind, QStringLiteral("notice"));
+    EXPECT_EQ(messages.shown.first().text, ReadOnlyDataFolderNotice(dir.path()));
 }
 
 TEST_F(MainFormStartup, RefusedBarWriteLeavesBarAndTickAsStored)

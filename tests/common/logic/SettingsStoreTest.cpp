@@ -5,6 +5,7 @@
 #include "support/TempFolder.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 using namespace veltrano;
@@ -149,4 +150,18 @@ TEST_F(SettingsStoreTest, LineBreaksInAValueCannotInjectKeys)
     ASSERT_TRUE(store.writeString(kMain, QStringLiteral("Alarm1Sound"), QStringLiteral("a\n[Evil]\nx=1")));
     EXPECT_FALSE(store.readString(QStringLiteral("Evil"), QStringLiteral("x"), {}).size());
     EXPECT_EQ(store.readString(kMain, QStringLiteral("Alarm1Sound"), {}), QStringLiteral("a [Evil] x=1"));
+}
+
+// A PM.INI saved by Windows Notepad as "Unicode" is read, and a write keeps it
+// UTF-16 with its mark rather than mixing single bytes into it.
+TEST_F(SettingsStoreTest, Utf16FileIsReadAndStaysUtf16)
+{
+    const QString before = QStringLiteral("[MainForm]\r\nHei=0x250\r\nAlarm1Sound=C:\\Звонок.wav\r\n");
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    SettingsStore store = withFile(utf16.encode(before));
+    EXPECT_EQ(store.readInteger(kMain, QStringLiteral("Hei"), 590), 592);
+    EXPECT_EQ(store.readString(kMain, QStringLiteral("Alarm1Sound"), {}), QStringLiteral("C:\\Звонок.wav"));
+    ASSERT_TRUE(store.writeInteger(kMain, QStringLiteral("Wid"), 800));
+    QStringEncoder again(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), again.encode(before + QStringLiteral("Wid=800\r\n")));
 }

@@ -6,7 +6,13 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <QThread>
+
+#include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace veltrano;
 using veltrano::test::TempFolder;
@@ -19,6 +25,38 @@ QStringList names(const QList<FolderEntry> &entries)
     for (const FolderEntry &e : entries)
         all << e.name;
     return all;
+}
+
+QStringList everything(const TempFolder &dir)
+{
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                      QDir::Name);
+}
+
+// Replaces `path` with `size` bytes in a child process and kills it as soon as
+// the write's temporary file shows in the folder; the name of that file, or
+// nothing when the write was done before it could be seen.
+QString killReplaceMidWrite(const TempFolder &dir, const QString &path, qsizetype size)
+{
+    const QStringList before = everything(dir);
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        QtFileSystem fs;
+        fs.replaceFile(path, QByteArray(size, 'x'));
+        ::_exit(0);
+    }
+    QString temporary;
+    for (int i = 0; i < 20000 && temporary.isEmpty(); ++i) {
+        for (const QString &name : everything(dir)) {
+            if (!before.contains(name))
+                temporary = name;
+        }
+        if (temporary.isEmpty())
+            QThread::usleep(200);
+    }
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
+    return QFileInfo::exists(dir.file(temporary)) ? temporary : QString();
 }
 
 } // namespace
@@ -43,6 +81,53 @@ TEST(FileSystem, ReadOnlyTargetIsRefusedAndKept)
     EXPECT_FALSE(status.ok);
     EXPECT_FALSE(status.reason.isEmpty());
     EXPECT_EQ(dir.read(QStringLiteral("list.todo")), "0keep me\r\n");
+}
+
+// A user who keeps PM.INI elsewhere and links it in keeps the link; the file
+// it leads to gets the new text and keeps the mode the user gave it.
+TEST(FileSystem, LinkedFileIsWrittenThroughAndKeepsItsMode)
+{
+    TempFolder dir;
+    QtFileSystem fs;
+    dir.write(QStringLiteral("elsewhere/PM.INI"), "old");
+    const QString real = dir.file(QStringLiteral("elsewhere/PM.INI"));
+    QFile::setPermissions(real, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    ASSERT_TRUE(QFile::link(real, dir.file(QStringLiteral("PM.INI"))));
+    ASSERT_TRUE(fs.replaceFile(dir.file(QStringLiteral("PM.INI")), "new"));
+    EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("PM.INI"))).isSymLink());
+    EXPECT_EQ(dir.read(QStringLiteral("elsewhere/PM.INI")), "new");
+    EXPECT_EQ(QFile::permissions(real) & 0x7077, // owner, group, others
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+}
+
+// A disk that fills up mid-write (here: a file size limit) refuses the
+// replacement with the system's reason; the old file stays whole and the
+// partial new one goes.
+TEST(FileSystem, WriteCutShortIsRefusedAndLeavesTheOldFileAlone)
+{
+    TempFolder dir;
+    dir.write(QStringLiteral("list.todo"), "0keep me\r\n");
+    int result[2];
+    ASSERT_EQ(::pipe(result), 0);
+    const pid_t writer = ::fork();
+    ASSERT_GE(writer, 0);
+    if (writer == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        QtFileSystem fs;
+        const IoStatus status = fs.replaceFile(dir.file(QStringLiteral("list.todo")), QByteArray(65536, 'x'));
+        const char told = status.ok ? 'y' : (status.reason.isEmpty() ? 'e' : 'n');
+        ::_exit(::write(result[1], &told, 1) == 1 ? 0 : 1);
+    }
+    ::close(result[1]);
+    char told = 0;
+    ASSERT_EQ(::read(result[0], &told, 1), 1);
+    ::close(result[0]);
+    ::waitpid(writer, nullptr, 0);
+    EXPECT_EQ(told, 'n');
+    EXPECT_EQ(dir.read(QStringLiteral("list.todo")), "0keep me\r\n");
+    EXPECT_EQ(everything(dir), QStringList{QStringLiteral("list.todo")});
 }
 
 TEST(FileSystem, MissingFolderIsRefusedWithAReason)
@@ -115,4 +200,37 @@ TEST(FileSystem, MountPointsAreToldFromOrdinaryFolders)
     if (QFileInfo(QStringLiteral("/proc/self")).exists()) {
         EXPECT_TRUE(fs.isMountPoint(QStringLiteral("/proc")));
     }
+}
+
+// A write killed before its rename leaves the old file and a temporary one
+// beside it. Clearing up removes that temporary by the name only the writer
+// makes, and nothing else: not the user's own copies named like it, nor a link
+// or folder that looks like one.
+TEST(FileSystem, KilledReplaceLeavesTheOldFileAndATemporaryClearedAwayAlone)
+{
+    TempFolder dir;
+    QtFileSystem fs;
+    dir.write(QStringLiteral("PM.INI"), "[Application]\r\nHiden=0\r\n");
+    for (const char *mine : {"PM.INI.backup", "PM.INI.AbCdEf", "PM.INI~", ".PM.INI.swp", "list.todo.orig"})
+        dir.write(QString::fromLatin1(mine), "the user's");
+    dir.write(QStringLiteral("precious.txt"), "keep");
+    QString killed;
+    for (qsizetype size = 64 << 20; killed.isEmpty() && size <= 512 << 20; size *= 2)
+        killed = killReplaceMidWrite(dir, dir.file(QStringLiteral("PM.INI")), size);
+    ASSERT_FALSE(killed.isEmpty()) << "every write finished before it could be killed";
+    EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[Application]\r\nHiden=0\r\n");
+    QFile::link(dir.file(QStringLiteral("precious.txt")), dir.file(killed + QStringLiteral("-link")));
+    const QString lookAlikeLink = QString(killed).replace(QStringLiteral("PM.INI"), QStringLiteral("list.todo"));
+    QFile::link(dir.file(QStringLiteral("precious.txt")), dir.file(lookAlikeLink));
+    QDir(dir.path()).mkdir(QString(killed).replace(QStringLiteral("PM.INI"), QStringLiteral("Week")));
+    const QStringList kept = [&] {
+        QStringList all = everything(dir);
+        all.removeOne(killed);
+        return all;
+    }();
+
+    EXPECT_EQ(fs.removeReplaceLeftovers(dir.path()), 1);
+    EXPECT_EQ(everything(dir), kept);
+    EXPECT_EQ(dir.read(QStringLiteral("precious.txt")), "keep");
+    EXPECT_EQ(fs.removeReplaceLeftovers(dir.path()), 0);
 }

@@ -1,6 +1,7 @@
 #include "platform/qt/Utf8SystemCodec.h"
 
 #include <QLocale>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 using namespace veltrano;
@@ -101,4 +102,25 @@ TEST(TextCodec, ByteOrderMarkIsKept)
     const QByteArray bytes = QByteArray("\xef\xbb\xbf[Application]\r\n");
     const DecodedText decoded = codec.decode(bytes);
     EXPECT_EQ(codec.encode(decoded.text, decoded.encoding), bytes);
+}
+
+// Windows Notepad's "Unicode" (and "Unicode big endian") saving: UTF-16 after
+// its byte-order mark. The text reads without the mark, and goes back with it,
+// byte for byte, including what is not a well-formed character (a lone
+// surrogate, a dangling last byte is not kept but never stops the read).
+TEST(TextCodec, Utf16WithItsMarkIsReadAndWrittenBackInTheSameByteOrder)
+{
+    const Utf8SystemCodec codec(TextEncoding::Windows1251, false);
+    const QString text = QStringLiteral("[MainForm]\r\nAlarm1Sound=Будильник ✓\r\n") + QChar(0xD800) + u'x';
+    for (const auto order : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encoder(order, QStringConverter::Flag::WriteBom);
+        const QByteArray bytes = encoder.encode(text);
+        const DecodedText decoded = codec.decode(bytes);
+        EXPECT_EQ(decoded.text, text);
+        EXPECT_EQ(decoded.encoding, order == QStringConverter::Utf16LE ? TextEncoding::Utf16LE : TextEncoding::Utf16BE);
+        EXPECT_EQ(codec.encode(decoded.text, decoded.encoding), bytes);
+    }
+    const DecodedText torn = codec.decode(QByteArray("\xff\xfe" "a\0b", 5));
+    EXPECT_EQ(torn.encoding, TextEncoding::Utf16LE);
+    EXPECT_TRUE(torn.text.startsWith(u"a"));
 }

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 using namespace veltrano;
@@ -130,6 +131,17 @@ TEST_F(WeekStoreTest, LegacyCodePageDayIsWrittenBackInIt)
     EXPECT_EQ(plan[0], u"Зарядка");
     ASSERT_EQ(store.SaveDayPlan(2, plan), std::nullopt);
     EXPECT_EQ(monday(), cp1251);
+}
+
+TEST_F(WeekStoreTest, Utf16DayIsWrittenBackInIt)
+{
+    QStringEncoder encoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    data.write(QStringLiteral("Week/Monday.txt"), encoder.encode(QStringLiteral("Зарядка\r\n")));
+    DayPlan plan = load();
+    EXPECT_EQ(plan[0], u"Зарядка");
+    ASSERT_EQ(store.SetDayEntry(2, plan, 1, QStringLiteral("Бег")), std::nullopt);
+    QStringEncoder again(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    EXPECT_EQ(monday(), again.encode(QStringLiteral("Зарядка\r\nБег\r\n") + QStringLiteral("\r\n").repeated(22)));
 }
 
 TEST_F(WeekStoreTest, MissingWeekFolderIsNeverCreatedAndTheSaveIsReported)

@@ -6,6 +6,7 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 using namespace veltrano;
@@ -228,5 +229,16 @@ TEST_F(ToDoStoreTest, ByteOrderMarkDoesNotHideTheFirstItemsState)
     EXPECT_EQ(items[0].text, u"Done");
     EXPECT_TRUE(items[0].done);
     EXPECT_EQ(saved(), "1Done\r\n0Open\r\n");
+}
+TEST_F(ToDoStoreTest, Utf16ListIsReadAndWrittenBackInIt)
+{
+    const QString text = QStringLiteral("1Купить ✓\r\n0Call\r\n");
+    QStringEncoder encoder(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
+    const QByteArray bytes = encoder.encode(text);
+    const QList<ToDoItem> items = loadFrom(bytes);
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0].text, u"Купить ✓");
+    EXPECT_TRUE(items[0].done);
+    EXPECT_EQ(saved(), bytes);
 }
 } // namespace
