@@ -4,6 +4,7 @@
 #include "platform/linux/LinuxHotKeys.h"
 #include "platform/linux/LinuxShell.h"
 #include "platform/linux/LinuxSingleInstance.h"
+#include "platform/linux/LinuxSound.h"
 #include "platform/linux/LinuxTermination.h"
 #include "platform/linux/LinuxTray.h"
 #include "platform/linux/PendingServices.h"
@@ -55,7 +56,7 @@ private:
     LinuxShell m_shell;
     UnavailablePower m_power;
     UnavailableCdTray m_cdTray;
-    UnavailableSound m_sound;
+    LinuxSound m_sound;
     LinuxTray m_tray;
 };
 

@@ -3,7 +3,6 @@
 // caller never mistakes a missing service for success.
 #include "platform/CdTray.h"
 #include "platform/Power.h"
-#include "platform/Sound.h"
 
 namespace veltrano {
 
@@ -16,11 +15,6 @@ class UnavailableCdTray final : public CdTray {
 public:
     bool open() override { return false; }
     bool close() override { return false; }
-};
-
-class UnavailableSound final : public Sound {
-public:
-    bool play(const QString &) override { return false; }
 };
 
 } // namespace veltrano
