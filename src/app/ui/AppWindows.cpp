@@ -57,7 +57,7 @@ void AppWindows::plugMainWindowFeatures(TMainForm &main)
     m_tray = InstallTrayPlacement(main);
     m_timeline = new TimelineFeature(main);
     m_projects = new ProjectsFeature(main);
-    m_clocks = new ClocksFeature(main);
+    m_clocks = new ClocksFeature(main, [this](int day) { m_tray->setTrayDay(day); });
     m_toDo = new ToDoFeature(main);
 }
 

@@ -6,7 +6,9 @@
 
 class QCheckBox;
 class QFrame;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace veltrano {
 
@@ -20,6 +22,10 @@ public:
     AlarmSettings values() const;
     void setValues(const AlarmSettings &alarm);
     QCheckBox *checkBoxAlarmClock() const { return m_checkBoxAlarmClock; }
+    QPushButton *soundFolderButton() const { return m_button1; }
+    void setSound(const QString &path);
+    // `LabelTime` and `Label15`.
+    void showTimeAndDate(const QString &time, const QString &date);
     // The separator lines are as wide as the page's sheet, less 7.
     void fitBevels(int sheetWidth);
 
@@ -29,6 +35,9 @@ private:
     QCheckBox *m_checkBoxAlarmClock = nullptr;
     QLineEdit *m_maskEditAlarmClock = nullptr;
     QLineEdit *m_editSound = nullptr;
+    QPushButton *m_button1 = nullptr;
+    QLabel *m_labelTime = nullptr;
+    QLabel *m_label15 = nullptr;
     QList<QFrame *> m_bevels;
 };
 
