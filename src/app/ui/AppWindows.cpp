@@ -5,6 +5,7 @@
 #include "app/ui/Main.h"
 #include "app/ui/TrayPlacement.h"
 #include "clocks/ui/ClocksFeature.h"
+#include "clocks/ui/FormClock.h"
 #include "platform/Platform.h"
 #include "projects/ui/ProjectsFeature.h"
 #include "timeline/ui/TimelineFeature.h"
@@ -43,6 +44,8 @@ AppWindows::AppWindows(Platform &platform, MessageBoxes &messages, ModalDialogs 
     // 12 TfrmWeekEdit1, "Today Editor"
     // 13 TfrmNewProject, "New Project"
     // 14 TfrmClock, "Deduvi Clock"
+    m_clocks->setClockWindow(
+        create<TfrmClock>(m_main->settings(), platform.clock(), platform.regionalFormats()));
     // 15 TfrmProjectDelete, "Delete Structure:"
     // 16 TfrmProjectRenamer, "Rename:"
     // 17 TfrmNewSub, "New Sub:"

@@ -3,9 +3,11 @@
 #include "app/ui/Main.h"
 #include "clocks/logic/AlarmClock.h"
 #include "clocks/ui/AlarmPage.h"
+#include "clocks/ui/FormClock.h"
 #include "clocks/ui/OpenDialogSound.h"
 #include "platform/Platform.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
 
@@ -38,6 +40,12 @@ ClocksFeature::~ClocksFeature() = default;
 void ClocksFeature::disableAlarm()
 {
     m_alarmPage->checkBoxAlarmClock()->setChecked(false);
+}
+
+void ClocksFeature::setClockWindow(TfrmClock &clock)
+{
+    connect(m_main.command(Command::ActionDeduviClockFormShow), &QAction::triggered, &clock,
+            &TfrmClock::ActionDeduviClockFormShowExecute);
 }
 
 void ClocksFeature::AlarmTick()

@@ -7,10 +7,12 @@ namespace veltrano {
 class AlarmClock;
 class AlarmPage;
 class TMainForm;
+class TfrmClock;
 
 // The clocks' share of the main window: the alarm on the "Wake Up!" page,
 // ticked by the window's one-second `TimerTime`, its values read while the
-// window is created and written when it goes.
+// window is created and written when it goes; and the command that shows
+// the desk clock.
 class ClocksFeature final : public QObject {
     Q_OBJECT
 public:
@@ -22,6 +24,9 @@ public:
     const AlarmClock &alarmClock() const { return *m_alarm; }
     // Unticks `CheckBoxAlarmClock`: the alarm stays silent until ticked again.
     void disableAlarm();
+    // The desk clock, created after the main window; "Deduvi Clock" (menu,
+    // tray menu, tool bar, Shift+F1) shows it.
+    void setClockWindow(TfrmClock &clock);
 
     void AlarmTick();
     void Button1Click();

@@ -1,8 +1,10 @@
 #include "clocks/ui/ClocksFeature.h"
 
 #include "clocks/logic/AlarmClock.h"
+#include "clocks/ui/FormClock.h"
 #include "support/AssembledMainWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -28,6 +30,13 @@ protected:
             QSignalSpy ticked(&main().timerTime(), &QTimer::timeout);
             ASSERT_TRUE(ticked.wait(2000));
         }
+    }
+    TfrmClock *clockWindow() const
+    {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *clock = qobject_cast<TfrmClock *>(window))
+                return clock;
+        return nullptr;
     }
 };
 
@@ -88,4 +97,22 @@ TEST_F(ClocksFeatureTest, TheOneSecondTimerDrivesThePageTheTrayAndTheAlarm)
     tick();
     EXPECT_EQ(windows->clocks().alarmClock().lastTrayDay(), 9);
     EXPECT_EQ(platform.trayFake.iconChanges, pictures + 1);
+}
+
+TEST_F(ClocksFeatureTest, ShiftF1AndTheMenuShowTheDeskClockOwnedByTheDesktop)
+{
+    create();
+    TfrmClock *clock = clockWindow();
+    ASSERT_NE(clock, nullptr);
+    EXPECT_FALSE(clock->isVisible());
+    EXPECT_EQ(clock->parentWidget(), nullptr);
+    EXPECT_EQ(clock->windowTitle(), QStringLiteral("Deduvi Clock"));
+
+    platform.hotKeysFake.press(2);
+    EXPECT_TRUE(clock->isVisible());
+    clock->close();
+    EXPECT_FALSE(clock->isVisible());
+    action("ActionDeduviClockFormShow")->trigger();
+    EXPECT_TRUE(clock->isVisible());
+    EXPECT_TRUE(main().isHidden()); // the clock shows alone
 }
