@@ -83,8 +83,19 @@ void AlarmPage::setSound(const QString &path)
 
 void AlarmPage::showTimeAndDate(const QString &time, const QString &date)
 {
+    m_time = time;
+    m_date = date;
+    if (!isVisible())
+        return;
     m_labelTime->setText(time);
     m_label15->setText(date);
+}
+
+void AlarmPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_labelTime->setText(m_time);
+    m_label15->setText(m_date);
 }
 
 void AlarmPage::fitBevels(int sheetWidth)

@@ -24,10 +24,14 @@ public:
     QCheckBox *checkBoxAlarmClock() const { return m_checkBoxAlarmClock; }
     QPushButton *soundFolderButton() const { return m_button1; }
     void setSound(const QString &path);
-    // `LabelTime` and `Label15`.
+    // `LabelTime` and `Label15`; a page out of sight takes them when it
+    // comes into view, so an idle program does not lay out what nobody sees.
     void showTimeAndDate(const QString &time, const QString &date);
     // The separator lines are as wide as the page's sheet, less 7.
     void fitBevels(int sheetWidth);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void addBevel(const char *name);
@@ -38,6 +42,8 @@ private:
     QPushButton *m_button1 = nullptr;
     QLabel *m_labelTime = nullptr;
     QLabel *m_label15 = nullptr;
+    QString m_time;
+    QString m_date;
     QList<QFrame *> m_bevels;
 };
 

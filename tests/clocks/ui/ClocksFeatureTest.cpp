@@ -81,6 +81,8 @@ TEST_F(ClocksFeatureTest, SleepModeUnticksTheAlarmAndItIsWrittenSoAtExit)
 TEST_F(ClocksFeatureTest, TheOneSecondTimerDrivesThePageTheTrayAndTheAlarm)
 {
     create("[MainForm]\r\nAlarm1Time=7:30:00\r\nAlarm1Checked=1\r\n");
+    main().show();
+    main().choosePage(Page::Tasks);
     // From creation on, before any tick: the time, the date and today's picture.
     EXPECT_EQ(widget<QLabel>("LabelTime")->text(), QStringLiteral("7:29:58"));
     EXPECT_EQ(widget<QLabel>("Label15")->text(), QStringLiteral("08.12.2026"));
@@ -89,6 +91,11 @@ TEST_F(ClocksFeatureTest, TheOneSecondTimerDrivesThePageTheTrayAndTheAlarm)
 
     tick(3);
     EXPECT_EQ(widget<QLabel>("LabelTime")->text(), QStringLiteral("7:30:01"));
+    // A page out of sight catches up as soon as it is seen again.
+    main().choosePage(Page::Today);
+    tick();
+    main().choosePage(Page::Tasks);
+    EXPECT_EQ(widget<QLabel>("LabelTime")->text(), QStringLiteral("7:30:02"));
     ASSERT_EQ(platform.trayFake.balloons.size(), 2);
     EXPECT_EQ(platform.trayFake.balloons.last().text, QStringLiteral("WakeUP!"));
     EXPECT_EQ(platform.trayFake.iconChanges, pictures);
