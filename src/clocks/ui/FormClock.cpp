@@ -96,11 +96,16 @@ void TfrmClock::ActionDeduviClockFormShowExecute()
 }
 
 // Also while hidden the clock keeps its time; only the drawing waits until
-// there is a window to see it.
+// there is a window to see it. Every other tick falls in the second already
+// shown, whose text and hands are known.
 void TfrmClock::Timer1Timer()
 {
     m_render.SampleTime(m_clock.now());
-    m_labelTime->setText(m_formats.longTime(m_render.state().sampled.time()));
+    const QTime sampled = m_render.state().sampled.time();
+    const int second = sampled.msecsSinceStartOfDay() / 1000;
+    if (second == std::exchange(m_secondShown, second))
+        return;
+    m_labelTime->setText(m_formats.longTime(sampled));
     if (!isVisible())
         return;
     DrawHands();

@@ -61,6 +61,7 @@ private:
     QImage m_hands;
     std::optional<HandTime> m_handsShown;
     bool m_dialShown = false;
+    int m_secondShown = -1; // of the day, in LabelTime
     std::optional<QPoint> m_savedPosition;
     bool m_placed = false;
 
