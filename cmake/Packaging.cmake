@@ -24,12 +24,13 @@ install(FILES ${VELTRANO_METAINFO} DESTINATION share/metainfo)
 
 # --- The package ------------------------------------------------------------
 
-# >>> Run-time packages the alarm sound needs. GStreamer's good plugins play
-# >>> wav and mp3. For MIDI add here either gstreamer1.0-plugins-bad with a
-# >>> small General MIDI soundfont, or FluidSynth, whichever the alarm uses;
-# >>> and libqt6multimedia6 if the program loads Qt Multimedia at run time
-# >>> instead of linking it (dpkg-shlibdeps sees linked libraries only).
-set(VELTRANO_SOUND_PACKAGES gstreamer1.0-plugins-good)
+# Run-time packages the alarm sound needs beyond Qt Multimedia, which the
+# sound module links (dpkg-shlibdeps finds it there): GStreamer's good
+# plugins play wav, mp3 and the sound of an avi; its bad plugins play MIDI
+# through FluidSynth with the small General MIDI soundfont TimGM6mb; the
+# PulseAudio sink reaches the desktop's sound server (PipeWire's too).
+set(VELTRANO_SOUND_PACKAGES gstreamer1.0-plugins-good gstreamer1.0-plugins-bad timgm6mb-soundfont
+  gstreamer1.0-pulseaudio)
 
 # Besides the libraries the binaries link (found by dpkg-shlibdeps): the sound,
 # and xdg-open for the help page, mail and web links.

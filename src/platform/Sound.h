@@ -1,14 +1,23 @@
 #pragma once
+#include <QObject>
 #include <QString>
 
 namespace veltrano {
 
-class Sound {
+// Plays a sound file once, in the background. Whether it could be played is
+// known only once the file has been opened and decoding has begun, so the
+// answer comes later as a signal.
+class Sound : public QObject {
+    Q_OBJECT
 public:
-    virtual ~Sound() = default;
-    // Starts playing the file once, in the background; false when the file cannot
-    // be opened or played.
-    virtual bool play(const QString &path) = 0;
+    using QObject::QObject;
+    // Stops whatever played before and starts `path` from its beginning.
+    // Exactly one of `playing` and `failed` follows for each call, from the
+    // event loop, never from inside this call.
+    virtual void play(const QString &path) = 0;
+signals:
+    void playing(const QString &path);
+    void failed(const QString &path);
 };
 
 } // namespace veltrano

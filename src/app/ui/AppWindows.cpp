@@ -7,6 +7,7 @@
 #include "app/ui/Main.h"
 #include "app/ui/TrayPlacement.h"
 #include "clocks/ui/ClocksFeature.h"
+#include "clocks/ui/FormClock.h"
 #include "platform/Platform.h"
 #include "projects/ui/ProjectsFeature.h"
 #include "projects/ui/SystemToolsFeature.h"
@@ -70,6 +71,8 @@ AppWindows::AppWindows(Platform &platform, MessageBoxes &messages, ModalDialogs 
     m_timeline->setTodayEditor(&create<TfrmWeekEdit1>(dialogs));
     // 13 TfrmNewProject, "New Project"
     // 14 TfrmClock, "Deduvi Clock"
+    m_clocks->setClockWindow(
+        create<TfrmClock>(m_main->settings(), platform.clock(), platform.regionalFormats()));
     // 15 TfrmProjectDelete, "Delete Structure:"
     // 16 TfrmProjectRenamer, "Rename:"
     // 17 TfrmNewSub, "New Sub:"
@@ -85,7 +88,7 @@ void AppWindows::plugMainWindowFeatures(TMainForm &main)
     m_tray = InstallTrayPlacement(main);
     m_timeline = new TimelineFeature(main);
     m_projects = new ProjectsFeature(main);
-    m_clocks = new ClocksFeature(main);
+    m_clocks = new ClocksFeature(main, [this](int day) { m_tray->setTrayDay(day); });
     m_toDo = new ToDoFeature(main);
     m_systemTools = new SystemToolsFeature(main);
     m_console = new ConsoleFeature(main);

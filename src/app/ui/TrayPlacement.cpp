@@ -51,9 +51,9 @@ TrayPlacement::TrayPlacement(TMainForm &main, GlobalHotKeys &hotKeys)
     connect(&m_tray, &Tray::doubleClicked, this, &TrayPlacement::TrayIconDblClick);
     connectMainActions();
 
-    // Until the clock's first tick, the tray shows today already.
-    m_tray.show(DayIcon(main.platform().clock().now().date().day()), QString::fromUtf16(kTrayToolTip),
-                m_menu.get());
+    // The blank page until the alarm clock's tick puts the day on it, at the
+    // end of the main window's creation.
+    m_tray.show(DayIcon(0), QString::fromUtf16(kTrayToolTip), m_menu.get());
 
     m_snapTimer.setSingleShot(true);
     m_snapTimer.setInterval(kSnapSettleMs);

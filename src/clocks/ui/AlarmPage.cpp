@@ -26,24 +26,27 @@ AlarmPage::AlarmPage(QWidget *parent) : QWidget(parent)
     m_checkBoxAlarmClock = named(new QCheckBox(QStringLiteral("Enabled"), this), "CheckBoxAlarmClock");
     layout->addWidget(m_checkBoxAlarmClock);
     addBevel("Bevel1");
-    label("Label15", QStringLiteral("DateTime"));
-    QLabel *time = label("LabelTime", QStringLiteral("0:00:00"));
-    QFont large = time->font();
+    m_label15 = label("Label15", QStringLiteral("DateTime"));
+    m_labelTime = label("LabelTime", QStringLiteral("0:00:00"));
+    QFont large = m_labelTime->font();
     large.setPointSizeF(large.pointSizeF() * 2);
     large.setBold(true);
-    time->setFont(large);
+    m_labelTime->setFont(large);
     addBevel("Bevel2");
     label("Label13", QStringLiteral("Insert alarm-time"));
     m_maskEditAlarmClock = named(new QLineEdit(this), "MaskEditAlarmClock");
     m_maskEditAlarmClock->setFixedWidth(76);
+    m_maskEditAlarmClock->setAccessibleName(QStringLiteral("Insert alarm-time"));
     layout->addWidget(m_maskEditAlarmClock);
     addBevel("Bevel3");
     auto *soundRow = new QHBoxLayout;
     m_editSound = named(new QLineEdit(this), "EditSound");
     m_editSound->setReadOnly(true);
     m_editSound->setFixedWidth(200);
+    m_editSound->setAccessibleName(QStringLiteral("Alarm sound file"));
     soundRow->addWidget(m_editSound);
-    soundRow->addWidget(named(new QPushButton(QStringLiteral("Sound Folder..."), this), "Button1"));
+    m_button1 = named(new QPushButton(QStringLiteral("Sound Folder..."), this), "Button1");
+    soundRow->addWidget(m_button1);
     soundRow->addStretch(1);
     layout->addLayout(soundRow);
     addBevel("Bevel4");
@@ -71,6 +74,28 @@ void AlarmPage::setValues(const AlarmSettings &alarm)
     m_editSound->setText(alarm.sound);
     m_maskEditAlarmClock->setText(alarm.time);
     m_checkBoxAlarmClock->setChecked(alarm.enabled);
+}
+
+void AlarmPage::setSound(const QString &path)
+{
+    m_editSound->setText(path);
+}
+
+void AlarmPage::showTimeAndDate(const QString &time, const QString &date)
+{
+    m_time = time;
+    m_date = date;
+    if (!isVisible())
+        return;
+    m_labelTime->setText(time);
+    m_label15->setText(date);
+}
+
+void AlarmPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_labelTime->setText(m_time);
+    m_label15->setText(m_date);
 }
 
 void AlarmPage::fitBevels(int sheetWidth)

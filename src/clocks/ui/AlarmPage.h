@@ -6,7 +6,9 @@
 
 class QCheckBox;
 class QFrame;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace veltrano {
 
@@ -20,8 +22,16 @@ public:
     AlarmSettings values() const;
     void setValues(const AlarmSettings &alarm);
     QCheckBox *checkBoxAlarmClock() const { return m_checkBoxAlarmClock; }
+    QPushButton *soundFolderButton() const { return m_button1; }
+    void setSound(const QString &path);
+    // `LabelTime` and `Label15`; a page out of sight takes them when it
+    // comes into view, so an idle program does not lay out what nobody sees.
+    void showTimeAndDate(const QString &time, const QString &date);
     // The separator lines are as wide as the page's sheet, less 7.
     void fitBevels(int sheetWidth);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void addBevel(const char *name);
@@ -29,6 +39,11 @@ private:
     QCheckBox *m_checkBoxAlarmClock = nullptr;
     QLineEdit *m_maskEditAlarmClock = nullptr;
     QLineEdit *m_editSound = nullptr;
+    QPushButton *m_button1 = nullptr;
+    QLabel *m_labelTime = nullptr;
+    QLabel *m_label15 = nullptr;
+    QString m_time;
+    QString m_date;
     QList<QFrame *> m_bevels;
 };
 

@@ -1,26 +1,63 @@
 #include "clocks/ui/ClocksFeature.h"
 
 #include "app/ui/Main.h"
+#include "clocks/logic/AlarmClock.h"
 #include "clocks/ui/AlarmPage.h"
+#include "clocks/ui/FormClock.h"
+#include "clocks/ui/OpenDialogSound.h"
+#include "platform/Platform.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QPushButton>
 
 namespace veltrano {
 
-ClocksFeature::ClocksFeature(TMainForm &main) : QObject(&main), m_main(main)
+ClocksFeature::ClocksFeature(TMainForm &main, std::function<void(int day)> showTrayDay)
+    : QObject(&main), m_main(main)
 {
     setObjectName(QStringLiteral("ClocksFeature"));
     m_alarmPage = new AlarmPage;
     m_alarmPage->setValues(ReadAlarmSettings(main.settings()));
     main.setPageContent(Page::Tasks, m_alarmPage);
 
+    Platform &platform = main.platform();
+    const AlarmServices services{platform.clock(), platform.regionalFormats(), platform.files(),
+                                 platform.sound(), platform.tray(),          main.messages()};
+    m_alarm = new AlarmClock(services, std::move(showTrayDay), this);
+
+    connect(m_alarmPage->soundFolderButton(), &QPushButton::clicked, this, &ClocksFeature::Button1Click);
+    connect(&main.timerTime(), &QTimer::timeout, this, &ClocksFeature::AlarmTick);
+    // The page and the tray show the time and the day from the start, not a
+    // second later.
+    connect(&main, &TMainForm::created, this, &ClocksFeature::AlarmTick);
     connect(&main, &TMainForm::resized, this, &ClocksFeature::FormResize);
     connect(&main, &TMainForm::savingShutdownSettings, this, &ClocksFeature::writeAlarm);
 }
 
+ClocksFeature::~ClocksFeature() = default;
+
 void ClocksFeature::disableAlarm()
 {
     m_alarmPage->checkBoxAlarmClock()->setChecked(false);
+}
+
+void ClocksFeature::setClockWindow(TfrmClock &clock)
+{
+    connect(m_main.command(Command::ActionDeduviClockFormShow), &QAction::triggered, &clock,
+            &TfrmClock::ActionDeduviClockFormShowExecute);
+}
+
+void ClocksFeature::AlarmTick()
+{
+    const AlarmClock::Labels labels = m_alarm->AlarmTick(m_alarmPage->values());
+    m_alarmPage->showTimeAndDate(labels.time, labels.date);
+}
+
+void ClocksFeature::Button1Click()
+{
+    if (const auto chosen = ChooseAlarmSound(m_main.dialogs(), &m_main))
+        m_alarmPage->setSound(*chosen);
 }
 
 void ClocksFeature::FormResize()

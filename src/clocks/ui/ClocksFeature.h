@@ -1,21 +1,35 @@
 #pragma once
 #include <QObject>
+#include <functional>
 
 namespace veltrano {
 
+class AlarmClock;
 class AlarmPage;
 class TMainForm;
+class TfrmClock;
 
 // The clocks' share of the main window: the alarm on the "Wake Up!" page,
-// its values read while the window is created and written when it goes.
+// ticked by the window's one-second `TimerTime`, its values read while the
+// window is created and written when it goes; and the command that shows
+// the desk clock.
 class ClocksFeature final : public QObject {
     Q_OBJECT
 public:
-    explicit ClocksFeature(TMainForm &main);
+    // `showTrayDay` puts day d's picture (1..31) on the tray icon.
+    ClocksFeature(TMainForm &main, std::function<void(int day)> showTrayDay);
+    ~ClocksFeature() override;
 
     AlarmPage &alarmPage() const { return *m_alarmPage; }
+    const AlarmClock &alarmClock() const { return *m_alarm; }
     // Unticks `CheckBoxAlarmClock`: the alarm stays silent until ticked again.
     void disableAlarm();
+    // The desk clock, created after the main window; "Deduvi Clock" (menu,
+    // tray menu, tool bar, Shift+F1) shows it.
+    void setClockWindow(TfrmClock &clock);
+
+    void AlarmTick();
+    void Button1Click();
 
 private:
     void FormResize();
@@ -23,6 +37,7 @@ private:
 
     TMainForm &m_main;
     AlarmPage *m_alarmPage = nullptr;
+    AlarmClock *m_alarm = nullptr;
 };
 
 } // namespace veltrano

@@ -115,11 +115,23 @@ public:
     bool close() override { moves << QStringLiteral("close"); return true; }
 };
 
+// Records each play; the test answers the last one with finish(), as the
+// player would later from the event loop.
 class FakeSound final : public Sound {
+    Q_OBJECT
 public:
-    bool succeeds = true;
+    using Sound::Sound;
     QStringList played;
-    bool play(const QString &path) override { played << path; return succeeds; }
+    void play(const QString &path) override { played << path; }
+    void finish(bool ok)
+    {
+        if (played.isEmpty())
+            return;
+        if (ok)
+            emit playing(played.last());
+        else
+            emit failed(played.last());
+    }
 };
 
 class FakeTray final : public Tray {

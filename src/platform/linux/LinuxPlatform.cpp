@@ -7,9 +7,9 @@
 #include "platform/linux/LinuxPower.h"
 #include "platform/linux/LinuxShell.h"
 #include "platform/linux/LinuxSingleInstance.h"
+#include "platform/linux/LinuxSound.h"
 #include "platform/linux/LinuxTermination.h"
 #include "platform/linux/LinuxTray.h"
-#include "platform/linux/PendingServices.h"
 #include "platform/qt/QtFileSystem.h"
 #include "platform/qt/Utf8SystemCodec.h"
 
@@ -59,7 +59,7 @@ private:
     LinuxShell m_shell;
     LinuxPower m_power;
     LinuxCdTray m_cdTray;
-    UnavailableSound m_sound;
+    LinuxSound m_sound;
     LinuxTray m_tray;
     LinuxNotifications m_notifications;
 };
