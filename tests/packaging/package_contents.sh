@@ -29,6 +29,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 
 expected="./usr/bin/rtfconv
 ./usr/bin/veltrano
+./usr/lib/veltrano/veltrano-print.so
 ./usr/share/applications/veltrano.desktop
 ./usr/share/icons/hicolor/128x128/apps/veltrano.png
 ./usr/share/icons/hicolor/48x48/apps/veltrano.png
@@ -42,14 +43,16 @@ files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 $(diff <(echo "$expected") <(echo "$files"))"
 
 dpkg-deb -x "$deb" "$out/root"
-for exe in veltrano rtfconv; do
-    file -b "$out/root/usr/bin/$exe" | grep -q ', stripped' || fail "usr/bin/$exe is not stripped"
+for exe in bin/veltrano bin/rtfconv lib/veltrano/veltrano-print.so; do
+    file -b "$out/root/usr/$exe" | grep -q ', stripped' || fail "usr/$exe is not stripped"
 done
 gzip -t "$out/root/usr/share/man/man1/veltrano.1.gz" || fail "veltrano.1.gz is not gzip"
 
 depends=$(field Depends)
 IFS=, read -r -a wanted <<<"$runtime"
-for package in "${wanted[@]}" libc6 libqt6core6 libqt6gui6 libqt6widgets6 libxcb1; do
+# libqt6printsupport6 comes from the printing module, which the program loads
+# when a note is first printed.
+for package in "${wanted[@]}" libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libxcb1; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 echo "package contents: ok ($(basename "$deb"), Depends: $depends)"

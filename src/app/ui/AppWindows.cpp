@@ -6,7 +6,11 @@
 #include "app/ui/TrayPlacement.h"
 #include "clocks/ui/ClocksFeature.h"
 #include "platform/Platform.h"
+#include "projects/ui/FormNewProject.h"
+#include "projects/ui/FormNewSub.h"
+#include "projects/ui/FormProjectDelete.h"
 #include "projects/ui/ProjectsFeature.h"
+#include "projects/ui/UnitProjectRenamer.h"
 #include "timeline/ui/TimelineFeature.h"
 #include "todo/ui/ToDoFeature.h"
 
@@ -42,10 +46,14 @@ AppWindows::AppWindows(Platform &platform, MessageBoxes &messages, ModalDialogs 
     // 11 TfrmWeekEdit, "Edit Item"
     // 12 TfrmWeekEdit1, "Today Editor"
     // 13 TfrmNewProject, "New Project"
+    m_projects->setNewProjectForm(&create<TfrmNewProject>());
     // 14 TfrmClock, "Deduvi Clock"
     // 15 TfrmProjectDelete, "Delete Structure:"
+    m_projects->setDeleteForm(&create<TfrmProjectDelete>());
     // 16 TfrmProjectRenamer, "Rename:"
+    m_projects->setRenamerForm(&create<TfrmProjectRenamer>());
     // 17 TfrmNewSub, "New Sub:"
+    m_projects->setNewSubForm(&create<TfrmNewSub>());
     // 18 TfrmPasswordGenerator, "Password Generator"
 }
 
