@@ -9,6 +9,7 @@
 
 #include <QFontDialog>
 #include <QLabel>
+#include <QPointer>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
@@ -31,14 +32,24 @@ NoteEditor::NoteEditor(ProjectNotePage &page, const NoteEditorServices &services
 
 NoteEditor::~NoteEditor() = default;
 
+// The note is read into a document of its own and then handed to the editor:
+// a document the editor gets whole is laid out a screenful at a time as it is
+// shown, while one filled under its eyes is laid out whole at once (a second
+// for a note of a few megabytes).
 void NoteEditor::LoadNote(const QString &structurePath)
 {
+    QTextEdit *editor = m_page.editor();
     m_page.currentProject()->setText(structurePath);
     m_loading = true;
-    const NoteLoad load = m_note.LoadNote(structurePath, *m_page.editor()->document());
+    auto *note = new QTextDocument(editor);
+    note->setDefaultFont(editor->document()->defaultFont());
+    const NoteLoad load = m_note.LoadNote(structurePath, *note);
+    // The editor deletes the document it made itself; ours go here.
+    const QPointer<QTextDocument> shown = editor->document();
+    editor->setDocument(note); // at its start, with no undo history
+    if (shown && shown->parent() == editor)
+        delete shown;
     m_loading = false;
-    // A note opens at its start, as it is read.
-    m_page.editor()->moveCursor(QTextCursor::Start);
     m_page.setEditable(load.editable);
     emit status(load.message, load.result != NoteLoad::Result::Loaded && load.result != NoteLoad::Result::Created);
 }

@@ -15,7 +15,8 @@ QByteArray writeRtf(const QTextDocument &doc);
 
 // Writes the same document again and again, as the note editor does on every
 // keystroke: the bytes are those of writeRtf(), but a paragraph that did not
-// change since the last write is copied rather than encoded again.
+// change since the last write is copied rather than encoded again
+// (RtfDocumentWriter.cpp).
 class RtfDocumentWriter {
 public:
     RtfDocumentWriter();

@@ -68,7 +68,12 @@ TEST(RtfDocumentWriter, EveryWriteEqualsAFreshOneWhateverWasEdited)
     ensureGuiApplication();
     QRandomGenerator random(20261208);
     QTextDocument doc;
-    doc.setPlainText(u"First paragraph.\nSecond one, in English.\nThird."_s);
+    // Enough paragraphs that whatever the writer keeps per paragraph grows
+    // and moves in memory between writes.
+    QStringList paragraphs;
+    for (int i = 0; i < 300; ++i)
+        paragraphs << u"Paragraph %1 of the note."_s.arg(i);
+    doc.setPlainText(paragraphs.join(u'\n'));
     RtfDocumentWriter writer;
     for (int step = 0; step < 600; ++step) {
         randomEdit(doc, random);
