@@ -56,15 +56,22 @@ void BM_Load(benchmark::State &state)
     setSize(state, rtf);
 }
 
+// A note of `bytes` with the caret at its end, for typing into.
+QTextCursor noteToTypeInto(QTextDocument &doc, qsizetype bytes)
+{
+    doc.setUndoRedoEnabled(false);
+    fillNote(doc, bytes);
+    QTextCursor cursor(&doc);
+    cursor.movePosition(QTextCursor::End);
+    return cursor;
+}
+
 // What the note editor's writer does after a keystroke: only the paragraph
 // typed into is encoded again, the others are copied as they were.
 void BM_SaveAfterKeystroke(benchmark::State &state)
 {
     QTextDocument doc;
-    doc.setUndoRedoEnabled(false);
-    fillNote(doc, state.range(0));
-    QTextCursor cursor(&doc);
-    cursor.movePosition(QTextCursor::End);
+    QTextCursor cursor = noteToTypeInto(doc, state.range(0));
     RtfDocumentWriter writer;
     QByteArray rtf = writer.write(doc);
     for (auto _ : state) {
@@ -81,10 +88,7 @@ void BM_KeystrokeSave(benchmark::State &state)
 {
     QTemporaryDir dir(QDir::currentPath() + u"/rtf-bench-XXXXXX"_s);
     QTextDocument doc;
-    doc.setUndoRedoEnabled(false);
-    fillNote(doc, state.range(0));
-    QTextCursor cursor(&doc);
-    cursor.movePosition(QTextCursor::End);
+    QTextCursor cursor = noteToTypeInto(doc, state.range(0));
     QByteArray rtf;
     for (auto _ : state) {
         cursor.insertText(u"x"_s);

@@ -22,29 +22,32 @@ ProjectCommands::ProjectCommands(TVTProjectManager &manager, QTreeWidget &tree, 
     setObjectName(QStringLiteral("ProjectCommands"));
 }
 
+template <typename Form>
+void ProjectCommands::takeForm(QPointer<Form> &slot, Form *form, void (ProjectCommands::*confirmed)())
+{
+    slot = form;
+    connect(form, &StructureDialog::confirmed, this, confirmed);
+}
+
 void ProjectCommands::setNewProjectForm(TfrmNewProject *form)
 {
-    m_newProject = form;
-    connect(form, &StructureDialog::confirmed, this, &ProjectCommands::newProjectConfirmed);
+    takeForm(m_newProject, form, &ProjectCommands::newProjectConfirmed);
 }
 
 void ProjectCommands::setNewSubForm(TfrmNewSub *form)
 {
-    m_newSub = form;
-    connect(form, &StructureDialog::confirmed, this, &ProjectCommands::newSubConfirmed);
+    takeForm(m_newSub, form, &ProjectCommands::newSubConfirmed);
 }
 
 void ProjectCommands::setRenamerForm(TfrmProjectRenamer *form)
 {
-    m_renamer = form;
-    connect(form, &StructureDialog::confirmed, this, &ProjectCommands::renameConfirmed);
+    takeForm(m_renamer, form, &ProjectCommands::renameConfirmed);
 }
 
 void ProjectCommands::setDeleteForm(TfrmProjectDelete *form)
 {
-    m_delete = form;
+    takeForm(m_delete, form, &ProjectCommands::deleteConfirmed);
     form->label2()->clear();
-    connect(form, &StructureDialog::confirmed, this, &ProjectCommands::deleteConfirmed);
 }
 
 QTreeWidgetItem *ProjectCommands::selectedNode() const

@@ -44,6 +44,8 @@ public:
     QTreeWidgetItem *selectedNode() const;
 
 private:
+    template <typename Form>
+    void takeForm(QPointer<Form> &slot, Form *form, void (ProjectCommands::*confirmed)());
     void newProjectConfirmed();
     void newSubConfirmed();
     void renameConfirmed();
