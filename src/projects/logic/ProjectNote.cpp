@@ -11,9 +11,9 @@
 namespace veltrano {
 namespace {
 
-QString quoted(const QString &path)
+QString quoted(const QString &text)
 {
-    return u'"' + path + u'"';
+    return u'"' + text + u'"';
 }
 
 QString sentence(const QString &reason)
@@ -42,6 +42,12 @@ ProjectNote::ProjectNote(FileSystem &files, const TextCodec &codec, const Clock 
 {
 }
 
+// Paths as the user knows them: from the data folder on.
+QString ProjectNote::shown(const QString &path) const
+{
+    return path.startsWith(m_dataFolder) ? path.mid(m_dataFolder.size()) : path;
+}
+
 QString ProjectNote::fileOf(const QString &structurePath) const
 {
     return StructureFolder(m_dataFolder, structurePath) + kNoteFileName;
@@ -64,14 +70,14 @@ NoteLoad ProjectNote::LoadNote(const QString &structurePath, QTextDocument &doc)
         // Typing would fail the same way; that is said once, here.
         m_failureReported = true;
         const bool folderExists = m_files.isFolder(StructureFolder(m_dataFolder, structurePath));
-        return {NoteLoad::Result::NotCreated, u"Cannot create file " + quoted(file) + u". " + sentence(created.reason),
+        return {NoteLoad::Result::NotCreated, u"Cannot create file " + quoted(shown(file)) + u". " + sentence(created.reason),
                 folderExists};
     }
     QString reason;
     const std::optional<QByteArray> bytes = m_files.readFile(file, &reason);
     if (!bytes)
         return {NoteLoad::Result::Unreadable,
-                u"Cannot open file " + quoted(file) + u". " + sentence(reason) + u" The note cannot be changed.",
+                u"Cannot open file " + quoted(shown(file)) + u". " + sentence(reason) + u" The note cannot be changed.",
                 false};
     if (bytes->trimmed().isEmpty() || readRtf(*bytes, doc))
         return load;
@@ -80,8 +86,7 @@ NoteLoad ProjectNote::LoadNote(const QString &structurePath, QTextDocument &doc)
     doc.setPlainText(m_codec.decode(*bytes).text);
     m_keepAside = file;
     return {NoteLoad::Result::NotRtf,
-            quoted(file) + u" is not RTF and is shown as plain text; it will be kept under another name "
-                           u"before your first change is saved.",
+            quoted(shown(file)) + u" is not RTF: shown as plain text, and kept aside at your first change.",
             true};
 }
 
@@ -108,18 +113,19 @@ NoteSave ProjectNote::SaveNote(const QString &structurePath, const QTextDocument
     const QString folder = StructureFolder(m_dataFolder, structurePath);
     const QString file = folder + kNoteFileName;
     if (!m_files.isFolder(folder))
-        return failed(u"Cannot save the note: the folder " + quoted(folder) + u" no longer exists.");
+        return failed(u"Cannot save the note: the folder " + quoted(shown(folder)) + u" no longer exists.");
     NoteSave save;
     if (m_keepAside == file) {
         const QString aside = keepAsideName(file);
         if (m_files.exists(file) && !m_files.rename(file, aside))
-            return failed(u"Cannot keep " + quoted(file) + u" as " + quoted(aside) + u"; the note is not saved.");
+            return failed(u"Cannot keep " + quoted(shown(file)) + u" as " + quoted(shown(aside))
+                          + u"; the note is not saved.");
         m_keepAside.clear();
         save.keptAside = aside;
     }
     const IoStatus written = m_files.replaceFile(file, m_writer.write(doc));
     if (!written) {
-        NoteSave refused = failed(u"Cannot save the note " + quoted(file) + u". " + sentence(written.reason));
+        NoteSave refused = failed(u"Cannot save the note " + quoted(shown(file)) + u". " + sentence(written.reason));
         refused.keptAside = save.keptAside;
         return refused;
     }

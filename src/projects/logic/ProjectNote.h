@@ -68,6 +68,7 @@ public:
 
 private:
     QString keepAsideName(const QString &file) const;
+    QString shown(const QString &path) const;
     NoteSave failed(const QString &why);
 
     FileSystem &m_files;

@@ -7,6 +7,7 @@
 #include "projects/ui/NotePrinter.h"
 #include "projects/ui/ProjectNotePage.h"
 
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QLabel>
 #include <QPointer>
@@ -65,7 +66,8 @@ void NoteEditor::SaveNote()
 {
     const NoteSave save = m_note.SaveNote(m_page.currentProject()->text(), *m_page.editor()->document());
     if (!save.keptAside.isEmpty())
-        emit status(QStringLiteral("The note was not RTF; the file as it was is kept as \"%1\".").arg(save.keptAside),
+        emit status(QStringLiteral("The note was not RTF; the file as it was is kept as \"%1\".")
+                        .arg(QFileInfo(save.keptAside).fileName()),
                     false);
     if (!save.failure.isEmpty())
         reportFailure(save.failure);
@@ -107,8 +109,10 @@ void NoteEditor::ToolButton26Click()
                                                             PrintModulePrinter::defaultFolders());
         m_printer = m_ownPrinter.get();
     }
-    const QString title = QStringLiteral("Current Project : ") + m_page.currentProject()->text();
-    const NotePrinter::Outcome outcome = m_printer->print(*m_page.editor()->document(), title);
+    const QString path = m_page.currentProject()->text();
+    const QString title = QStringLiteral("Current Project : ") + path;
+    const QString structure = path.section(u'\\', -2, -2); // "Projects Group\Alpha\" names Alpha
+    const NotePrinter::Outcome outcome = m_printer->print(*m_page.editor()->document(), title, structure);
     if (outcome.result == NotePrinter::Result::Unavailable)
         m_services.messages.error(outcome.message);
 }

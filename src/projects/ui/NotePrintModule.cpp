@@ -6,12 +6,15 @@
 #include <QPrinter>
 #include <QTextDocument>
 
-// 1 when printed, 0 when the user cancelled the printer dialog.
+// 1 when printed, 0 when the user cancelled the printer dialog. `fileName`
+// is what the dialog proposes when the note goes to a PDF file.
 extern "C" Q_DECL_EXPORT int veltranoPrintNote(veltrano::ModalDialogs *dialogs, const QTextDocument *doc,
-                                               const QString *jobTitle, QWidget *parent)
+                                               const QString *jobTitle, const QString *fileName, QWidget *parent)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(*jobTitle);
+    // The dialog names its PDF file after the document; the job's title,
+    // with its colon and backslashes, would make an awkward file name.
+    printer.setDocName(*fileName);
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
     dialog.setWindowTitle(QStringLiteral("Print"));

@@ -41,13 +41,14 @@ PrintModulePrinter::PrintFunction PrintModulePrinter::load(QString &why)
     return nullptr;
 }
 
-NotePrinter::Outcome PrintModulePrinter::print(const QTextDocument &doc, const QString &jobTitle)
+NotePrinter::Outcome PrintModulePrinter::print(const QTextDocument &doc, const QString &jobTitle,
+                                               const QString &fileName)
 {
     QString why = QStringLiteral("the printing module is missing");
     const PrintFunction printNote = load(why);
     if (!printNote)
         return {Result::Unavailable, QStringLiteral("Printing is not available: ") + why};
-    return {printNote(&m_dialogs, &doc, &jobTitle, m_parent) ? Result::Printed : Result::Cancelled, {}};
+    return {printNote(&m_dialogs, &doc, &jobTitle, &fileName, m_parent) ? Result::Printed : Result::Cancelled, {}};
 }
 
 } // namespace veltrano

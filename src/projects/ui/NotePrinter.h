@@ -20,7 +20,8 @@ public:
         QString message; // why printing is not available
     };
     virtual ~NotePrinter() = default;
-    virtual Outcome print(const QTextDocument &doc, const QString &jobTitle) = 0;
+    // `fileName`: what to propose should the user print to a file.
+    virtual Outcome print(const QTextDocument &doc, const QString &jobTitle, const QString &fileName) = 0;
 };
 
 // Printing lives in a module of its own (veltrano-print), with Qt's print
@@ -31,14 +32,14 @@ public:
     // The module is looked for in `folders`, in order.
     PrintModulePrinter(ModalDialogs &dialogs, QWidget *parent, QStringList folders);
     ~PrintModulePrinter() override;
-    Outcome print(const QTextDocument &doc, const QString &jobTitle) override;
+    Outcome print(const QTextDocument &doc, const QString &jobTitle, const QString &fileName) override;
 
     // Beside the program (a build or a portable copy), then under the
     // installation's lib/veltrano.
     static QStringList defaultFolders();
 
 private:
-    using PrintFunction = int (*)(ModalDialogs *, const QTextDocument *, const QString *, QWidget *);
+    using PrintFunction = int (*)(ModalDialogs *, const QTextDocument *, const QString *, const QString *, QWidget *);
     PrintFunction load(QString &why);
 
     ModalDialogs &m_dialogs;

@@ -50,30 +50,6 @@ protected:
     QTextDocument doc;
 };
 
-TEST_F(ProjectNoteTest, MissingNoteIsCreatedEmptyAndLoadingStartsAFreshUndoHistory)
-{
-    doc.setPlainText(QStringLiteral("the note shown before"));
-    const NoteLoad load = note.LoadNote(kAlpha, doc);
-    EXPECT_EQ(load.result, NoteLoad::Result::Created);
-    EXPECT_TRUE(load.message.isEmpty());
-    EXPECT_TRUE(load.editable);
-    EXPECT_TRUE(doc.isEmpty());
-    EXPECT_EQ(noteText(), QString());
-    // Undoing right after a load must not bring the previous note back.
-    EXPECT_FALSE(doc.isUndoAvailable());
-    EXPECT_TRUE(doc.isUndoRedoEnabled());
-}
-
-TEST_F(ProjectNoteTest, SavedTextIsWhatTheNextLoadShows)
-{
-    note.LoadNote(kAlpha, doc);
-    type(QStringLiteral("План на неделю"));
-    EXPECT_EQ(note.SaveNote(kAlpha, doc).result, NoteSave::Result::Saved);
-    QTextDocument again;
-    EXPECT_EQ(note.LoadNote(kAlpha, again).result, NoteLoad::Result::Loaded);
-    EXPECT_EQ(again.toPlainText(), QStringLiteral("План на неделю"));
-}
-
 // A note.rtf that is not RTF (a text file put there by hand, a file from
 // another program) is shown as text and moved aside, never overwritten.
 TEST_F(ProjectNoteTest, NoteThatIsNotRtfIsKeptAsideBeforeTheFirstSave)
@@ -152,18 +128,6 @@ TEST_F(ProjectNoteTest, FailedSaveIsReportedOnceAndRetriedAtTheNextChange)
     // A new failure after the recovery is news again.
     files.diskFull = true;
     EXPECT_FALSE(note.SaveNote(kAlpha, doc).failure.isEmpty());
-}
-
-TEST_F(ProjectNoteTest, ReadOnlyNoteIsRefusedAndLeftAsItWas)
-{
-    note.LoadNote(kAlpha, doc);
-    QFile::setPermissions(noteFile(), QFile::ReadOwner);
-    type(QStringLiteral("x"));
-    const NoteSave save = note.SaveNote(kAlpha, doc);
-    QFile::setPermissions(noteFile(), QFile::ReadOwner | QFile::WriteOwner);
-    EXPECT_EQ(save.result, NoteSave::Result::Failed);
-    EXPECT_TRUE(save.failure.contains(noteFile()));
-    EXPECT_EQ(noteText(), QString());
 }
 
 TEST_F(ProjectNoteTest, NoteOfAFolderRemovedMeanwhileIsNotSavedAndSaysSo)

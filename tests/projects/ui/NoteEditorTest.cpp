@@ -23,10 +23,12 @@ class FakeNotePrinter final : public NotePrinter {
 public:
     Outcome answer{Result::Printed, {}};
     QStringList titles;
+    QStringList fileNames;
     QStringList texts;
-    Outcome print(const QTextDocument &doc, const QString &jobTitle) override
+    Outcome print(const QTextDocument &doc, const QString &jobTitle, const QString &fileName) override
     {
         titles << jobTitle;
+        fileNames << fileName;
         texts << doc.toPlainText();
         return answer;
     }
@@ -204,7 +206,7 @@ TEST_F(NoteEditorTest, ReadOnlyNoteIsReportedOnceAndSavedWhenWritableAgain)
     typeInto(editor(), QStringLiteral("abc"));
     QCoreApplication::processEvents(); // the message waits for the key to be handled
     EXPECT_EQ(messageTexts(QStringLiteral("error")).size(), 1);
-    EXPECT_TRUE(messageTexts(QStringLiteral("error")).value(0).contains(file));
+    EXPECT_TRUE(messageTexts(QStringLiteral("error")).value(0).contains(QStringLiteral("\"Projects Group/Alpha/note.rtf\"")));
     EXPECT_TRUE(status().contains(QStringLiteral("Cannot save the note")));
     EXPECT_EQ(editor()->toPlainText(), QStringLiteral("abcold"));
     EXPECT_EQ(noteOnDisk(QStringLiteral("Alpha")), QStringLiteral("old"));
@@ -235,6 +237,7 @@ TEST_F(NoteEditorTest, PrintingCarriesTheCurrentProjectAsJobTitle)
     projects().noteEditor().setPrinter(&printer);
     click("ToolButton26");
     EXPECT_EQ(printer.titles, QStringList{QStringLiteral("Current Project : Projects Group\\Alpha\\")});
+    EXPECT_EQ(printer.fileNames, QStringList{QStringLiteral("Alpha")});
     EXPECT_EQ(printer.texts, QStringList{QStringLiteral("to paper")});
     EXPECT_TRUE(messages.shown.isEmpty());
 

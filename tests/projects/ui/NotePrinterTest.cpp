@@ -40,6 +40,7 @@ TEST(NotePrinter, PrintsTheNoteUnderItsJobTitleOnThePrinterChosen)
     dialogs.answer = [&](QDialog &dialog) {
         auto *printDialog = qobject_cast<QPrintDialog *>(&dialog);
         ASSERT_NE(printDialog, nullptr);
+        EXPECT_EQ(printDialog->printer()->docName(), QStringLiteral("Alpha"));
         printDialog->printer()->setOutputFormat(QPrinter::PdfFormat);
         printDialog->printer()->setOutputFileName(pdf);
     };
@@ -48,11 +49,11 @@ TEST(NotePrinter, PrintsTheNoteUnderItsJobTitleOnThePrinterChosen)
     doc.setPlainText(QStringLiteral("Buy paper"));
     const QString title = QStringLiteral("Current Project : Projects Group\\Alpha\\");
 
-    EXPECT_EQ(printer.print(doc, title).result, NotePrinter::Result::Cancelled);
+    EXPECT_EQ(printer.print(doc, title, QStringLiteral("Alpha")).result, NotePrinter::Result::Cancelled);
     EXPECT_FALSE(QFile::exists(pdf));
 
     dialogs.results = {QDialog::Accepted};
-    EXPECT_EQ(printer.print(doc, title).result, NotePrinter::Result::Printed);
+    EXPECT_EQ(printer.print(doc, title, QStringLiteral("Alpha")).result, NotePrinter::Result::Printed);
     EXPECT_EQ(dialogs.ran, (QStringList{QStringLiteral("PrinterSetupDialog"), QStringLiteral("PrinterSetupDialog")}));
     const QByteArray printed = dir.read(QStringLiteral("note.pdf"));
     ASSERT_TRUE(printed.startsWith("%PDF"));
@@ -64,7 +65,7 @@ TEST(NotePrinter, MissingModuleIsReportedNotCrashedOn)
     FakeModalDialogs dialogs;
     PrintModulePrinter printer(dialogs, nullptr, {QStringLiteral("/nonexistent")});
     QTextDocument doc;
-    const NotePrinter::Outcome outcome = printer.print(doc, QStringLiteral("x"));
+    const NotePrinter::Outcome outcome = printer.print(doc, QStringLiteral("x"), QStringLiteral("x"));
     EXPECT_EQ(outcome.result, NotePrinter::Result::Unavailable);
     EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("Printing is not available: ")));
     EXPECT_TRUE(dialogs.ran.isEmpty());
