@@ -6,7 +6,8 @@
 # $1: the built veltrano, $2: rtfconv, $3: a folder for the screenshots (optional).
 source "$(dirname "$0")/xsession.sh"
 
-RTFCONV=$2
+RTFCONV=$(realpath "$2") # the tests run from the data folder
+[ -x "$RTFCONV" ] || { echo "FAIL: no rtfconv at $2" >&2; exit 1; }
 SHOTS="${3:-$E2E_TMP/shots}"
 mkdir -p "$SHOTS"
 
@@ -17,9 +18,10 @@ shoot_window() {
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$2" 2>/dev/null
 }
 
-# The text of note $1 (a folder below "Projects Group") as rtfconv reads it.
+# The text of note $1 (a folder below "Projects Group") as rtfconv reads it;
+# a note that is missing or not RTF reads as a line of its own.
 note_text() {
-    "$RTFCONV" --to text "Projects Group/$1/note.rtf" 2>/dev/null
+    "$RTFCONV" --to text "Projects Group/$1/note.rtf" 2>/dev/null || echo "(unreadable note)"
 }
 
 # Waits up to 5 seconds for note $1 to read exactly $2.
@@ -103,7 +105,10 @@ for ((i = 0; i < ${#sentence}; i++)); do
     ch=${sentence:i:1}
     xdotool type --delay 0 -- "$ch"
     typed+=$ch
-    wait_note Plan "$typed" || fail "after key $((i + 1)) the note reads '$(note_text Plan)', not '$typed'"
+    if ! wait_note Plan "$typed"; then
+        shoot_window "$MAIN" "$SHOTS/failed-typing.png"
+        fail "after key $((i + 1)) the note reads '$(note_text Plan)', not '$typed'"
+    fi
 done
 shoot_window "$MAIN" "$SHOTS/note-typed.png"
 

@@ -71,7 +71,8 @@ void ProjectsFeature::wireTree()
 {
     QTreeWidget *tree = m_worklist->tree();
     connect(tree, &QTreeWidget::currentItemChanged, this, &ProjectsFeature::TreeViewProjectsChange);
-    tree->viewport()->installEventFilter(this);
+    m_treeViewport = tree->viewport();
+    m_treeViewport->installEventFilter(this);
     tree->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(tree, &QWidget::customContextMenuRequested, this, &ProjectsFeature::TreeViewProjectsContextPopup);
     connect(m_worklist->popupMenu(), &QMenu::aboutToShow, this, &ProjectsFeature::PopupMenuProjectsPopup);
@@ -194,7 +195,7 @@ bool ProjectsFeature::eventFilter(QObject *watched, QEvent *event)
                              && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
     if (watched == m_label14 && leftRelease)
         m_main.command(Command::FastToDoListShow)->trigger();
-    else if (watched == m_worklist->tree()->viewport() && leftRelease)
+    else if (watched == m_treeViewport && leftRelease)
         TreeViewProjectsClick();
     return QObject::eventFilter(watched, event);
 }

@@ -64,6 +64,9 @@ private:
     ProjectNotePage *m_notePage = nullptr;
     QLabel *m_label14 = nullptr;
     QLabel *m_label10 = nullptr;
+    // Compared with, never reached through: events still come while the
+    // main window takes its children down.
+    QObject *m_treeViewport = nullptr;
     ProjectStore m_store;
     TVTProjectManager *m_manager = nullptr;
     TProjectSelected m_projectSelected;
