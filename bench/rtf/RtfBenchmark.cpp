@@ -1,5 +1,6 @@
 // Load and save times of notes of 100 KB and 1 MB, and what a keystroke costs:
 // the note is rewritten whole on every change of the editor.
+#include "BenchNotes.h"
 #include "projects/logic/rtf/RtfReader.h"
 #include "projects/logic/rtf/RtfWriter.h"
 
@@ -15,34 +16,9 @@
 
 using namespace Qt::StringLiterals;
 using namespace veltrano;
+using veltrano::bench::fillNote;
 
 namespace {
-
-// A note as people write them: paragraphs of Latin and Cyrillic text with a
-// bold word, an italic phrase and a coloured remark now and then, grown until
-// its RTF has `bytes` bytes.
-void fillNote(QTextDocument &doc, qsizetype bytes)
-{
-    QTextCursor cursor(&doc);
-    QTextCharFormat bold, italic, red;
-    bold.setFontWeight(QFont::Bold);
-    italic.setFontItalic(true);
-    red.setForeground(QColor(200, 0, 0));
-    int paragraph = 0;
-    // Estimating the size as we go keeps this linear; checked once at the end.
-    for (qsizetype estimate = 300; estimate < bytes; estimate += 420, ++paragraph) {
-        if (paragraph > 0)
-            cursor.insertBlock();
-        cursor.insertText(u"%1. "_s.arg(paragraph + 1), QTextCharFormat());
-        cursor.insertText(u"Meeting notes"_s, bold);
-        cursor.insertText(u" about the project plan, the next steps and the open questions; "
-                          u"Заметки по проекту: "_s, QTextCharFormat());
-        cursor.insertText(u"срочно"_s, red);
-        cursor.insertText(u" to be done before Friday, with "_s, QTextCharFormat());
-        cursor.insertText(u"details in the attached list"_s, italic);
-        cursor.insertText(u".\tOwner: Ivan, due 2024-05-17."_s, QTextCharFormat());
-    }
-}
 
 QTextDocument &note(qsizetype bytes)
 {
@@ -80,16 +56,39 @@ void BM_Load(benchmark::State &state)
     setSize(state, rtf);
 }
 
+// A note of `bytes` with the caret at its end, for typing into.
+QTextCursor noteToTypeInto(QTextDocument &doc, qsizetype bytes)
+{
+    doc.setUndoRedoEnabled(false);
+    fillNote(doc, bytes);
+    QTextCursor cursor(&doc);
+    cursor.movePosition(QTextCursor::End);
+    return cursor;
+}
+
+// What the note editor's writer does after a keystroke: only the paragraph
+// typed into is encoded again, the others are copied as they were.
+void BM_SaveAfterKeystroke(benchmark::State &state)
+{
+    QTextDocument doc;
+    QTextCursor cursor = noteToTypeInto(doc, state.range(0));
+    RtfDocumentWriter writer;
+    QByteArray rtf = writer.write(doc);
+    for (auto _ : state) {
+        cursor.insertText(u"x"_s);
+        rtf = writer.write(doc);
+        benchmark::DoNotOptimize(rtf.data());
+    }
+    setSize(state, rtf);
+}
+
 // One keystroke: the character typed, then the note encoded and written to disk
 // the way the program saves files (atomic replace).
 void BM_KeystrokeSave(benchmark::State &state)
 {
     QTemporaryDir dir(QDir::currentPath() + u"/rtf-bench-XXXXXX"_s);
     QTextDocument doc;
-    doc.setUndoRedoEnabled(false);
-    fillNote(doc, state.range(0));
-    QTextCursor cursor(&doc);
-    cursor.movePosition(QTextCursor::End);
+    QTextCursor cursor = noteToTypeInto(doc, state.range(0));
     QByteArray rtf;
     for (auto _ : state) {
         cursor.insertText(u"x"_s);
@@ -126,6 +125,7 @@ constexpr int64_t k1MB = 1024 * 1024;
 
 BENCHMARK(BM_Save)->Arg(k100KB)->Arg(k1MB)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Load)->Arg(k100KB)->Arg(k1MB)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveAfterKeystroke)->Arg(k100KB)->Arg(k1MB)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeystrokeSave)->Arg(k100KB)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_WriteBytes, QSaveFile)->Arg(k100KB)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_WriteBytes, QFile)->Arg(k100KB)->Unit(benchmark::kMicrosecond);

@@ -1,4 +1,5 @@
 #include "StoreFloors.h"
+#include "TreeOfFolders.h"
 
 #include "platform/qt/QtFileSystem.h"
 #include "platform/qt/Utf8SystemCodec.h"
@@ -14,36 +15,10 @@ using namespace veltrano;
 
 namespace {
 
-// 100 projects of 9 structures of 10 sub-structures: 10,000 folders, each
-// with its note, as a long-used installation has them.
-const QString &treeDataFolder()
-{
-    static QTemporaryDir dir;
-    static const QString folder = [] {
-        const QString root = dir.path() + u'/';
-        for (int p = 0; p < 100; ++p) {
-            for (int s = 0; s < 9; ++s) {
-                for (int d = 0; d < 10; ++d) {
-                    const QString path = root + u"Projects Group/Project " + QString::number(p) + u"/Part "
-                                         + QString::number(s) + u"/Task " + QString::number(d);
-                    QDir().mkpath(path);
-                    QFile note(path + u"/note.rtf");
-                    note.open(QIODevice::WriteOnly);
-                }
-                QFile note(root + u"Projects Group/Project " + QString::number(p) + u"/Part "
-                           + QString::number(s) + u"/note.rtf");
-                note.open(QIODevice::WriteOnly);
-            }
-        }
-        return root;
-    }();
-    return folder;
-}
-
 void RebuildTree10k(benchmark::State &state)
 {
     QtFileSystem files;
-    const QString data = treeDataFolder();
+    const QString data = bench::TenThousandFolders();
     ProjectTree tree;
     for (auto _ : state) {
         tree.RebuildTree(files, data);
@@ -57,7 +32,7 @@ BENCHMARK(RebuildTree10k)->Unit(benchmark::kMillisecond);
 void ListFolders10k(benchmark::State &state)
 {
     QtFileSystem files;
-    const QStringList folders = ListAllFolders(files, treeDataFolder() + u"Projects Group");
+    const QStringList folders = ListAllFolders(files, bench::TenThousandFolders() + u"Projects Group");
     for (auto _ : state) {
         qsizetype entries = 0;
         for (const QString &folder : folders)
@@ -69,7 +44,7 @@ BENCHMARK(ListFolders10k)->Unit(benchmark::kMillisecond);
 
 void RebuildTree10kFloor(benchmark::State &state)
 {
-    const std::string group = QString(treeDataFolder() + u"Projects Group/").toStdString();
+    const std::string group = QString(bench::TenThousandFolders() + u"Projects Group/").toStdString();
     for (auto _ : state) {
         bench::FloorNode root;
         root.label = "Projects Group";

@@ -46,6 +46,7 @@ start_display
 make_data_folder "$1"
 cp "$2" "$DATA/"
 cd "$DATA"
+make_data_subfolders
 
 echo "-- the alarm rings with a .wav"
 ring_with "$3/beep.wav"

@@ -46,6 +46,7 @@ todo_menu() {
 start_display
 make_data_folder "$1"
 cd "$DATA"
+make_data_subfolders
 printf '[Common]\r\nTo-Do Autostart=0\r\n' >PM.INI
 
 ./veltrano >"$E2E_TMP/first.log" 2>&1 &

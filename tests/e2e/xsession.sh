@@ -43,6 +43,12 @@ make_data_folder() {
     cp "$1" "$DATA/veltrano"
 }
 
+# The folders a first start sets up, for a script that writes PM.INI itself
+# (then the start is not a first one and nothing would make them).
+make_data_subfolders() {
+    mkdir -p "$DATA/Projects Group" "$DATA/Week"
+}
+
 # Waits up to $2 seconds (default 10) for a window whose name matches $1.
 wait_window() {
     timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1

@@ -29,6 +29,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 
 expected="./usr/bin/rtfconv
 ./usr/bin/veltrano
+./usr/lib/veltrano/veltrano-print.so
 ./usr/lib/veltrano/veltrano-sound.so
 ./usr/share/applications/veltrano.desktop
 ./usr/share/icons/hicolor/128x128/apps/veltrano.png
@@ -43,14 +44,16 @@ files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 $(diff <(echo "$expected") <(echo "$files"))"
 
 dpkg-deb -x "$deb" "$out/root"
-for exe in bin/veltrano bin/rtfconv lib/veltrano/veltrano-sound.so; do
+for exe in bin/veltrano bin/rtfconv lib/veltrano/veltrano-print.so lib/veltrano/veltrano-sound.so; do
     file -b "$out/root/usr/$exe" | grep -q ', stripped' || fail "usr/$exe is not stripped"
 done
 gzip -t "$out/root/usr/share/man/man1/veltrano.1.gz" || fail "veltrano.1.gz is not gzip"
 
 depends=$(field Depends)
 IFS=, read -r -a wanted <<<"$runtime"
-for package in "${wanted[@]}" libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libxcb1; do
+# libqt6multimedia6 and libqt6printsupport6 come from the sound and printing
+# modules, which the program loads when they are first used.
+for package in "${wanted[@]}" libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libxcb1; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 echo "package contents: ok ($(basename "$deb"), Depends: $depends)"

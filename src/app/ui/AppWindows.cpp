@@ -9,8 +9,12 @@
 #include "clocks/ui/ClocksFeature.h"
 #include "clocks/ui/FormClock.h"
 #include "platform/Platform.h"
+#include "projects/ui/FormNewProject.h"
+#include "projects/ui/FormNewSub.h"
+#include "projects/ui/FormProjectDelete.h"
 #include "projects/ui/ProjectsFeature.h"
 #include "projects/ui/SystemToolsFeature.h"
+#include "projects/ui/UnitProjectRenamer.h"
 #include "timeline/ui/FormWeekEdit.h"
 #include "timeline/ui/FormWeekEdit1.h"
 #include "timeline/ui/FormWeekEditor.h"
@@ -70,12 +74,16 @@ AppWindows::AppWindows(Platform &platform, MessageBoxes &messages, ModalDialogs 
     // 12 TfrmWeekEdit1, "Today Editor"
     m_timeline->setTodayEditor(&create<TfrmWeekEdit1>(dialogs));
     // 13 TfrmNewProject, "New Project"
+    m_projects->setNewProjectForm(&create<TfrmNewProject>());
     // 14 TfrmClock, "Deduvi Clock"
     m_clocks->setClockWindow(
         create<TfrmClock>(m_main->settings(), platform.clock(), platform.regionalFormats()));
     // 15 TfrmProjectDelete, "Delete Structure:"
+    m_projects->setDeleteForm(&create<TfrmProjectDelete>());
     // 16 TfrmProjectRenamer, "Rename:"
+    m_projects->setRenamerForm(&create<TfrmProjectRenamer>());
     // 17 TfrmNewSub, "New Sub:"
+    m_projects->setNewSubForm(&create<TfrmNewSub>());
     // 18 TfrmPasswordGenerator, "Password Generator"
     m_passwords->setWindow(&create<TfrmPasswordGenerator>(dialogs));
 }

@@ -7,13 +7,6 @@ namespace {
 
 constexpr QStringView kForbiddenCharacters = u"\"*/:<>?\\|";
 
-QString withNativeSeparators(const QString &structurePath)
-{
-    QString path = structurePath;
-    path.replace(u'\\', u'/');
-    return path;
-}
-
 // The labels of a structure path: "Projects Group\A\B\" gives
 // {"Projects Group", "A", "B"}; nothing for a path that is not one.
 std::optional<QStringList> labelsOf(const QString &structurePath)
@@ -31,6 +24,13 @@ std::optional<QStringList> labelsOf(const QString &structurePath)
 }
 
 } // namespace
+
+QString StructureFolder(const QString &dataFolder, const QString &structurePath)
+{
+    QString path = structurePath;
+    path.replace(u'\\', u'/');
+    return dataFolder + path;
+}
 
 bool IsPlainFolder(const FolderEntry &entry)
 {
@@ -100,7 +100,7 @@ QString ProjectStore::groupFolder() const
 
 QString ProjectStore::folderOf(const QString &structurePath) const
 {
-    return m_dataFolder + withNativeSeparators(structurePath);
+    return StructureFolder(m_dataFolder, structurePath);
 }
 
 QString ProjectStore::SuggestProjectName() const

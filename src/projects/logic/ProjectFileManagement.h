@@ -25,6 +25,10 @@ bool IsStructureFolder(const FolderEntry &entry);
 
 QString ProjectExistsMessage(const QString &name);
 
+// The folder of a structure: data folder (ending with '/') + structure path,
+// with '/' for every '\'.
+QString StructureFolder(const QString &dataFolder, const QString &structurePath);
+
 // The first forbidden character decides; emptiness is only asked of a name
 // that passed the character test.
 NameCheck CheckStructureName(const QString &name);

@@ -2,6 +2,7 @@
 
 #include "common/ui/AppPictures.h"
 #include "common/ui/Hints.h"
+#include "projects/ui/ElidedLabel.h"
 
 #include <QAction>
 #include <QEvent>
@@ -22,6 +23,7 @@ ProjectNotePage::ProjectNotePage(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     m_editor = named(new QTextEdit(this), "RichEditProjectNote");
+    m_editor->setAccessibleName(QStringLiteral("Project note"));
     createToolBar();
     m_editor->setAcceptRichText(true);
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -29,6 +31,7 @@ ProjectNotePage::ProjectNotePage(QWidget *parent) : QWidget(parent)
     layout->addWidget(m_editor, 1);
     layout->addWidget(createProjectInfo());
     createPopupMenu();
+    setEditable(false);
 }
 
 void ProjectNotePage::createToolBar()
@@ -40,18 +43,19 @@ void ProjectNotePage::createToolBar()
         NotePadPicture picture;
         const char *hint;
         bool separatorBefore;
+        bool changesNote;
         void (QTextEdit::*edit)(); // what the button does to the note at once
     };
     const NoteButton buttons[] = {
-        {"ToolButton11", NotePadPicture::Clear, "Clear|Cleans all text", true, nullptr},
-        {"ToolButton26", NotePadPicture::Print, "Print...|Shows print dialog", true, nullptr},
-        {"ToolButton28", NotePadPicture::Undo, "Undo|Undo last event", true, &QTextEdit::undo},
-        {"ToolButton6", NotePadPicture::Cut, "Cut|Cut selected text to clipboard", true, &QTextEdit::cut},
-        {"ToolButton9", NotePadPicture::Copy, "Copy|Copy selected text to clipboard", false, &QTextEdit::copy},
-        {"ToolButton10", NotePadPicture::Paste, "Paste|Paste text from clipboard", false, &QTextEdit::paste},
+        {"ToolButton11", NotePadPicture::Clear, "Clear|Cleans all text", true, true, nullptr},
+        {"ToolButton26", NotePadPicture::Print, "Print...|Shows print dialog", true, false, nullptr},
+        {"ToolButton28", NotePadPicture::Undo, "Undo|Undo last event", true, true, &QTextEdit::undo},
+        {"ToolButton6", NotePadPicture::Cut, "Cut|Cut selected text to clipboard", true, true, &QTextEdit::cut},
+        {"ToolButton9", NotePadPicture::Copy, "Copy|Copy selected text to clipboard", false, false, &QTextEdit::copy},
+        {"ToolButton10", NotePadPicture::Paste, "Paste|Paste text from clipboard", false, true, &QTextEdit::paste},
         {"ToolButton13", NotePadPicture::DateTime, "Date/Time|Paste date and time to the end of this note", true,
-         nullptr},
-        {"ToolButton29", NotePadPicture::Font, "Change font|Shows change font dialog", false, nullptr}};
+         true, nullptr},
+        {"ToolButton29", NotePadPicture::Font, "Change font|Shows change font dialog", false, true, nullptr}};
     for (const NoteButton &entry : buttons) {
         if (entry.separatorBefore)
             bar->addSeparator();
@@ -59,10 +63,17 @@ void ProjectNotePage::createToolBar()
         button->setIcon(notePadPicture(entry.picture));
         button->setAutoRaise(true);
         setHint(button, QString::fromUtf8(entry.hint));
+        button->setAccessibleName(button->toolTip());
         bar->addWidget(button);
         if (entry.edit)
             connect(button, &QToolButton::clicked, m_editor, entry.edit);
+        if (entry.changesNote)
+            m_editingButtons << button;
     }
+    m_toolButton11 = bar->findChild<QToolButton *>(QStringLiteral("ToolButton11"));
+    m_toolButton26 = bar->findChild<QToolButton *>(QStringLiteral("ToolButton26"));
+    m_toolButton13 = bar->findChild<QToolButton *>(QStringLiteral("ToolButton13"));
+    m_toolButton29 = bar->findChild<QToolButton *>(QStringLiteral("ToolButton29"));
     layout()->addWidget(bar);
 }
 
@@ -73,12 +84,13 @@ void ProjectNotePage::createPopupMenu()
         QAction *item = makeAction(menu, name, QString::fromUtf8(caption), {}, QKeySequence(Qt::CTRL | key));
         menu->addAction(item);
         connect(item, &QAction::triggered, m_editor, edit);
+        return item;
     };
-    add("Undo1", "Undo", Qt::Key_Z, &QTextEdit::undo);
+    m_editingItems << add("Undo1", "Undo", Qt::Key_Z, &QTextEdit::undo);
     menu->addSeparator()->setObjectName(QStringLiteral("N43"));
-    add("Cut1", "Cut", Qt::Key_X, &QTextEdit::cut);
+    m_editingItems << add("Cut1", "Cut", Qt::Key_X, &QTextEdit::cut);
     add("Copy1", "Copy", Qt::Key_C, &QTextEdit::copy);
-    add("Paste1", "Paste", Qt::Key_V, &QTextEdit::paste);
+    m_editingItems << add("Paste1", "Paste", Qt::Key_V, &QTextEdit::paste);
     menu->addSeparator()->setObjectName(QStringLiteral("N44"));
     add("SelectAll1", "Select All", Qt::Key_A, &QTextEdit::selectAll);
     attachContextMenu(m_editor, menu);
@@ -92,11 +104,20 @@ QWidget *ProjectNotePage::createProjectInfo()
     row->setContentsMargins(4, 0, 4, 0);
     row->setSpacing(6);
     row->addWidget(named(new QLabel(QStringLiteral("Current Project:"), info), "Label12"));
-    m_label11 = named(new QLabel(QStringLiteral("..."), info), "Label11");
+    m_label11 = named(new ElidedLabel(QStringLiteral("..."), info), "Label11");
     m_label11->setMouseTracking(true);
     m_label11->installEventFilter(this);
     row->addWidget(m_label11, 1);
     return info;
+}
+
+void ProjectNotePage::setEditable(bool editable)
+{
+    m_editor->setReadOnly(!editable);
+    for (QWidget *button : std::as_const(m_editingButtons))
+        button->setEnabled(editable);
+    for (QAction *item : std::as_const(m_editingItems))
+        item->setEnabled(editable);
 }
 
 void ProjectNotePage::Label11MouseMove()

@@ -1,13 +1,18 @@
 #pragma once
 #include <QWidget>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QTextEdit;
+class QToolButton;
 
 namespace veltrano {
 
 // The Projects page: the note tool bar `ToolBarNotePad`, the project note
-// `RichEditProjectNote` with its menu, and the current-project line.
+// `RichEditProjectNote` with its menu `PopupMenuForRichEdit`, and the
+// current-project line. The note editor (NoteEditor) gives the buttons that
+// need more than the editor their work.
 class ProjectNotePage final : public QWidget {
     Q_OBJECT
 public:
@@ -15,6 +20,14 @@ public:
 
     QTextEdit *editor() const { return m_editor; }
     QLabel *currentProject() const { return m_label11; }
+    QToolButton *clearButton() const { return m_toolButton11; }
+    QToolButton *printButton() const { return m_toolButton26; }
+    QToolButton *dateTimeButton() const { return m_toolButton13; }
+    QToolButton *fontButton() const { return m_toolButton29; }
+
+    // A note that may be changed, or none (nothing loaded yet, or a note that
+    // could not be read): then every control that would change it is off.
+    void setEditable(bool editable);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -27,6 +40,13 @@ private:
 
     QTextEdit *m_editor = nullptr;
     QLabel *m_label11 = nullptr;
+    QToolButton *m_toolButton11 = nullptr;
+    QToolButton *m_toolButton26 = nullptr;
+    QToolButton *m_toolButton13 = nullptr;
+    QToolButton *m_toolButton29 = nullptr;
+    // Every control that changes the note.
+    QList<QWidget *> m_editingButtons;
+    QList<QAction *> m_editingItems;
 };
 
 } // namespace veltrano

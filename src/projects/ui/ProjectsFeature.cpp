@@ -2,18 +2,30 @@
 
 #include "app/ui/Main.h"
 #include "common/ui/Hints.h"
+#include "platform/Platform.h"
+#include "projects/ui/NoteEditor.h"
+#include "projects/ui/ProjectCommands.h"
 #include "projects/ui/ProjectNotePage.h"
 #include "projects/ui/WorklistPanel.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QStatusBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace veltrano {
+namespace {
 
-ProjectsFeature::ProjectsFeature(TMainForm &main) : QObject(&main), m_main(main)
+constexpr int kPassingStatusMs = 20000;
+
+} // namespace
+
+ProjectsFeature::ProjectsFeature(TMainForm &main)
+    : QObject(&main), m_main(main), m_store(main.platform().files(), main.dataFolder())
 {
     setObjectName(QStringLiteral("ProjectsFeature"));
     m_worklist = new WorklistPanel;
@@ -22,9 +34,23 @@ ProjectsFeature::ProjectsFeature(TMainForm &main) : QObject(&main), m_main(main)
     main.setPageContent(Page::Projects, m_notePage);
     main.setPageContent(Page::TheContacts, createTheContactsPage());
 
+    Platform &platform = main.platform();
+    m_manager = new TVTProjectManager(*m_worklist->tree(), *m_label10, platform.files(), main.messages(),
+                                      main.dataFolder(), this);
+    m_noteEditor = new NoteEditor(*m_notePage,
+                                  {platform.files(), platform.textCodec(), platform.clock(),
+                                   platform.regionalFormats(), main.messages(), main.dialogs(), main.dataFolder()},
+                                  this);
+    connect(m_noteEditor, &NoteEditor::status, this, &ProjectsFeature::showNoteStatus);
+    m_commands = new ProjectCommands(*m_manager, *m_worklist->tree(), m_store, main.messages(), main.dialogs(), this);
+    wireTree();
+    wireCommands();
+
     connect(&main, &TMainForm::pageChosen, this, &ProjectsFeature::pageChosen);
     connect(&main, &TMainForm::showing, this, &ProjectsFeature::FormShow);
 }
+
+ProjectsFeature::~ProjectsFeature() = default;
 
 QWidget *ProjectsFeature::createTheContactsPage()
 {
@@ -35,10 +61,42 @@ QWidget *ProjectsFeature::createTheContactsPage()
     m_label14->installEventFilter(this);
     layout->addWidget(m_label14);
     layout->addWidget(named(new QLabel(QStringLiteral("Draft items"), page), "LabelDraftItems"));
-    layout->addWidget(named(new QLabel(QStringLiteral("Projects . . . 0"), page), "Label10"));
+    m_label10 = named(new QLabel(QStringLiteral("Projects . . . 0"), page), "Label10");
+    layout->addWidget(m_label10);
     layout->addStretch(1);
     return page;
 }
+
+void ProjectsFeature::wireTree()
+{
+    QTreeWidget *tree = m_worklist->tree();
+    connect(tree, &QTreeWidget::currentItemChanged, this, &ProjectsFeature::TreeViewProjectsChange);
+    m_treeViewport = tree->viewport();
+    m_treeViewport->installEventFilter(this);
+    tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tree, &QWidget::customContextMenuRequested, this, &ProjectsFeature::TreeViewProjectsContextPopup);
+    connect(m_worklist->popupMenu(), &QMenu::aboutToShow, this, &ProjectsFeature::PopupMenuProjectsPopup);
+}
+
+void ProjectsFeature::wireCommands()
+{
+    const auto run = [this](QAction *action, void (ProjectCommands::*command)()) {
+        connect(action, &QAction::triggered, m_commands, command);
+    };
+    run(m_worklist->newSubItem(), &ProjectCommands::NewSub1Click);
+    run(m_worklist->renameItem(), &ProjectCommands::Rename1Click);
+    run(m_worklist->deleteItem(), &ProjectCommands::DeleteProject1Click);
+    run(m_main.command(Command::NewProject2), &ProjectCommands::NewSub1Click);
+    run(m_main.command(Command::Rename2), &ProjectCommands::Rename1Click);
+    run(m_main.command(Command::Delete2), &ProjectCommands::DeleteProject1Click);
+    connect(m_worklist->newButton(), &QToolButton::clicked, m_commands, &ProjectCommands::NewSub1Click);
+    connect(m_worklist->deleteButton(), &QToolButton::clicked, m_commands, &ProjectCommands::DeleteProject1Click);
+}
+
+void ProjectsFeature::setNewProjectForm(TfrmNewProject *form) { m_commands->setNewProjectForm(form); }
+void ProjectsFeature::setNewSubForm(TfrmNewSub *form) { m_commands->setNewSubForm(form); }
+void ProjectsFeature::setRenamerForm(TfrmProjectRenamer *form) { m_commands->setRenamerForm(form); }
+void ProjectsFeature::setDeleteForm(TfrmProjectDelete *form) { m_commands->setDeleteForm(form); }
 
 // The Worklist, Planner and Notelist items also turn the worklist to their
 // own page; the Worklist item then hands the tree the focus.
@@ -47,7 +105,7 @@ void ProjectsFeature::pageChosen(Page page)
     switch (page) {
     case Page::Projects:
         m_worklist->setCurrentIndex(WorklistPanel::SheetProjList);
-        m_worklist->tree()->setFocus();
+        m_worklist->tree()->setFocus(Qt::OtherFocusReason);
         break;
     case Page::TheContacts:
         m_worklist->setCurrentIndex(WorklistPanel::SheetPlanner);
@@ -60,17 +118,85 @@ void ProjectsFeature::pageChosen(Page page)
     }
 }
 
+// The tree is read from the disk at every showing; the note shown stays.
 void ProjectsFeature::FormShow()
 {
+    m_manager->RebuildTree();
+    m_manager->CountProjects();
     if (m_worklist->currentIndex() == WorklistPanel::SheetProjList)
-        m_worklist->tree()->setFocus();
+        m_worklist->tree()->setFocus(Qt::OtherFocusReason);
+}
+
+// The selection moves: the note of the node left is read again, then the
+// note of the new one. A node the view made current by itself (when it got
+// the focus) is selected too, so the node drawn selected is the one the
+// commands act on.
+void ProjectsFeature::TreeViewProjectsChange(QTreeWidgetItem *current, QTreeWidgetItem *previous)
+{
+    if (m_manager->rebuilding())
+        return;
+    if (previous)
+        LoadNote(previous);
+    if (current) {
+        current->setSelected(true);
+        LoadNote(current);
+    }
+    m_manager->CountProjects();
+}
+
+void ProjectsFeature::TreeViewProjectsClick()
+{
+    LoadNote(m_commands->selectedNode());
+}
+
+void ProjectsFeature::TreeViewProjectsContextPopup(const QPoint &at)
+{
+    QTreeWidget *tree = m_worklist->tree();
+    if (QTreeWidgetItem *under = tree->itemAt(at); under && under != m_commands->selectedNode()) {
+        tree->setCurrentItem(under);
+        under->setSelected(true);
+    }
+    m_worklist->popupMenu()->popup(tree->viewport()->mapToGlobal(at));
+}
+
+void ProjectsFeature::PopupMenuProjectsPopup()
+{
+    const QTreeWidgetItem *node = m_commands->selectedNode();
+    const bool belowRoot = node && TVTProjectManager::levelOf(node) > 0;
+    m_worklist->renameItem()->setEnabled(belowRoot);
+    m_worklist->deleteItem()->setEnabled(belowRoot);
+}
+
+// With no node there is no note to show: the editor keeps what it shows
+// rather than reading a note.rtf straight from the data folder.
+void ProjectsFeature::LoadNote(QTreeWidgetItem *node)
+{
+    QTreeWidget *tree = m_worklist->tree();
+    if (tree->topLevelItemCount() > 0)
+        tree->topLevelItem(0)->setExpanded(true);
+    if (!node)
+        return;
+    m_noteEditor->LoadNote(TVTProjectManager::StructurePath(node));
+    m_projectSelected.flag = false;
+    m_main.choosePage(Page::Projects);
+}
+
+void ProjectsFeature::showNoteStatus(const QString &text, bool lasting)
+{
+    if (text.isEmpty())
+        m_main.statusBar()->clearMessage();
+    else
+        m_main.statusBar()->showMessage(text, lasting ? 0 : kPassingStatusMs);
 }
 
 bool ProjectsFeature::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_label14 && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+    const bool leftRelease = event->type() == QEvent::MouseButtonRelease
+                             && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+    if (watched == m_label14 && leftRelease)
         m_main.command(Command::FastToDoListShow)->trigger();
+    else if (watched == m_treeViewport && leftRelease)
+        TreeViewProjectsClick();
     return QObject::eventFilter(watched, event);
 }
 

@@ -1,24 +1,22 @@
 #include "projects/logic/rtf/RtfWriter.h"
 
 #include "projects/logic/rtf/RtfCodePages.h"
+#include "projects/logic/rtf/RtfDocumentEncoder.h"
 #include "projects/logic/rtf/RtfReaderState.h"
-#include "projects/logic/rtf/RtfWriterSupport.h"
 
 #include <QColor>
-#include <QHash>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
 #include <cmath>
 #include <optional>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
-namespace veltrano {
+namespace veltrano::rtf {
 namespace {
 
-long long toTwips(double pixels) { return std::llround(pixels * rtf::kTwipsPerPixel); }
+long long toTwips(double pixels) { return std::llround(pixels * kTwipsPerPixel); }
 
 QString familyOf(const QTextCharFormat &format)
 {
@@ -38,91 +36,78 @@ std::optional<QColor> brushColour(const QTextFormat &format, QTextFormat::Proper
     return brush.color();
 }
 
-class Writer {
-public:
-    explicit Writer(const QTextDocument &doc)
-        : m_doc(doc), m_formats(doc.allFormats()), m_text(doc.toRawText()) {}
-    QByteArray write();
+} // namespace
 
-private:
-    void collectTables();
-    void appendHeader(rtf::RtfOutput &out) const;
-    const QByteArray &formatControls(int index);
-    QByteArray charControls(const QTextCharFormat &format) const;
-    QByteArray blockControls(const QTextBlockFormat &format) const;
-    void appendBlock(rtf::RtfOutput &out, const QTextBlock &block);
-
-    const QTextDocument &m_doc;
-    const QList<QTextFormat> m_formats;
-    const QString m_text; // the whole text, sliced by fragment
-    std::vector<std::optional<QByteArray>> m_controls; // per format index
-    QStringList m_fonts;
-    QHash<QString, int> m_fontIndex;
-    QList<QRgb> m_colours;
-    QHash<QRgb, int> m_colourIndex;
-    int m_codePage = 1252;
-};
-
-QByteArray Writer::write()
+bool Tables::extends(const Tables &older) const
 {
-    m_codePage = rtf::fallbackCodePage(m_text);
-    collectTables();
-    m_controls.resize(static_cast<size_t>(m_formats.size()));
-    rtf::RtfOutput out(m_text.size() + m_text.size() / 4 + 1024);
-    appendHeader(out);
-    for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next())
-        appendBlock(out, block);
-    out.put("}\r\n");
-    return out.take();
+    if (older.fonts.isEmpty())
+        return true; // nothing was written with it
+    return indentWidth == older.indentWidth && formats.size() >= older.formats.size()
+        && std::equal(older.formats.cbegin(), older.formats.cend(), formats.cbegin())
+        && fonts.size() >= older.fonts.size()
+        && std::equal(older.fonts.cbegin() + 1, older.fonts.cend(), fonts.cbegin() + 1)
+        && colours.size() >= older.colours.size()
+        && std::equal(older.colours.cbegin(), older.colours.cend(), colours.cbegin());
 }
 
-void Writer::collectTables()
+Tables collectTables(const QTextDocument &doc)
 {
+    Tables tables;
+    tables.formats = doc.allFormats();
+    tables.indentWidth = doc.indentWidth();
+    tables.controls.resize(static_cast<size_t>(tables.formats.size()));
     // The first font is the document's own, which runs with no font of their
     // own are shown in.
-    QString base = m_doc.defaultFont().family();
+    QString base = doc.defaultFont().family();
     if (base.isEmpty())
         base = u"Arial"_s;
-    m_fonts.append(base);
-    m_fontIndex.insert(base, 0);
-    for (const QTextFormat &format : m_formats) {
+    tables.fonts.append(base);
+    tables.fontIndex.insert(base, 0);
+    for (const QTextFormat &format : tables.formats) {
         if (!format.isCharFormat())
             continue;
         const QString family = familyOf(format.toCharFormat());
-        if (!family.isEmpty() && !m_fontIndex.contains(family)) {
-            m_fontIndex.insert(family, static_cast<int>(m_fonts.size()));
-            m_fonts.append(family);
+        if (!family.isEmpty() && !tables.fontIndex.contains(family)) {
+            tables.fontIndex.insert(family, static_cast<int>(tables.fonts.size()));
+            tables.fonts.append(family);
         }
         for (const auto property : {QTextFormat::ForegroundBrush, QTextFormat::BackgroundBrush}) {
             if (const auto colour = brushColour(format, property)) {
                 const QRgb rgb = colour->rgb();
-                if (!m_colourIndex.contains(rgb)) {
-                    m_colours.append(rgb);
-                    m_colourIndex.insert(rgb, static_cast<int>(m_colours.size())); // 0 is "auto"
+                if (!tables.colourIndex.contains(rgb)) {
+                    tables.colours.append(rgb);
+                    tables.colourIndex.insert(rgb, static_cast<int>(tables.colours.size())); // 0 is "auto"
                 }
             }
         }
     }
+    return tables;
 }
 
-void Writer::appendHeader(rtf::RtfOutput &out) const
+DocumentEncoder::DocumentEncoder(const QTextDocument &doc, const QString &text, Tables &tables, int codePage)
+    : m_doc(doc), m_text(text), m_tables(tables), m_codePage(codePage)
+{
+    m_tables.controls.resize(static_cast<size_t>(m_tables.formats.size()));
+}
+
+void DocumentEncoder::appendHeader(RtfOutput &out) const
 {
     out.put("{\\rtf1\\ansi");
     out.control("ansicpg", m_codePage);
     out.put("\\deff0\\uc1\r\n{\\fonttbl");
-    const int charset = rtf::charsetOfCodePage(m_codePage);
-    for (qsizetype i = 0; i < m_fonts.size(); ++i) {
+    const int charset = charsetOfCodePage(m_codePage);
+    for (qsizetype i = 0; i < m_tables.fonts.size(); ++i) {
         out.put('{');
         out.control("f", i);
         out.control("fnil\\fcharset", charset);
         out.put(' ');
-        QString name = m_fonts.at(i);
+        QString name = m_tables.fonts.at(i);
         name.remove(u';');
-        rtf::appendRtfText(out, name, m_codePage);
+        appendRtfText(out, name, m_codePage);
         out.put(";}");
     }
     out.put("}\r\n{\\colortbl;");
-    for (const QRgb rgb : m_colours) {
+    for (const QRgb rgb : m_tables.colours) {
         out.control("red", qRed(rgb));
         out.control("green", qGreen(rgb));
         out.control("blue", qBlue(rgb));
@@ -131,25 +116,25 @@ void Writer::appendHeader(rtf::RtfOutput &out) const
     out.put("}\r\n{\\*\\generator Veltrano;}\\viewkind4\r\n");
 }
 
-const QByteArray &Writer::formatControls(int index)
+const QByteArray &DocumentEncoder::formatControls(int index)
 {
     static const QByteArray none;
-    if (index < 0 || static_cast<size_t>(index) >= m_controls.size())
+    if (index < 0 || static_cast<size_t>(index) >= m_tables.controls.size())
         return none;
-    std::optional<QByteArray> &slot = m_controls[static_cast<size_t>(index)];
+    std::optional<QByteArray> &slot = m_tables.controls[static_cast<size_t>(index)];
     if (!slot) {
-        const QTextFormat &format = m_formats.at(index);
+        const QTextFormat &format = m_tables.formats.at(index);
         slot = format.isBlockFormat() ? blockControls(format.toBlockFormat())
                                       : charControls(format.toCharFormat());
     }
     return *slot;
 }
 
-QByteArray Writer::charControls(const QTextCharFormat &format) const
+QByteArray DocumentEncoder::charControls(const QTextCharFormat &format) const
 {
-    rtf::RtfOutput out(64);
+    RtfOutput out(64);
     if (const QString family = familyOf(format); !family.isEmpty())
-        out.control("f", m_fontIndex.value(family));
+        out.control("f", m_tables.fontIndex.value(family));
     double points = format.fontPointSize();
     if (points <= 0 && format.hasProperty(QTextFormat::FontPixelSize))
         points = format.intProperty(QTextFormat::FontPixelSize) * 0.75;
@@ -168,15 +153,15 @@ QByteArray Writer::charControls(const QTextCharFormat &format) const
     else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
         out.put("\\sub");
     if (const auto colour = brushColour(format, QTextFormat::ForegroundBrush))
-        out.control("cf", m_colourIndex.value(colour->rgb()));
+        out.control("cf", m_tables.colourIndex.value(colour->rgb()));
     if (const auto colour = brushColour(format, QTextFormat::BackgroundBrush))
-        out.control("highlight", m_colourIndex.value(colour->rgb()));
+        out.control("highlight", m_tables.colourIndex.value(colour->rgb()));
     return out.take();
 }
 
-QByteArray Writer::blockControls(const QTextBlockFormat &format) const
+QByteArray DocumentEncoder::blockControls(const QTextBlockFormat &format) const
 {
-    rtf::RtfOutput out(64);
+    RtfOutput out(64);
     out.put("\\pard");
     const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
     if (horizontal & Qt::AlignHCenter)
@@ -224,7 +209,7 @@ QByteArray Writer::blockControls(const QTextBlockFormat &format) const
     return out.take();
 }
 
-void Writer::appendBlock(rtf::RtfOutput &out, const QTextBlock &block)
+void DocumentEncoder::appendBlock(RtfOutput &out, const QTextBlock &block)
 {
     out.put(formatControls(block.blockFormatIndex()));
     out.put(' ');
@@ -236,31 +221,41 @@ void Writer::appendBlock(rtf::RtfOutput &out, const QTextBlock &block)
         const int index = fragment.charFormatIndex();
         const QStringView text = QStringView(m_text).mid(position, fragment.length());
         position += fragment.length();
-        if (index >= 0 && index < m_formats.size() && m_formats.at(index).isImageFormat()) {
-            const QTextImageFormat image = m_formats.at(index).toImageFormat();
+        if (index >= 0 && index < m_tables.formats.size() && m_tables.formats.at(index).isImageFormat()) {
+            const QTextImageFormat image = m_tables.formats.at(index).toImageFormat();
             for (qsizetype i = text.count(QChar::ObjectReplacementCharacter); i > 0; --i)
-                rtf::appendPicture(out, m_doc, image);
+                appendPicture(out, m_doc, image);
             continue;
         }
         const QByteArray &controls = formatControls(index);
         if (controls.isEmpty()) {
-            rtf::appendRtfText(out, text, m_codePage);
+            appendRtfText(out, text, m_codePage);
             continue;
         }
         out.put('{');
         out.put(controls);
         out.put(' ');
-        rtf::appendRtfText(out, text, m_codePage);
+        appendRtfText(out, text, m_codePage);
         out.put('}');
     }
     out.put("\\par\r\n");
 }
 
-} // namespace
+} // namespace veltrano::rtf
+
+namespace veltrano {
 
 QByteArray writeRtf(const QTextDocument &doc)
 {
-    return Writer(doc).write();
+    const QString text = doc.toRawText();
+    rtf::Tables tables = rtf::collectTables(doc);
+    rtf::DocumentEncoder encoder(doc, text, tables, rtf::fallbackCodePage(text));
+    rtf::RtfOutput out(text.size() + text.size() / 4 + 1024);
+    encoder.appendHeader(out);
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
+        encoder.appendBlock(out, block);
+    out.put("}\r\n");
+    return out.take();
 }
 
 } // namespace veltrano

@@ -1,0 +1,184 @@
+// What the user waits for on the Worklist and the Projects page, measured
+// through the assembled program on its real editor and file store:
+//   Keystroke: a key sent to the note editor, until note.rtf is renamed into
+//     place (the editor saves the whole note on every change), beside
+//   AtomicWrite: the same bytes written atomically the same way, no encoding.
+//   SelectNode: selecting a node whose note is large (its note is loaded).
+//   RebuildAndPaint: the tree of 10,000 folders read again and painted.
+#include "rtf/BenchNotes.h"
+#include "stores/TreeOfFolders.h"
+
+#include "app/ui/AppWindows.h"
+#include "app/ui/Main.h"
+#include "common/logic/MessageBoxes.h"
+#include "common/ui/ModalDialogs.h"
+#include "platform/fake/FakePlatform.h"
+#include "projects/logic/rtf/RtfWriter.h"
+#include "projects/ui/ProjectManager.h"
+#include "projects/ui/ProjectsFeature.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+using namespace veltrano;
+
+namespace {
+
+// Nothing in these runs asks a question or opens a dialog; should it, the
+// answer is the quiet one.
+class QuietMessages final : public MessageBoxes {
+public:
+    void notice(const QString &) override {}
+    void bare(const QString &) override {}
+    void error(const QString &) override {}
+    void confirmNotice(const QString &) override {}
+    Answer ask(const QString &, bool) override { return Answer::No; }
+};
+
+class QuietDialogs final : public ModalDialogs {
+public:
+    int exec(QDialog &) override { return 0; }
+};
+
+// The program as it runs, on the fake platform (real files) with its data
+// folder at `dataFolder`, shown so that the editor and the tree lay out and
+// paint as on screen.
+class Program {
+public:
+    explicit Program(const QString &dataFolder)
+    {
+        m_platform.locationsFake.exePath = dataFolder + QStringLiteral("veltrano");
+        m_windows = std::make_unique<AppWindows>(m_platform, m_messages, m_dialogs);
+        main().resize(780, 590);
+        main().show();
+        QCoreApplication::processEvents();
+    }
+    TMainForm &main() const { return m_windows->main(); }
+    ProjectsFeature &projects() const { return m_windows->projects(); }
+    QTreeWidget &tree() const { return *main().findChild<QTreeWidget *>(QStringLiteral("TreeViewProjects")); }
+    QTextEdit &editor() const { return *main().findChild<QTextEdit *>(QStringLiteral("RichEditProjectNote")); }
+    void select(const QString &label) const
+    {
+        tree().setCurrentItem(tree().findItems(label, Qt::MatchExactly | Qt::MatchRecursive).value(0));
+    }
+
+private:
+    FakePlatform m_platform;
+    QuietMessages m_messages;
+    QuietDialogs m_dialogs;
+    std::unique_ptr<AppWindows> m_windows;
+};
+
+// A data folder on the disk the build is on (not a memory file system), with
+// the projects "Small" (a line of note) and "Large" (a note of about `bytes`).
+QString notesFolder(QTemporaryDir &dir, qsizetype bytes)
+{
+    const QString root = dir.path() + u'/';
+    QDir().mkpath(root + QStringLiteral("Projects Group/Small"));
+    QDir().mkpath(root + QStringLiteral("Projects Group/Large"));
+    QFile(root + QStringLiteral("PM.INI")).open(QIODevice::WriteOnly);
+    QTextDocument doc;
+    doc.setPlainText(QStringLiteral("A line of note."));
+    QFile small(root + QStringLiteral("Projects Group/Small/note.rtf"));
+    small.open(QIODevice::WriteOnly);
+    small.write(writeRtf(doc));
+    doc.clear();
+    bench::fillNote(doc, bytes);
+    QFile large(root + QStringLiteral("Projects Group/Large/note.rtf"));
+    large.open(QIODevice::WriteOnly);
+    large.write(writeRtf(doc));
+    return root;
+}
+
+void sendKey(QWidget &target, QChar ch)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(&target, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(&target, &release);
+}
+
+void Keystroke(benchmark::State &state)
+{
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/projects-bench-XXXXXX"));
+    const QString data = notesFolder(dir, state.range(0));
+    Program program(data);
+    program.select(QStringLiteral("Large"));
+    QTextEdit &editor = program.editor();
+    editor.setFocus();
+    editor.moveCursor(QTextCursor::End);
+    for (auto _ : state)
+        sendKey(editor, u'x');
+    state.counters["rtf_bytes"] = double(QFileInfo(data + QStringLiteral("Projects Group/Large/note.rtf")).size());
+}
+
+void AtomicWrite(benchmark::State &state)
+{
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/projects-bench-XXXXXX"));
+    const QString data = notesFolder(dir, state.range(0));
+    const QString file = data + QStringLiteral("Projects Group/Large/note.rtf");
+    QFile source(file);
+    source.open(QIODevice::ReadOnly);
+    const QByteArray bytes = source.readAll();
+    QtFileSystem files;
+    for (auto _ : state) {
+        if (!files.replaceFile(file, bytes))
+            state.SkipWithError("write failed");
+    }
+    state.counters["rtf_bytes"] = double(bytes.size());
+}
+
+// Moving from the small note to the large one: the small note is read again
+// (the node left) and the large one loaded into the editor.
+void SelectNode(benchmark::State &state)
+{
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/projects-bench-XXXXXX"));
+    Program program(notesFolder(dir, state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        program.select(QStringLiteral("Small"));
+        state.ResumeTiming();
+        program.select(QStringLiteral("Large"));
+    }
+    state.counters["characters"] = double(program.editor().document()->characterCount());
+}
+
+void RebuildAndPaint(benchmark::State &state)
+{
+    Program program(bench::TenThousandFolders());
+    QTreeWidget &tree = program.tree();
+    for (auto _ : state) {
+        program.projects().projectManager().RebuildTree();
+        program.projects().projectManager().CountProjects();
+        tree.viewport()->repaint();
+    }
+    state.counters["nodes"] = double(tree.topLevelItem(0)->childCount());
+}
+
+constexpr int64_t k100KB = 100 * 1024;
+constexpr int64_t k1MB = 1024 * 1024;
+
+BENCHMARK(Keystroke)->Arg(k100KB)->Arg(k1MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(AtomicWrite)->Arg(k100KB)->Arg(k1MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(SelectNode)->Arg(k1MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(RebuildAndPaint)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

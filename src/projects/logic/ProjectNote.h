@@ -1,0 +1,85 @@
+// The note of a structure: "note.rtf" in its folder, loaded into the editor's
+// document when the node is selected and written whole on every change.
+#pragma once
+#include "projects/logic/rtf/RtfWriter.h"
+
+#include <QString>
+
+class QTextDocument;
+
+namespace veltrano {
+
+class Clock;
+class FileSystem;
+class TextCodec;
+
+inline constexpr auto kNoteFileName = u"note.rtf";
+
+struct NoteLoad {
+    enum class Result {
+        Loaded,     // the file's rich text is in the document
+        Created,    // there was no note: an empty one now exists
+        NotRtf,     // not rich text: its bytes are shown as plain text
+        Unreadable, // the file exists but could not be read
+        NotCreated, // there was no note and none could be made
+    };
+    Result result = Result::Loaded;
+    // What to tell the user, in the status bar; empty when all went well.
+    QString message;
+
+    // Whether typing into the document may replace the file. An unreadable
+    // note would be overwritten by whatever little was typed, and a note
+    // whose folder is gone has nowhere to go.
+    bool editable = true;
+};
+
+struct NoteSave {
+    enum class Result {
+        Saved,
+        Failed,     // nothing written; the old file is as it was
+    };
+    Result result = Result::Saved;
+    // The first failure after a success says why, once; later failures of
+    // the same kind stay quiet until a save succeeds again.
+    QString failure;
+    // Said once in the status bar: a note that was not rich text has been
+    // kept aside under this name before being replaced.
+    QString keptAside;
+    // The save succeeded after failures had been reported.
+    bool recovered = false;
+};
+
+// One note at a time, the one last loaded. The editor saves on every
+// keystroke, so a save writes only what changed since the last one and a
+// failure is reported once rather than once per key.
+class ProjectNote {
+public:
+    ProjectNote(FileSystem &files, const TextCodec &codec, const Clock &clock, QString dataFolder);
+
+    // data folder + structure path + "note.rtf", in native separators.
+    QString fileOf(const QString &structurePath) const;
+
+    // Replaces the document with the note of `structurePath`, creating the
+    // note empty when there is none. The document's undo history starts anew:
+    // undoing past the load would bring the previous note back into this one.
+    NoteLoad LoadNote(const QString &structurePath, QTextDocument &doc);
+    // Writes the document as the note of `structurePath`, atomically.
+    NoteSave SaveNote(const QString &structurePath, const QTextDocument &doc);
+
+private:
+    QString keepAsideName(const QString &file) const;
+    QString shown(const QString &path) const;
+    NoteSave failed(const QString &why);
+
+    FileSystem &m_files;
+    const TextCodec &m_codec;
+    const Clock &m_clock;
+    QString m_dataFolder;
+    RtfDocumentWriter m_writer;
+    // The loaded note was not rich text: it is renamed aside before the
+    // first save replaces it.
+    QString m_keepAside;
+    bool m_failureReported = false;
+};
+
+} // namespace veltrano

@@ -1,0 +1,159 @@
+#include "projects/ui/NoteEditor.h"
+
+#include "common/logic/MessageBoxes.h"
+#include "common/ui/ModalDialogs.h"
+#include "platform/Clock.h"
+#include "platform/RegionalFormats.h"
+#include "projects/ui/NotePrinter.h"
+#include "projects/ui/ProjectNotePage.h"
+
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QLabel>
+#include <QPointer>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+namespace veltrano {
+
+NoteEditor::NoteEditor(ProjectNotePage &page, const NoteEditorServices &services, QObject *parent)
+    : QObject(parent), m_page(page), m_services(services),
+      m_note(services.files, services.codec, services.clock, services.dataFolder)
+{
+    setObjectName(QStringLiteral("NoteEditor"));
+    QTextEdit *editor = m_page.editor();
+    connect(editor, &QTextEdit::textChanged, this, &NoteEditor::RichEditProjectNoteChange);
+    connect(m_page.clearButton(), &QToolButton::clicked, this, &NoteEditor::ToolButton11Click);
+    connect(m_page.printButton(), &QToolButton::clicked, this, &NoteEditor::ToolButton26Click);
+    connect(m_page.dateTimeButton(), &QToolButton::clicked, this, &NoteEditor::ToolButton13Click);
+    connect(m_page.fontButton(), &QToolButton::clicked, this, &NoteEditor::ToolButton29Click);
+}
+
+NoteEditor::~NoteEditor() = default;
+
+// The note is read into a document of its own and then handed to the editor:
+// a document the editor gets whole is laid out a screenful at a time as it is
+// shown, while one filled under its eyes is laid out whole at once (a second
+// for a note of a few megabytes).
+void NoteEditor::LoadNote(const QString &structurePath)
+{
+    QTextEdit *editor = m_page.editor();
+    m_page.currentProject()->setText(structurePath);
+    m_loading = true;
+    auto *note = new QTextDocument(editor);
+    note->setDefaultFont(editor->document()->defaultFont());
+    const NoteLoad load = m_note.LoadNote(structurePath, *note);
+    // The editor deletes the document it made itself; ours go here.
+    const QPointer<QTextDocument> shown = editor->document();
+    editor->setDocument(note); // at its start, with no undo history
+    if (shown && shown->parent() == editor)
+        delete shown;
+    m_loading = false;
+    m_page.setEditable(load.editable);
+    emit status(load.message, load.result != NoteLoad::Result::Loaded && load.result != NoteLoad::Result::Created);
+}
+
+void NoteEditor::RichEditProjectNoteChange()
+{
+    if (m_loading)
+        return;
+    SaveNote();
+}
+
+void NoteEditor::SaveNote()
+{
+    const NoteSave save = m_note.SaveNote(m_page.currentProject()->text(), *m_page.editor()->document());
+    if (!save.keptAside.isEmpty())
+        emit status(QStringLiteral("The note was not RTF; the file as it was is kept as \"%1\".")
+                        .arg(QFileInfo(save.keptAside).fileName()),
+                    false);
+    if (!save.failure.isEmpty())
+        reportFailure(save.failure);
+    else if (save.recovered)
+        emit status(QStringLiteral("The note is saved again."), false);
+}
+
+// Said once, in the status bar at once and in a message box when the key
+// that caused it has been handled: a box opened from inside the editor's
+// change notification would run its own event loop in the middle of it.
+void NoteEditor::reportFailure(const QString &text)
+{
+    emit status(text, true);
+    QTimer::singleShot(0, this, [this, text] { m_services.messages.error(text); });
+}
+
+void NoteEditor::ToolButton11Click()
+{
+    if (m_services.messages.ask(QStringLiteral("Clear note?"), true) != MessageBoxes::Answer::Yes)
+        return;
+    QTextEdit *editor = m_page.editor();
+    const bool wasEmpty = editor->document()->isEmpty();
+    // Removed as one edit, so Undo brings the text back (and saves it again).
+    QTextCursor all(editor->document());
+    all.beginEditBlock();
+    all.select(QTextCursor::Document);
+    all.removeSelectedText();
+    all.setBlockFormat(QTextBlockFormat());
+    all.setCharFormat(QTextCharFormat());
+    all.endEditBlock();
+    if (wasEmpty)
+        SaveNote();
+}
+
+void NoteEditor::ToolButton26Click()
+{
+    if (!m_printer) {
+        m_ownPrinter = std::make_unique<PrintModulePrinter>(m_services.dialogs, m_page.window(),
+                                                            PrintModulePrinter::defaultFolders());
+        m_printer = m_ownPrinter.get();
+    }
+    const QString path = m_page.currentProject()->text();
+    const QString title = QStringLiteral("Current Project : ") + path;
+    const QString structure = path.section(u'\\', -2, -2); // "Projects Group\Alpha\" names Alpha
+    const NotePrinter::Outcome outcome = m_printer->print(*m_page.editor()->document(), title, structure);
+    if (outcome.result == NotePrinter::Result::Unavailable)
+        m_services.messages.error(outcome.message);
+}
+
+void NoteEditor::appendLine(const QString &text)
+{
+    QTextCursor end(m_page.editor()->document());
+    end.movePosition(QTextCursor::End);
+    end.beginEditBlock();
+    if (!m_page.editor()->document()->isEmpty())
+        end.insertBlock();
+    end.insertText(text);
+    end.endEditBlock();
+}
+
+// Two lines at the end, whatever the caret; the clock is read for each, and
+// each line is a change of its own, saved as it is made.
+void NoteEditor::ToolButton13Click()
+{
+    const Clock &clock = m_services.clock;
+    appendLine(QStringLiteral("Date : ") + m_services.formats.shortDate(clock.now().date()));
+    appendLine(QStringLiteral("Time : ") + m_services.formats.longTime(clock.now().time()));
+}
+
+void NoteEditor::ToolButton29Click()
+{
+    QTextEdit *editor = m_page.editor();
+    QFontDialog dialog(m_page.window());
+    dialog.setObjectName(QStringLiteral("FontDialog"));
+    // The base font first, then what the selection (or the caret) adds to it.
+    QFont preset = editor->document()->defaultFont();
+    preset = editor->currentCharFormat().font().resolve(preset);
+    dialog.setCurrentFont(preset);
+    if (m_services.dialogs.exec(dialog) == QDialog::Accepted) {
+        QTextCharFormat chosen;
+        chosen.setFont(dialog.currentFont());
+        // On a selection this changes the document, which is saved like any
+        // change; at the caret it is what the next key types with.
+        editor->mergeCurrentCharFormat(chosen);
+    }
+    editor->setFocus();
+}
+
+} // namespace veltrano

@@ -1,0 +1,52 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class QLibrary;
+class QTextDocument;
+class QWidget;
+
+namespace veltrano {
+
+class ModalDialogs;
+
+// Prints a note: the printer dialog, then the document on the printer chosen
+// under the given job title. A seam, so tests never meet a real printer.
+class NotePrinter {
+public:
+    enum class Result { Printed, Cancelled, Unavailable };
+    struct Outcome {
+        Result result = Result::Cancelled;
+        QString message; // why printing is not available
+    };
+    virtual ~NotePrinter() = default;
+    // `fileName`: what to propose should the user print to a file.
+    virtual Outcome print(const QTextDocument &doc, const QString &jobTitle, const QString &fileName) = 0;
+};
+
+// Printing lives in a module of its own (veltrano-print), with Qt's print
+// support behind it: both are loaded the first time a note is printed, so
+// start-up pays for neither.
+class PrintModulePrinter final : public NotePrinter {
+public:
+    // The module is looked for in `folders`, in order.
+    PrintModulePrinter(ModalDialogs &dialogs, QWidget *parent, QStringList folders);
+    ~PrintModulePrinter() override;
+    Outcome print(const QTextDocument &doc, const QString &jobTitle, const QString &fileName) override;
+
+    // Beside the program (a build or a portable copy), then under the
+    // installation's lib/veltrano.
+    static QStringList defaultFolders();
+
+private:
+    using PrintFunction = int (*)(ModalDialogs *, const QTextDocument *, const QString *, const QString *, QWidget *);
+    PrintFunction load(QString &why);
+
+    ModalDialogs &m_dialogs;
+    QWidget *m_parent;
+    QStringList m_folders;
+    QLibrary *m_module = nullptr;
+    PrintFunction m_print = nullptr;
+};
+
+} // namespace veltrano

@@ -1,0 +1,169 @@
+#include "projects/ui/ProjectCommands.h"
+
+#include "common/logic/MessageBoxes.h"
+#include "common/ui/ModalDialogs.h"
+#include "projects/logic/ProjectFileManagement.h"
+#include "projects/ui/FormNewProject.h"
+#include "projects/ui/FormNewSub.h"
+#include "projects/ui/FormProjectDelete.h"
+#include "projects/ui/ProjectManager.h"
+#include "projects/ui/UnitProjectRenamer.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+namespace veltrano {
+
+ProjectCommands::ProjectCommands(TVTProjectManager &manager, QTreeWidget &tree, ProjectStore &store,
+                                 MessageBoxes &messages, ModalDialogs &dialogs, QObject *parent)
+    : QObject(parent), m_manager(manager), m_tree(tree), m_store(store), m_messages(messages), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("ProjectCommands"));
+}
+
+template <typename Form>
+void ProjectCommands::takeForm(QPointer<Form> &slot, Form *form, void (ProjectCommands::*confirmed)())
+{
+    slot = form;
+    connect(form, &StructureDialog::confirmed, this, confirmed);
+}
+
+void ProjectCommands::setNewProjectForm(TfrmNewProject *form)
+{
+    takeForm(m_newProject, form, &ProjectCommands::newProjectConfirmed);
+}
+
+void ProjectCommands::setNewSubForm(TfrmNewSub *form)
+{
+    takeForm(m_newSub, form, &ProjectCommands::newSubConfirmed);
+}
+
+void ProjectCommands::setRenamerForm(TfrmProjectRenamer *form)
+{
+    takeForm(m_renamer, form, &ProjectCommands::renameConfirmed);
+}
+
+void ProjectCommands::setDeleteForm(TfrmProjectDelete *form)
+{
+    takeForm(m_delete, form, &ProjectCommands::deleteConfirmed);
+    form->label2()->clear();
+}
+
+QTreeWidgetItem *ProjectCommands::selectedNode() const
+{
+    QTreeWidgetItem *current = m_tree.currentItem();
+    return current && current->isSelected() ? current : nullptr;
+}
+
+void ProjectCommands::NewSub1Click()
+{
+    const QTreeWidgetItem *node = selectedNode();
+    if (!node || TVTProjectManager::levelOf(node) == 0) {
+        if (!m_newProject)
+            return;
+        m_newProject->FormShow(m_store.SuggestProjectName());
+        m_dialogs.exec(*m_newProject);
+        return;
+    }
+    if (!m_newSub)
+        return;
+    m_newSub->FormShow();
+    m_dialogs.exec(*m_newSub);
+}
+
+void ProjectCommands::Rename1Click()
+{
+    const QTreeWidgetItem *node = selectedNode();
+    if (!node || TVTProjectManager::levelOf(node) == 0 || !m_renamer)
+        return;
+    m_renamer->label1()->setText(node->text(0));
+    m_renamer->FormShow();
+    m_dialogs.exec(*m_renamer);
+}
+
+void ProjectCommands::DeleteProject1Click()
+{
+    const QTreeWidgetItem *node = selectedNode();
+    if (!node || TVTProjectManager::levelOf(node) == 0 || !m_delete)
+        return;
+    const QString path = TVTProjectManager::StructurePath(node);
+    m_delete->label2()->setText(path);
+    m_delete->label2()->setToolTip(path);
+    m_dialogs.exec(*m_delete);
+}
+
+bool ProjectCommands::accepted(const StructureChange &change)
+{
+    switch (change.result) {
+    case StructureChange::Result::BadName:
+        m_messages.bare(change.message);
+        return false;
+    case StructureChange::Result::Exists:
+        m_messages.notice(change.message);
+        return false;
+    case StructureChange::Result::Done:
+        break;
+    }
+    return true;
+}
+
+// The change is on disk: the tree is read again, the dialog goes, and the
+// first node of the new name (perhaps a namesake in an earlier branch) is
+// selected.
+void ProjectCommands::finishNaming(StructureDialog &dialog, const QString &name, bool focusWhenMissing)
+{
+    m_manager.RebuildTree();
+    dialog.accept();
+    if (!m_manager.SelectNodeByLabel(name) && focusWhenMissing)
+        m_tree.setFocus(Qt::OtherFocusReason);
+}
+
+void ProjectCommands::newProjectConfirmed()
+{
+    const QString name = m_newProject->edit1()->text();
+    if (accepted(m_store.CreateProject(name)))
+        finishNaming(*m_newProject, name, true);
+}
+
+void ProjectCommands::newSubConfirmed()
+{
+    const QTreeWidgetItem *node = selectedNode();
+    const QString name = m_newSub->edit1()->text();
+    if (!node) { // the tree changed under the dialog; nothing to add to
+        m_newSub->reject();
+        return;
+    }
+    if (accepted(m_store.CreateStructure(TVTProjectManager::StructurePath(node), name)))
+        finishNaming(*m_newSub, name, true);
+}
+
+void ProjectCommands::renameConfirmed()
+{
+    const QTreeWidgetItem *node = selectedNode();
+    const QString name = m_renamer->edit1()->text();
+    if (!node || !node->parent()) {
+        m_renamer->reject();
+        return;
+    }
+    const QString parentPath = TVTProjectManager::StructurePath(node->parent());
+    if (accepted(m_store.RenameStructure(parentPath, m_renamer->label1()->text(), name)))
+        finishNaming(*m_renamer, name, false);
+}
+
+void ProjectCommands::deleteConfirmed()
+{
+    const DeleteReport report = m_store.DeleteStructure(m_delete->label2()->text());
+    for (const QString &failure : report.failures)
+        m_messages.notice(failure);
+    if (!report.refusal.isEmpty())
+        m_messages.notice(report.refusal);
+    m_delete->accept();
+    const QTreeWidgetItem *node = selectedNode();
+    const QString parentLabel = node && node->parent() ? node->parent()->text(0) : QString();
+    m_manager.RebuildTree();
+    m_manager.SelectNodeByLabel(parentLabel);
+    m_tree.setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace veltrano

@@ -1,0 +1,80 @@
+#include "projects/ui/StructureDialog.h"
+
+#include "common/ui/AppPictures.h"
+#include "common/ui/Hints.h"
+#include "projects/ui/ElidedLabel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace veltrano {
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kPictureSize = 32;
+constexpr int kFieldLeft = 48;
+constexpr int kFieldWidth = 374;
+constexpr QSize kButtonSize(75, 25);
+
+} // namespace
+
+StructureDialog::StructureDialog(const Design &design, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_picture(QLatin1String(design.picture))
+{
+    setObjectName(QLatin1String(design.name));
+    setWindowTitle(QString::fromUtf8(design.caption));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    setFixedSize(design.client);
+    setModal(true);
+
+    m_image1 = named(new QLabel(this), "Image1");
+    m_image1->setGeometry(kMargin, kMargin, kPictureSize, kPictureSize);
+    m_image1->setAccessibleName(windowTitle());
+    m_label1 = named(new QLabel(QString::fromUtf8(design.label1), this), "Label1");
+    m_label1->setGeometry(kFieldLeft, kMargin, kFieldWidth, 16);
+    if (design.withEdit) {
+        m_edit1 = named(new QLineEdit(this), "Edit1");
+        m_edit1->setGeometry(kFieldLeft, kMargin + 20, kFieldWidth, 22);
+        m_edit1->setAccessibleName(QStringLiteral("Name"));
+        m_label1->setBuddy(m_edit1);
+    } else {
+        m_label2 = named(new ElidedLabel(QString(), this), "Label2");
+        m_label2->setGeometry(kFieldLeft, kMargin + 20, kFieldWidth, 16);
+    }
+
+    const QPoint cancelAt(design.client.width() - kMargin - kButtonSize.width(),
+                          design.client.height() - kMargin - kButtonSize.height());
+    m_button2 = named(new QPushButton(QStringLiteral("Cancel"), this), "Button2");
+    m_button2->setGeometry(QRect(cancelAt, kButtonSize));
+    m_button2->setAutoDefault(false);
+    m_button1 = named(new QPushButton(QString::fromUtf8(design.button1), this), "Button1");
+    m_button1->setGeometry(QRect(cancelAt - QPoint(kButtonSize.width() + 6, 0), kButtonSize));
+    m_button1->setDefault(true);
+    // Tab order as read: the field, then the buttons left to right.
+    if (m_edit1)
+        setTabOrder(m_edit1, m_button1);
+    setTabOrder(m_button1, m_button2);
+    connect(m_button1, &QPushButton::clicked, this, &StructureDialog::confirmed);
+    connect(m_button2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void StructureDialog::presetEdit(const QString &text)
+{
+    m_edit1->setText(text);
+    m_edit1->selectAll();
+    m_edit1->setFocus();
+}
+
+void StructureDialog::showEvent(QShowEvent *event)
+{
+    // Drawn when first shown, not while every window is made at start-up.
+    if (m_image1->pixmap().isNull())
+        m_image1->setPixmap(appPicture(m_picture).pixmap(QSize(kPictureSize, kPictureSize),
+                                                         devicePixelRatio()));
+    QDialog::showEvent(event);
+}
+
+} // namespace veltrano
