@@ -12,9 +12,11 @@
 #include "platform/Clock.h"
 #include "platform/DataLocations.h"
 #include "platform/Platform.h"
+#include "common/ui/AppPictures.h"
 #include "platform/Tray.h"
 
 #include <QAction>
+#include <QFile>
 #include <QApplication>
 #include <QMenu>
 #include <QScreen>
@@ -28,15 +30,22 @@ namespace {
 // not pull the window two ways while the mouse still moves it.
 constexpr int kSnapSettleMs = 120;
 
+// Drawn by our own engine rather than the SVG icon-engine plugin, which a
+// desktop may not have installed, and only at the sizes asked for (window
+// frame, task bar, window switcher) when they are asked for.
+QIcon ApplicationIcon()
+{
+    QFile file(QString::fromUtf16(kAppIconResource));
+    return svgPicture(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+}
+
 } // namespace
 
 TrayPlacement *InstallTrayPlacement(TMainForm &main)
 {
-    QApplication::setWindowIcon(ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("veltrano"));
-    new GlobalHotKeys(main);
     auto *placement = new TrayPlacement(main);
-    placement->ShowGreetingBalloon();
+    QObject::connect(&main, &TMainForm::started, placement, &TrayPlacement::start);
     return placement;
 }
 
@@ -44,16 +53,8 @@ TrayPlacement::TrayPlacement(TMainForm &main)
     : QObject(&main), m_main(main), m_tray(main.platform().tray())
 {
     setObjectName(QStringLiteral("TrayPlacement"));
-    const TrayMenuItems items = BuildTrayMenu(main);
-    m_menu.reset(items.menu);
-    connect(items.main, &QAction::triggered, this, &TrayPlacement::RestoreWindoeExecute);
-    connect(items.hide, &QAction::triggered, this, &TrayPlacement::Hide1Click);
     connect(&m_tray, &Tray::doubleClicked, this, &TrayPlacement::TrayIconDblClick);
     connectMainActions();
-
-    // Until the clock's first tick, the tray shows today already.
-    m_tray.show(DayIcon(main.platform().clock().now().date().day()), QString::fromUtf16(kTrayToolTip),
-                m_menu.get());
 
     m_snapTimer.setSingleShot(true);
     m_snapTimer.setInterval(kSnapSettleMs);
@@ -65,6 +66,28 @@ TrayPlacement::TrayPlacement(TMainForm &main)
 
 TrayPlacement::~TrayPlacement() = default;
 
+void TrayPlacement::start()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    QApplication::setWindowIcon(ApplicationIcon());
+    new GlobalHotKeys(m_main);
+    showTrayIcon();
+    ShowGreetingBalloon();
+}
+
+void TrayPlacement::showTrayIcon()
+{
+    const TrayMenuItems items = BuildTrayMenu(m_main);
+    m_menu.reset(items.menu);
+    connect(items.main, &QAction::triggered, this, &TrayPlacement::RestoreWindoeExecute);
+    connect(items.hide, &QAction::triggered, this, &TrayPlacement::Hide1Click);
+    // Until the clock's first tick, the tray shows today already.
+    const int day = m_trayDay.value_or(m_main.platform().clock().now().date().day());
+    m_tray.show(DayIcon(day), QString::fromUtf16(kTrayToolTip), m_menu.get());
+}
+
 void TrayPlacement::connectMainActions()
 {
     const auto on = [this](Command id, auto reaction) {
@@ -75,8 +98,9 @@ void TrayPlacement::connectMainActions()
     on(Command::AboutFormShow, &TrayPlacement::AboutFormShowExecute);
     on(Command::ShowHelp, &TrayPlacement::ShowHelpExecute);
     Shell &shell = m_main.platform().shell();
-    on(Command::Help1, [&shell] { Help1Click(shell); });
-    on(Command::QuillonHomePage1, [&shell] { QuillonHomePage1Click(shell); });
+    MessageBoxes &messages = m_main.messages();
+    on(Command::Help1, [&shell, &messages] { Help1Click(shell, messages); });
+    on(Command::QuillonHomePage1, [&shell, &messages] { QuillonHomePage1Click(shell, messages); });
 }
 
 void TrayPlacement::ShowGreetingBalloon()
@@ -86,16 +110,23 @@ void TrayPlacement::ShowGreetingBalloon()
                        ComposeGreeting(platform.clock().now(), platform.regionalFormats()), kBalloonMsecs);
 }
 
-void TrayPlacement::setTrayDay(int day)
+bool TrayPlacement::inTray() const
 {
-    m_tray.setIcon(DayIcon(day));
+    return m_menu && m_tray.isAvailable();
 }
 
-// Without a tray a hidden window could never be brought back: it goes to the
-// task bar instead.
+void TrayPlacement::setTrayDay(int day)
+{
+    m_trayDay = day;
+    if (m_menu)
+        m_tray.setIcon(DayIcon(day));
+}
+
+// Without a tray (or before our icon is in it) a hidden window could never be
+// brought back: it goes to the task bar instead.
 void TrayPlacement::hideMainWindow()
 {
-    if (m_tray.isAvailable()) {
+    if (inTray()) {
         m_main.hide();
         m_trayWatch.start();
     } else {
@@ -177,7 +208,7 @@ void TrayPlacement::windowStateChanged(Qt::WindowStates old)
     if (minimised && !(old & Qt::WindowMinimized)) {
         // The minimise box hides to the tray, where there is one; the hide
         // waits for the state change to finish.
-        if (m_tray.isAvailable())
+        if (inTray())
             QTimer::singleShot(0, &m_main, [this] {
                 if (m_main.isMinimized())
                     hideMainWindow();

@@ -1,5 +1,7 @@
 #include "platform/linux/LinuxShell.h"
 
+#include "platform/linux/WatchedLaunch.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -20,6 +22,19 @@ bool looksLikeUrl(const QString &target)
 bool isExecutableFile(const QFileInfo &info)
 {
     return info.isFile() && info.isExecutable();
+}
+
+// xdg-email fills in a mail's subject, body and copy address for the mail
+// program; everything else goes to xdg-open.
+QString openerFor(const QUrl &url)
+{
+    const QString path = qEnvironmentVariable("PATH");
+    if (url.scheme().compare(QLatin1String("mailto"), Qt::CaseInsensitive) == 0) {
+        const QString mailer = FindProgramOnPath(QStringLiteral("xdg-email"), path);
+        if (!mailer.isEmpty())
+            return mailer;
+    }
+    return FindProgramOnPath(QStringLiteral("xdg-open"), path);
 }
 
 } // namespace
@@ -48,17 +63,53 @@ QString FindProgramOnPath(const QString &name, const QString &pathVariable)
 
 bool LinuxShell::open(const QString &target)
 {
+    return launch(target, {});
+}
+
+void LinuxShell::openWatched(const QString &target, std::function<void()> failed)
+{
+    if (!launch(target, failed) && failed)
+        failed();
+}
+
+bool LinuxShell::launch(const QString &target, std::function<void()> failed)
+{
     if (target.trimmed().isEmpty())
         return false;
-    if (looksLikeUrl(target))
-        return QDesktopServices::openUrl(QUrl(target, QUrl::TolerantMode));
-    const QFileInfo info(target);
-    if (info.exists())
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
-    // A bare name is a program: started directly, so nothing in the name is
-    // ever read by a shell.
-    const QString program = FindProgramOnPath(target, qEnvironmentVariable("PATH"));
-    return !program.isEmpty() && QProcess::startDetached(program, {});
+    QUrl url;
+    if (looksLikeUrl(target)) {
+        url = QUrl(target, QUrl::TolerantMode);
+    } else if (const QFileInfo info(target); info.exists()) {
+        url = QUrl::fromLocalFile(info.absoluteFilePath());
+    } else {
+        // A bare name is a program: started directly, so nothing in the name
+        // is ever read by a shell.
+        const QString program = FindProgramOnPath(target, qEnvironmentVariable("PATH"));
+        return !program.isEmpty() && QProcess::startDetached(program, {});
+    }
+    if (!url.isValid())
+        return false;
+    const QString opener = openerFor(url);
+    // Without the desktop's opener Qt still knows a few browsers of its own,
+    // but tells only whether one could be started.
+    if (opener.isEmpty())
+        return QDesktopServices::openUrl(url);
+    const QString argument = url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded);
+    return openWithOpener(opener, argument, std::move(failed));
+}
+
+// The opener's exit status is its verdict: anything but 0 means nothing was
+// opened (no browser, no program for the file, a broken address).
+bool LinuxShell::openWithOpener(const QString &opener, const QString &argument, std::function<void()> failed)
+{
+    WatchedLaunch *launched = WatchedLaunch::start(opener, {argument}, &m_openers);
+    if (!launched)
+        return false;
+    QObject::connect(launched, &WatchedLaunch::finished, launched, [failed = std::move(failed)](int status) {
+        if (status != 0 && failed)
+            failed();
+    });
+    return true;
 }
 
 } // namespace veltrano
