@@ -187,6 +187,8 @@ QWidget *TMainForm::createBottomBar()
     QHBoxLayout *line = rowLayout(console, 1);
     line->setContentsMargins(1, 1, 1, 1);
     m_mainEditCmd = named(new QLineEdit(console), "MainEditCmd");
+    // No label stands beside the line to name it.
+    m_mainEditCmd->setAccessibleName(QStringLiteral("Command console"));
     line->addWidget(m_mainEditCmd, 1);
     auto *keymap = named(new QMenu(this), "PopupMenuCmd");
     keymap->addAction(makeAction(keymap, "KeymapInfo1", QStringLiteral("Keymap Info...")));

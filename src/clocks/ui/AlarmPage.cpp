@@ -33,14 +33,16 @@ AlarmPage::AlarmPage(QWidget *parent) : QWidget(parent)
     large.setBold(true);
     time->setFont(large);
     addBevel("Bevel2");
-    label("Label13", QStringLiteral("Insert alarm-time"));
+    QLabel *timeCaption = label("Label13", QStringLiteral("Insert alarm-time"));
     m_maskEditAlarmClock = named(new QLineEdit(this), "MaskEditAlarmClock");
+    timeCaption->setBuddy(m_maskEditAlarmClock); // its name for screen readers
     m_maskEditAlarmClock->setFixedWidth(76);
     layout->addWidget(m_maskEditAlarmClock);
     addBevel("Bevel3");
     auto *soundRow = new QHBoxLayout;
     m_editSound = named(new QLineEdit(this), "EditSound");
     m_editSound->setReadOnly(true);
+    m_editSound->setAccessibleName(QStringLiteral("Alarm sound"));
     m_editSound->setFixedWidth(200);
     soundRow->addWidget(m_editSound);
     soundRow->addWidget(named(new QPushButton(QStringLiteral("Sound Folder..."), this), "Button1"));

@@ -22,6 +22,7 @@ ProjectNotePage::ProjectNotePage(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     m_editor = named(new QTextEdit(this), "RichEditProjectNote");
+    m_editor->setAccessibleName(QStringLiteral("Project note"));
     createToolBar();
     m_editor->setAcceptRichText(true);
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -17,6 +17,7 @@ constexpr int kHours = 24;
 QTableWidget *createTodayGrid()
 {
     auto *grid = named(new QTableWidget(kHours, 2), "StringGrid");
+    grid->setAccessibleName(QStringLiteral("Today"));
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setMinimumSectionSize(1);
