@@ -1,7 +1,6 @@
 #include "common/ui/FirstShow.h"
 
 #include <QEvent>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -9,20 +8,26 @@
 namespace veltrano {
 namespace {
 
+using EventTest = std::function<bool(QObject &, QEvent &)>;
+
 // Runs `then` the first time `watched` gets an event that `fires` accepts,
-// then goes away.
+// then goes away; until then it swallows the events `swallows` accepts.
 class OneShotFilter final : public QObject {
 public:
-    OneShotFilter(QObject &watched, QObject &owner, std::function<bool(QObject &, QEvent &)> fires,
-                  std::function<void()> then)
-        : QObject(&owner), m_fires(std::move(fires)), m_then(std::move(then))
+    OneShotFilter(QObject &watched, QObject &owner, EventTest fires, std::function<void()> then,
+                  EventTest swallows = {})
+        : QObject(&owner), m_fires(std::move(fires)), m_swallows(std::move(swallows)), m_then(std::move(then))
     {
         watched.installEventFilter(this);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (m_then && m_fires(*watched, *event)) {
+        if (!m_then)
+            return false;
+        if (m_swallows && m_swallows(*watched, *event))
+            return true;
+        if (m_fires(*watched, *event)) {
             watched->removeEventFilter(this);
             const auto then = std::move(m_then);
             m_then = nullptr;
@@ -33,18 +38,28 @@ public:
     }
 
 private:
-    std::function<bool(QObject &, QEvent &)> m_fires;
+    EventTest m_fires;
+    EventTest m_swallows;
     std::function<void()> m_then;
 };
+
+bool isOfType(QEvent &event, QEvent::Type type)
+{
+    return event.type() == type;
+}
 
 } // namespace
 
 void BuildWhenFirstShown(QWidget &window, std::function<void()> build)
 {
-    // The children `build` makes are polished and shown along with the window:
-    // the window polishes its children after its own polish event.
-    new OneShotFilter(window, window, [](QObject &, QEvent &event) { return event.type() == QEvent::Polish; },
-                      std::move(build));
+    // Every new widget also asks to be polished at the next turn of the event
+    // loop, shown or not; a hidden window needs no polish yet, so that request
+    // is let go (showing polishes anyway). The children `build` makes are
+    // polished and shown along with the window: it polishes its children after
+    // its own polish event.
+    new OneShotFilter(
+        window, window, [](QObject &, QEvent &event) { return isOfType(event, QEvent::Polish); }, std::move(build),
+        [](QObject &, QEvent &event) { return isOfType(event, QEvent::PolishRequest); });
 }
 
 void AfterFirstFrame(QWidget &window, std::function<void()> then, int fallbackMs)
@@ -63,7 +78,7 @@ void AfterFirstFrame(QWidget &window, std::function<void()> then, int fallbackMs
         new OneShotFilter(
             *native, window,
             [](QObject &watched, QEvent &event) {
-                return event.type() == QEvent::Expose && static_cast<QWindow &>(watched).isExposed();
+                return isOfType(event, QEvent::Expose) && static_cast<QWindow &>(watched).isExposed();
             },
             [&window, runOnce] { QTimer::singleShot(0, &window, runOnce); });
     }

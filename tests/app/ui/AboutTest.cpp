@@ -4,6 +4,7 @@
 #include "support/FakeMessageBoxes.h"
 #include "support/FakeModalDialogs.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -33,6 +34,7 @@ protected:
 // measured nothing.
 TEST_F(AboutBox, BuildsItsContentsWhenFirstShown)
 {
+    QCoreApplication::processEvents(); // the event loop's first turn polishes new widgets
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
     EXPECT_TRUE(about.findChildren<QWidget *>().isEmpty());
     about.AboutFormShowExecute();
