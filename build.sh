@@ -16,7 +16,7 @@ PACKAGES=(
   xdg-utils desktop-file-utils
   appstream dpkg-dev file man-db
   xvfb xdotool x11-utils imagemagick trayer
-  dbus-daemon at-spi2-core python3-pyatspi
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi
 )
 
 install_missing() {

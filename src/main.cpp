@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "common/logic/EndingMessages.h"
 #include "app/logic/Startup.h"
+#include "app/ui/AppStyle.h"
 #include "app/ui/AppWindows.h"
 #include "app/ui/Main.h"
 #include "common/ui/QtMessageBoxes.h"
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     QApplication::setApplicationName(QString::fromUtf16(kApplicationTitle));
+    QApplication::setStyle(new AppStyle);
     // The to-do and clock windows only hide when closed; the main window's close
     // ends the program explicitly.
     QApplication::setQuitOnLastWindowClosed(false);

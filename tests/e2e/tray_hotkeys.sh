@@ -22,11 +22,19 @@ wait_log() {
 }
 
 # "X Y" of the middle of our icon in the tray (the small window of ours that
-# the tray host has taken in).
+# the tray host has taken in; until then it waits at the screen's origin).
 tray_icon_centre() {
     xwininfo -root -tree | awk '/"Veltrano": \("veltrano"/ {
         split($(NF-1), g, /[x+]/); n = split($NF, a, "+");
-        if (g[1] <= 64 && g[2] <= 64) { print a[2] + int(g[1] / 2), a[3] + int(g[2] / 2); exit } }'
+        if (g[1] <= 64 && g[2] <= 64 && a[2] + a[3] > 0) { print a[2] + int(g[1] / 2), a[3] + int(g[2] / 2); exit } }'
+}
+
+# "X Y W H" of the greeting balloon: the one window of ours titled "Veltrano"
+# that is larger than a tray icon.
+balloon_box() {
+    xwininfo -root -tree | awk '/"Veltrano": \("veltrano"/ {
+        split($(NF-1), g, /[x+]/); n = split($NF, a, "+");
+        if (g[1] > 64) { print a[2], a[3], g[1], g[2]; exit } }'
 }
 
 # Opens the tray menu and walks it with the keys given.
@@ -46,17 +54,37 @@ TRAYER=$!
 E2E_PIDS+=($TRAYER)
 timeout 10 xdotool search --sync --name '^panel$' >/dev/null || fail "trayer did not start"
 
+# A tray host too busy to take the new icon in at once: the greeting must not
+# point at the screen's corner meanwhile.
+kill -STOP $TRAYER
 ./veltrano >"$E2E_TMP/tray.log" 2>&1 &
 APP=$!
 E2E_PIDS+=($APP)
-[ -n "$(wait_window '^Veltrano 1\.1$' 15)" ] || fail "main window did not appear"
+[ -n "$(wait_window '^Veltrano 1\.1$' 15)" ] || { kill -CONT $TRAYER; fail "main window did not appear"; }
+sleep 0.4
+read -r EARLY_X EARLY_Y EARLY_W EARLY_H < <(balloon_box)
+kill -CONT $TRAYER
 for _ in $(seq 50); do
     read -r ICON_X ICON_Y < <(tray_icon_centre) && [ -n "${ICON_X:-}" ] && break
     sleep 0.2
 done
 [ -n "${ICON_X:-}" ] || fail "no tray icon in the tray"
-sleep 0.5
+# The greeting points at the icon, not at a corner of the screen.
+for _ in $(seq 20); do
+    read -r BX BY BW BH < <(balloon_box) && [ -n "${BX:-}" ] && break
+    sleep 0.1
+done
+[ -n "${BX:-}" ] || fail "no greeting balloon beside the tray"
+sleep 0.3
 import -window root -crop 360x160+920+864 "$SHOTS/tray.png" 2>/dev/null
+# Above the icon, its arrow on it.
+beside_icon() {
+    [ $((ICON_X - $1)) -ge -40 ] && [ $((ICON_X - $1 - $3)) -le 40 ] && [ $((ICON_Y - $2 - $4)) -ge -40 ] \
+        && [ $((ICON_Y - $2 - $4)) -le 40 ]
+}
+beside_icon "$BX" "$BY" "$BW" "$BH" || fail "greeting balloon at $BX,$BY ${BW}x$BH, the icon at $ICON_X,$ICON_Y"
+[ -z "${EARLY_X:-}" ] || beside_icon "$EARLY_X" "$EARLY_Y" "$EARLY_W" "$EARLY_H" \
+    || fail "before the tray took the icon in, the greeting stood at $EARLY_X,$EARLY_Y"
 
 tray_menu Down Down Return # "Hide"
 wait_gone '^Veltrano 1\.1$' 5 || fail "tray menu Hide left the main window on screen"

@@ -7,6 +7,8 @@
 #include "support/TempFolder.h"
 
 #include <QAction>
+#include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -26,6 +28,14 @@ protected:
         return windows->main();
     }
     void shutDown() { windows.reset(); }
+    // Shows the main window and waits for what starts after its first frame:
+    // the tray icon and menu, the hot keys, the greeting.
+    void showStarted()
+    {
+        QSignalSpy started(&main(), &TMainForm::started);
+        main().show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return started.count() > 0; }, 5000));
+    }
     TMainForm &main() const { return windows->main(); }
 
     template <typename T = QWidget> T *widget(const char *name) const

@@ -20,6 +20,8 @@ public:
     int exec(QDialog &dialog) override
     {
         ran << dialog.objectName();
+        // A real run shows the dialog, which builds a lazily built one.
+        dialog.ensurePolished();
         if (answer)
             answer(dialog);
         return results.isEmpty() ? int(QDialog::Rejected) : results.takeFirst();

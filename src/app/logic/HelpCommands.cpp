@@ -36,34 +36,43 @@ QString ComposeMailto()
            + QString::fromUtf16(kCopyAddress);
 }
 
+namespace {
+
+// A desktop without a browser or mail program would otherwise swallow the
+// command without a word: whatever the opener cannot open is reported, also
+// when it finds out only after we asked.
+void openOrReport(Shell &shell, MessageBoxes &messages, const QString &target)
+{
+    const auto report = [&messages] { messages.notice(QString::fromUtf16(kHelpFailedMessage)); };
+    try {
+        shell.openWatched(target, report);
+    } catch (...) {
+        report();
+    }
+}
+
+} // namespace
+
 void ShowHelpExecute(Shell &shell, const FileSystem &files, MessageBoxes &messages,
                      const QString &dataFolder, const QString &executablePath)
 {
     for (const QString &page : HelpPageCandidates(dataFolder, executablePath)) {
-        if (!files.exists(page))
-            continue;
-        bool opened = false;
-        try {
-            opened = shell.open(page);
-        } catch (...) {
-            opened = false;
+        if (files.exists(page)) {
+            openOrReport(shell, messages, page);
+            return;
         }
-        // A page that exists but cannot be opened is a failure too, not silence.
-        if (!opened)
-            messages.notice(QString::fromUtf16(kHelpFailedMessage));
-        return;
     }
     messages.notice(HelpMissingMessage(dataFolder));
 }
 
-void Help1Click(Shell &shell)
+void Help1Click(Shell &shell, MessageBoxes &messages)
 {
-    shell.open(ComposeMailto());
+    openOrReport(shell, messages, ComposeMailto());
 }
 
-void QuillonHomePage1Click(Shell &shell)
+void QuillonHomePage1Click(Shell &shell, MessageBoxes &messages)
 {
-    shell.open(QString::fromUtf16(kHomePageAddress));
+    openOrReport(shell, messages, QString::fromUtf16(kHomePageAddress));
 }
 
 } // namespace veltrano

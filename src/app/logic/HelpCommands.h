@@ -28,8 +28,9 @@ QString ComposeMailto();
 // F1: opens the help page, or tells which file is missing.
 void ShowHelpExecute(Shell &shell, const FileSystem &files, MessageBoxes &messages,
                      const QString &dataFolder, const QString &executablePath);
-// "Help..." in the Help menu and the About box's address: a failure is not reported.
-void Help1Click(Shell &shell);
-void QuillonHomePage1Click(Shell &shell);
+// "Help..." in the Help menu and the About box's address: a new mail.
+void Help1Click(Shell &shell, MessageBoxes &messages);
+// "Quillon Home Page...": the maker's site in the browser.
+void QuillonHomePage1Click(Shell &shell, MessageBoxes &messages);
 
 } // namespace veltrano

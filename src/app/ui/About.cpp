@@ -2,6 +2,7 @@
 
 #include "app/logic/HelpCommands.h"
 #include "app/ui/AboutBanner.h"
+#include "common/ui/FirstShow.h"
 #include "common/ui/ModalDialogs.h"
 
 #include <QGuiApplication>
@@ -18,10 +19,10 @@ constexpr QSize kButtonSize{100, 30};
 
 } // namespace
 
-TAboutForm::TAboutForm(Shell &shell, ModalDialogs &dialogs, QWidget *parent)
+TAboutForm::TAboutForm(Shell &shell, MessageBoxes &messages, ModalDialogs &dialogs, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint),
-      m_shell(shell), m_dialogs(dialogs)
+      m_shell(shell), m_messages(messages), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QString::fromUtf16(kAboutCaption));
@@ -30,7 +31,13 @@ TAboutForm::TAboutForm(Shell &shell, ModalDialogs &dialogs, QWidget *parent)
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
+    BuildWhenFirstShown(*this, [this] { buildContents(); });
+}
 
+// The labels measure their fonts and the banner draws the program's picture:
+// nothing of it is needed before the box is first shown.
+void TAboutForm::buildContents()
+{
     auto *banner = new AboutBanner(this);
     banner->setGeometry(QRect(QPoint(0, 0), kAboutBannerSize));
 
@@ -91,7 +98,7 @@ void TAboutForm::ThanksClick()
 
 void TAboutForm::Label5Click()
 {
-    Help1Click(m_shell);
+    Help1Click(m_shell, m_messages);
 }
 
 void TAboutForm::FormKeyDown(QKeyEvent *event)

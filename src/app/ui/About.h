@@ -5,6 +5,7 @@ class QLabel;
 
 namespace veltrano {
 
+class MessageBoxes;
 class ModalDialogs;
 class Shell;
 
@@ -15,11 +16,12 @@ inline constexpr QSize kAboutClientSize{698, 405};
 inline constexpr QSize kAboutBannerSize{698, 185};
 
 // The About box: shown modally (through ModalDialogs) from the Help and tray
-// menus, hidden again by "OK" or Esc, alive until the program ends.
+// menus, hidden again by "OK" or Esc, alive until the program ends. Created at
+// start-up, it builds its pictures and labels when first shown.
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
-    TAboutForm(Shell &shell, ModalDialogs &dialogs, QWidget *parent = nullptr);
+    TAboutForm(Shell &shell, MessageBoxes &messages, ModalDialogs &dialogs, QWidget *parent = nullptr);
 
     void AboutFormShowExecute();
     void ThanksClick();
@@ -31,11 +33,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildContents();
     void FormCreate();
     void FormKeyDown(QKeyEvent *event);
     QLabel *addLabel(const QString &name, const QString &text, QPoint at, int pixelSize, bool bold);
 
     Shell &m_shell;
+    MessageBoxes &m_messages;
     ModalDialogs &m_dialogs;
     QLabel *m_version = nullptr;
     QLabel *m_address = nullptr;

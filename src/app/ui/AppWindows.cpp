@@ -50,7 +50,7 @@ AppWindows::AppWindows(Platform &platform, MessageBoxes &messages, ModalDialogs 
     m_main = &create<TMainForm>(platform, messages, dialogs,
                                 [this](TMainForm &main) { plugMainWindowFeatures(main); });
     // 2 TAboutForm, "About"
-    m_tray->setAboutForm(&create<TAboutForm>(platform.shell(), dialogs));
+    m_tray->setAboutForm(&create<TAboutForm>(platform.shell(), messages, dialogs));
     // 3 TDataModuleImg, the shared picture lists
     m_images = &create<TDataModuleImg>();
     // 4 TFastToDo, "Today To-Do List: "

@@ -17,14 +17,23 @@ GlobalHotKeys::GlobalHotKeys(TMainForm &main)
 {
     setObjectName(QStringLiteral("GlobalHotKeys"));
     connect(&m_keys, &HotKeys::hotKeyPressed, this, &GlobalHotKeys::HotKeyPressed);
-    registerKey(kToDoHotKey, Qt::ControlModifier, kToDoHotKeyRefused);
-    registerKey(kClockHotKey, Qt::ShiftModifier, kClockHotKeyRefused);
 }
 
 GlobalHotKeys::~GlobalHotKeys()
 {
+    if (!m_registered)
+        return;
     m_keys.unregisterHotKey(kToDoHotKey);
     m_keys.unregisterHotKey(kClockHotKey);
+}
+
+void GlobalHotKeys::registerKeys()
+{
+    if (m_registered)
+        return;
+    m_registered = true;
+    registerKey(kToDoHotKey, Qt::ControlModifier, kToDoHotKeyRefused);
+    registerKey(kClockHotKey, Qt::ShiftModifier, kClockHotKeyRefused);
 }
 
 void GlobalHotKeys::registerKey(int id, int modifiers, const char16_t *refusal)

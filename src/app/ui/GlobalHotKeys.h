@@ -16,15 +16,17 @@ inline constexpr int kClockHotKey = 2; // Shift+F1
 inline constexpr auto kToDoHotKeyRefused = u"Sorry. Unable to assign Ctrl-F1 as hotkey.";
 inline constexpr auto kClockHotKeyRefused = u"Sorry. Unable to assign Shift-F1 as hotkey.";
 
-// Ctrl+F1 and Shift+F1 for the whole desktop, held from the main window's
-// creation to its destruction.
+// Ctrl+F1 and Shift+F1 for the whole desktop, held from just after the main
+// window's first frame to its destruction.
 class GlobalHotKeys final : public QObject {
     Q_OBJECT
 public:
-    // Registers both keys; a refused one is reported and the other still tried.
     explicit GlobalHotKeys(TMainForm &main);
     ~GlobalHotKeys() override;
 
+    // Registers both keys; a refused one is reported and the other still
+    // tried. Held from then until destruction.
+    void registerKeys();
     // The WM_HOTKEY of old: what each id does.
     void HotKeyPressed(int id);
     // What a key does once the window it brings up exists (set at the
@@ -38,6 +40,7 @@ private:
     // being torn down, when it is no longer a TMainForm.
     HotKeys &m_keys;
     std::map<int, std::function<void()>> m_reactions;
+    bool m_registered = false;
 };
 
 } // namespace veltrano

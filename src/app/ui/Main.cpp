@@ -3,6 +3,7 @@
 #include "app/ui/PanelMenu.h"
 #include "common/logic/MessageBoxes.h"
 #include "common/logic/SettingsStore.h"
+#include "common/ui/FirstShow.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
 
@@ -25,6 +26,9 @@ namespace {
 constexpr int kPanelAdditionalWidth = 252;
 constexpr int kTimerTimeMs = 1000;
 constexpr int kTimerUpdateMs = 3600000;
+// A window that never gets exposed (mapped on a desktop out of view) starts
+// its services after this long all the same.
+constexpr int kStartWithoutFrameMs = 1000;
 } // namespace
 
 TMainForm::TMainForm(Platform &platform, MessageBoxes &messages, ModalDialogs &dialogs, const FeaturePlugs &plugs,
@@ -183,6 +187,10 @@ void TMainForm::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (event->spontaneous())
         return;
+    if (!m_startAwaited) {
+        m_startAwaited = true;
+        AfterFirstFrame(*this, [this] { emit started(); }, kStartWithoutFrameMs);
+    }
     if (!m_splitterPlaced) {
         // The worklist keeps its designed width; the pages take the rest.
         m_splitterPlaced = true;

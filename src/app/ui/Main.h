@@ -71,6 +71,10 @@ public:
 signals:
     // The window and every feature plugged in exist; nothing else does yet.
     void created();
+    // Once, right after the window's first frame is on screen. What that frame
+    // does not show (tray, hot keys, greeting, services other windows use
+    // later) starts here, so it never holds the window back.
+    void started();
     // Every change from hidden to visible runs the show steps: `showing`
     // first, then the page goes back to Today (pageChosen), then `shown`.
     void showing();
@@ -144,6 +148,7 @@ private:
     QSize m_requestedOuterSize;
     bool m_outerSizePending = true;
     bool m_splitterPlaced = false;
+    bool m_startAwaited = false;
     bool m_offScreen = false; // hidden() told, restored() not yet
 
     // Controls the frame's own logic uses; every control has its name.

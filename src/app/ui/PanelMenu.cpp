@@ -18,6 +18,7 @@ constexpr int kImageHeight = 33;
 constexpr int kLabelHeight = 16;
 constexpr int kPictureSize = 28;
 const char *const kItemProperty = "panelMenuItem";
+const char *const kPictureProperty = "panelMenuPicture"; // a picture not drawn yet
 
 void drawFrame(QPainter &painter, const QRect &frame, const QColor &fill, const QColor &outline)
 {
@@ -68,13 +69,19 @@ TPanelMenu::TPanelMenu(QWidget *parent) : QFrame(parent)
 
 void TPanelMenu::addItem(unsigned item, const PanelItem &look)
 {
+    const QString caption = QString::fromUtf8(look.caption);
     auto *image = new QLabel(this);
     image->setObjectName(QLatin1String(look.image));
     image->setGeometry(kItemLeft, look.imageTop, kItemWidth, kImageHeight);
     image->setAlignment(Qt::AlignCenter);
-    image->setPixmap(appPicture(QLatin1String(look.picture)).pixmap(QSize(kPictureSize, kPictureSize), devicePixelRatioF()));
+    // The picture says what the caption below it says.
+    image->setAccessibleName(caption);
+    image->setProperty(kPictureProperty, QLatin1String(look.picture));
+    // Hidden items draw their picture only if they are ever shown.
+    if (look.shown)
+        drawPicture(image);
 
-    auto *label = new QLabel(QString::fromUtf8(look.caption), this);
+    auto *label = new QLabel(caption, this);
     label->setObjectName(QLatin1String(look.label));
     label->setGeometry(kItemLeft, look.labelTop, kItemWidth, kLabelHeight);
     label->setAlignment(Qt::AlignCenter);
@@ -89,6 +96,15 @@ void TPanelMenu::addItem(unsigned item, const PanelItem &look)
         if (!look.shown)
             widget->hide();
     }
+}
+
+void TPanelMenu::drawPicture(QLabel *image)
+{
+    const QVariant picture = image->property(kPictureProperty);
+    if (!picture.isValid())
+        return;
+    image->setProperty(kPictureProperty, QVariant());
+    image->setPixmap(appPicture(picture.toString()).pixmap(QSize(kPictureSize, kPictureSize), devicePixelRatioF()));
 }
 
 QWidget *TPanelMenu::addCatcher(const char *name, const QRect &geometry)
@@ -125,7 +141,9 @@ bool TPanelMenu::eventFilter(QObject *watched, QEvent *event)
 {
     auto *widget = qobject_cast<QWidget *>(watched);
     const QVariant item = widget ? widget->property(kItemProperty) : QVariant();
-    if (event->type() == QEvent::MouseMove) {
+    if (event->type() == QEvent::Show && widget && widget->property(kPictureProperty).isValid()) {
+        drawPicture(static_cast<QLabel *>(widget));
+    } else if (event->type() == QEvent::MouseMove) {
         // Items set their own number; the paint box and the strips clear it.
         setHovered(item.isValid() ? item.toUInt() : 0u);
     } else if (event->type() == QEvent::MouseButtonRelease && item.isValid()) {
@@ -134,6 +152,14 @@ bool TPanelMenu::eventFilter(QObject *watched, QEvent *event)
             emit itemClicked(item.toUInt());
     }
     return QFrame::eventFilter(watched, event);
+}
+
+// A pointer that leaves the panel in one jump, without a move over the strips
+// that would clear it, takes the hover frame with it.
+void TPanelMenu::leaveEvent(QEvent *event)
+{
+    QFrame::leaveEvent(event);
+    setHovered(0);
 }
 
 void TPanelMenu::resizeEvent(QResizeEvent *event)

@@ -42,10 +42,12 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void addItem(unsigned item, const PanelItem &look);
+    void drawPicture(QLabel *image);
     QWidget *addCatcher(const char *name, const QRect &geometry);
     void setHovered(unsigned item);
 

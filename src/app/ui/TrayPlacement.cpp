@@ -13,9 +13,11 @@
 #include "platform/Clock.h"
 #include "platform/DataLocations.h"
 #include "platform/Platform.h"
+#include "common/ui/AppPictures.h"
 #include "platform/Tray.h"
 
 #include <QAction>
+#include <QFile>
 #include <QApplication>
 #include <QMenu>
 #include <QScreen>
@@ -28,15 +30,23 @@ namespace {
 // not pull the window two ways while the mouse still moves it.
 constexpr int kSnapSettleMs = 120;
 
+// Drawn by our own engine rather than the SVG icon-engine plugin, which a
+// desktop may not have installed, and only at the sizes asked for (window
+// frame, task bar, window switcher) when they are asked for.
+QIcon ApplicationIcon()
+{
+    QFile file(QString::fromUtf16(kAppIconResource));
+    return svgPicture(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+}
+
 } // namespace
 
 TrayPlacement *InstallTrayPlacement(TMainForm &main)
 {
-    QApplication::setWindowIcon(ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("veltrano"));
     auto *hotKeys = new GlobalHotKeys(main);
     auto *placement = new TrayPlacement(main, *hotKeys);
-    placement->ShowGreetingBalloon();
+    QObject::connect(&main, &TMainForm::started, placement, &TrayPlacement::start);
     return placement;
 }
 
@@ -44,16 +54,8 @@ TrayPlacement::TrayPlacement(TMainForm &main, GlobalHotKeys &hotKeys)
     : QObject(&main), m_main(main), m_tray(main.platform().tray()), m_hotKeys(&hotKeys)
 {
     setObjectName(QStringLiteral("TrayPlacement"));
-    const TrayMenuItems items = BuildTrayMenu(main);
-    m_menu.reset(items.menu);
-    connect(items.main, &QAction::triggered, this, &TrayPlacement::RestoreWindoeExecute);
-    connect(items.hide, &QAction::triggered, this, &TrayPlacement::Hide1Click);
     connect(&m_tray, &Tray::doubleClicked, this, &TrayPlacement::TrayIconDblClick);
     connectMainActions();
-
-    // The blank page until the alarm clock's tick puts the day on it, at the
-    // end of the main window's creation.
-    m_tray.show(DayIcon(0), QString::fromUtf16(kTrayToolTip), m_menu.get());
 
     m_snapTimer.setSingleShot(true);
     m_snapTimer.setInterval(kSnapSettleMs);
@@ -65,6 +67,28 @@ TrayPlacement::TrayPlacement(TMainForm &main, GlobalHotKeys &hotKeys)
 
 TrayPlacement::~TrayPlacement() = default;
 
+void TrayPlacement::start()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    QApplication::setWindowIcon(ApplicationIcon());
+    m_hotKeys->registerKeys();
+    showTrayIcon();
+    ShowGreetingBalloon();
+}
+
+void TrayPlacement::showTrayIcon()
+{
+    const TrayMenuItems items = BuildTrayMenu(m_main);
+    m_menu.reset(items.menu);
+    connect(items.main, &QAction::triggered, this, &TrayPlacement::RestoreWindoeExecute);
+    connect(items.hide, &QAction::triggered, this, &TrayPlacement::Hide1Click);
+    // Until the clock's first tick, the tray shows today already.
+    const int day = m_trayDay.value_or(m_main.platform().clock().now().date().day());
+    m_tray.show(DayIcon(day), QString::fromUtf16(kTrayToolTip), m_menu.get());
+}
+
 void TrayPlacement::connectMainActions()
 {
     const auto on = [this](Command id, auto reaction) {
@@ -75,8 +99,9 @@ void TrayPlacement::connectMainActions()
     on(Command::AboutFormShow, &TrayPlacement::AboutFormShowExecute);
     on(Command::ShowHelp, &TrayPlacement::ShowHelpExecute);
     Shell &shell = m_main.platform().shell();
-    on(Command::Help1, [&shell] { Help1Click(shell); });
-    on(Command::QuillonHomePage1, [&shell] { QuillonHomePage1Click(shell); });
+    MessageBoxes &messages = m_main.messages();
+    on(Command::Help1, [&shell, &messages] { Help1Click(shell, messages); });
+    on(Command::QuillonHomePage1, [&shell, &messages] { QuillonHomePage1Click(shell, messages); });
 }
 
 void TrayPlacement::ShowGreetingBalloon()
@@ -86,16 +111,23 @@ void TrayPlacement::ShowGreetingBalloon()
                        ComposeGreeting(platform.clock().now(), platform.regionalFormats()), kBalloonMsecs);
 }
 
-void TrayPlacement::setTrayDay(int day)
+bool TrayPlacement::inTray() const
 {
-    m_tray.setIcon(DayIcon(day));
+    return m_menu && m_tray.isAvailable();
 }
 
-// Without a tray a hidden window could never be brought back: it goes to the
-// task bar instead.
+void TrayPlacement::setTrayDay(int day)
+{
+    m_trayDay = day;
+    if (m_menu)
+        m_tray.setIcon(DayIcon(day));
+}
+
+// Without a tray (or before our icon is in it) a hidden window could never be
+// brought back: it goes to the task bar instead.
 void TrayPlacement::hideMainWindow()
 {
-    if (m_tray.isAvailable()) {
+    if (inTray()) {
         m_main.hide();
         m_trayWatch.start();
     } else {
@@ -171,7 +203,7 @@ void TrayPlacement::windowStateChanged(Qt::WindowStates old)
     if (minimised && !(old & Qt::WindowMinimized)) {
         // The minimise box hides to the tray, where there is one; the hide
         // waits for the state change to finish.
-        if (m_tray.isAvailable())
+        if (inTray())
             QTimer::singleShot(0, &m_main, [this] {
                 if (m_main.isMinimized())
                     hideMainWindow();

@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -28,8 +29,11 @@ public:
     TrayPlacement(TMainForm &main, GlobalHotKeys &hotKeys);
     ~TrayPlacement() override;
 
-    // Start-up: the greeting in a balloon (or its stand-in on a desktop
-    // without a tray).
+    // Once the main window's first frame is on screen: the application icon,
+    // the global hot keys (a refused key is reported), the tray icon with its
+    // menu, and the greeting.
+    void start();
+    // The greeting in a balloon (or its stand-in on a desktop without a tray).
     void ShowGreetingBalloon();
     void setAboutForm(TAboutForm *about) { m_about = about; }
     // The day of the month the tray icon shows; 0 for none yet.
@@ -51,6 +55,8 @@ protected:
 
 private:
     void connectMainActions();
+    void showTrayIcon();
+    bool inTray() const;
     void hideMainWindow();
     void showMainWindow();
     void windowStateChanged(Qt::WindowStates old);
@@ -61,14 +67,15 @@ private:
     Tray &m_tray;
     TAboutForm *m_about = nullptr;
     GlobalHotKeys *m_hotKeys = nullptr;
-    std::unique_ptr<QMenu> m_menu;
+    bool m_started = false;
+    std::optional<int> m_trayDay; // told before the icon was shown
+    std::unique_ptr<QMenu> m_menu; // with the tray icon, from start()
     QTimer m_snapTimer;
     QTimer m_trayWatch;
 };
 
-// Joins the main window while it is created: the application icon, the global
-// hot keys (a refused key is reported before the window shows), the tray icon
-// and the greeting balloon.
+// Joins the main window while it is created; the tray, the hot keys and the
+// greeting start after the window's first frame (TMainForm::started).
 TrayPlacement *InstallTrayPlacement(TMainForm &main);
 
 } // namespace veltrano

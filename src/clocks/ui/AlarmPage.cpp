@@ -33,8 +33,9 @@ AlarmPage::AlarmPage(QWidget *parent) : QWidget(parent)
     large.setBold(true);
     m_labelTime->setFont(large);
     addBevel("Bevel2");
-    label("Label13", QStringLiteral("Insert alarm-time"));
+    QLabel *timeCaption = label("Label13", QStringLiteral("Insert alarm-time"));
     m_maskEditAlarmClock = named(new QLineEdit(this), "MaskEditAlarmClock");
+    timeCaption->setBuddy(m_maskEditAlarmClock); // its name for screen readers
     m_maskEditAlarmClock->setFixedWidth(76);
     m_maskEditAlarmClock->setAccessibleName(QStringLiteral("Insert alarm-time"));
     layout->addWidget(m_maskEditAlarmClock);
@@ -42,6 +43,7 @@ AlarmPage::AlarmPage(QWidget *parent) : QWidget(parent)
     auto *soundRow = new QHBoxLayout;
     m_editSound = named(new QLineEdit(this), "EditSound");
     m_editSound->setReadOnly(true);
+    m_editSound->setAccessibleName(QStringLiteral("Alarm sound"));
     m_editSound->setFixedWidth(200);
     m_editSound->setAccessibleName(QStringLiteral("Alarm sound file"));
     soundRow->addWidget(m_editSound);

@@ -4,6 +4,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
@@ -20,9 +21,11 @@ namespace {
 
 // Renders the SVG at whatever size and pixel ratio is asked for, so tool bar
 // pictures stay crisp on high-density screens; disabled pictures are faded.
+// A button repaints its picture at every hover, so each size is drawn once
+// and kept in Qt's pixmap cache, which bounds what all pictures keep.
 class SvgIconEngine final : public QIconEngine {
 public:
-    explicit SvgIconEngine(QByteArray svg) : m_svg(std::move(svg)) {}
+    explicit SvgIconEngine(QByteArray svg) : m_svg(std::move(svg)), m_key(QString::number(qHash(m_svg), 16)) {}
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
     {
         QSvgRenderer renderer(m_svg);
@@ -38,12 +41,23 @@ public:
     }
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        QPixmap pixmap(size * scale);
+        const QSize pixels = size * scale;
+        const QString key = QStringLiteral("veltrano-svg-%1-%2x%3-%4-%5")
+                                .arg(m_key)
+                                .arg(pixels.width())
+                                .arg(pixels.height())
+                                .arg(int(mode == QIcon::Disabled))
+                                .arg(scale);
+        QPixmap pixmap;
+        if (QPixmapCache::find(key, &pixmap))
+            return pixmap;
+        pixmap = QPixmap(pixels);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         paint(&painter, QRect(QPoint(), pixmap.size()), mode, state);
         painter.end();
         pixmap.setDevicePixelRatio(scale);
+        QPixmapCache::insert(key, pixmap);
         return pixmap;
     }
     QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
@@ -52,6 +66,7 @@ public:
 
 private:
     QByteArray m_svg;
+    QString m_key; // the picture's share of its cache keys
 };
 
 } // namespace

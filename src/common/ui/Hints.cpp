@@ -2,17 +2,35 @@
 
 #include "app/logic/GUI.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QMenu>
+#include <QToolButton>
 #include <QWidget>
 
 namespace veltrano {
+namespace {
+
+bool showsNoText(const QWidget *widget)
+{
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    if (!button)
+        return false;
+    const auto *tool = qobject_cast<const QToolButton *>(button);
+    return button->text().isEmpty() || (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly);
+}
+
+} // namespace
 
 void setHint(QWidget *widget, const QString &hint)
 {
     widget->setToolTip(HintShortPart(hint));
     widget->setStatusTip(HintLongPart(hint));
+    // A screen reader would say no more than "button" for a picture-only
+    // button; it says the short part of the hint instead.
+    if (showsNoText(widget) && widget->accessibleName().isEmpty())
+        widget->setAccessibleName(HintShortPart(hint));
 }
 
 void setHint(QAction *action, const QString &hint)

@@ -17,7 +17,8 @@ template <typename W> W *named(W *object, const char *name)
 }
 
 // Gives a control or command its hint: the short part as tool tip, the long
-// part as status tip (the main window's status bar shows status tips).
+// part as status tip (the main window's status bar shows status tips). A
+// button that shows no text (yet) gets the short part as accessible name.
 void setHint(QWidget *widget, const QString &hint);
 void setHint(QAction *action, const QString &hint);
 

@@ -2,6 +2,7 @@
 
 #include "platform/linux/DesktopTools.h"
 #include "platform/linux/LinuxAutostart.h"
+#include "platform/linux/WatchedLaunch.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -43,6 +44,19 @@ QString entryIgnoringCase(const QDir &dir, const QString &name)
 bool startDetached(const ToolCommand &command)
 {
     return QProcess::startDetached(command.program, command.arguments);
+}
+
+// xdg-email fills in a mail's subject, body and copy address for the mail
+// program; everything else goes to xdg-open.
+QString openerFor(const QUrl &url)
+{
+    const QString path = qEnvironmentVariable("PATH");
+    if (url.scheme().compare(QLatin1String("mailto"), Qt::CaseInsensitive) == 0) {
+        const QString mailer = FindProgramOnPath(QStringLiteral("xdg-email"), path);
+        if (!mailer.isEmpty())
+            return mailer;
+    }
+    return FindProgramOnPath(QStringLiteral("xdg-open"), path);
 }
 
 } // namespace
@@ -89,19 +103,28 @@ QString FindPathIgnoringCase(const QString &path, const QString &base)
 
 LinuxShell::LinuxShell(UrlOpener openUrl) : m_openUrl(std::move(openUrl))
 {
-    if (!m_openUrl)
-        m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
 }
 
 bool LinuxShell::open(const QString &target)
 {
+    return launch(target, {});
+}
+
+void LinuxShell::openWatched(const QString &target, std::function<void()> failed)
+{
+    if (!launch(target, failed) && failed)
+        failed();
+}
+
+bool LinuxShell::launch(const QString &target, std::function<void()> failed)
+{
     if (target.trimmed().isEmpty())
         return false;
     if (looksLikeUrl(target))
-        return m_openUrl(QUrl(target, QUrl::TolerantMode));
+        return openUrl(QUrl(target, QUrl::TolerantMode), std::move(failed));
     const QString file = FindPathIgnoringCase(target, QDir::currentPath());
     if (!file.isEmpty())
-        return m_openUrl(QUrl::fromLocalFile(file));
+        return openUrl(QUrl::fromLocalFile(file), std::move(failed));
     // A bare name is a program: started directly, so nothing in the name is
     // ever read by a shell.
     const QString program = FindProgramOnPath(target, qEnvironmentVariable("PATH"));
@@ -111,6 +134,35 @@ bool LinuxShell::open(const QString &target)
     if (const std::optional<DesktopTool> tool = WindowsToolNamed(target))
         return startTool(*tool);
     return false;
+}
+
+bool LinuxShell::openUrl(const QUrl &url, std::function<void()> failed)
+{
+    if (!url.isValid())
+        return false;
+    if (m_openUrl)
+        return m_openUrl(url);
+    const QString opener = openerFor(url);
+    // Without the desktop's opener Qt still knows a few browsers of its own,
+    // but tells only whether one could be started.
+    if (opener.isEmpty())
+        return QDesktopServices::openUrl(url);
+    const QString argument = url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded);
+    return openWithOpener(opener, argument, std::move(failed));
+}
+
+// The opener's exit status is its verdict: anything but 0 means nothing was
+// opened (no browser, no program for the file, a broken address).
+bool LinuxShell::openWithOpener(const QString &opener, const QString &argument, std::function<void()> failed)
+{
+    WatchedLaunch *launched = WatchedLaunch::start(opener, {argument}, &m_openers);
+    if (!launched)
+        return false;
+    QObject::connect(launched, &WatchedLaunch::finished, launched, [failed = std::move(failed)](int status) {
+        if (status != 0 && failed)
+            failed();
+    });
+    return true;
 }
 
 bool LinuxShell::startTool(DesktopTool tool)

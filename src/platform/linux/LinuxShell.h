@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Shell.h"
 
+#include <QObject>
 #include <QUrl>
 #include <functional>
 
@@ -15,20 +16,28 @@ QString FindProgramOnPath(const QString &name, const QString &pathVariable);
 // console upper-cases what it opens. Empty when there is none.
 QString FindPathIgnoringCase(const QString &path, const QString &base);
 
-// Opens through the desktop's default handlers, starts programs found on PATH
-// and the desktop's own tools, and keeps the program's autostart entry.
-// Nothing is ever handed to a shell: programs get their arguments as a list.
+// Opens files, folders and addresses through the desktop's opener (xdg-open;
+// xdg-email for mail), whose verdict comes back when it ends; starts programs
+// found on PATH and the desktop's own tools; keeps the program's autostart
+// entry. Nothing is ever handed to a shell: programs get their arguments as a
+// list.
 class LinuxShell final : public Shell {
 public:
     using UrlOpener = std::function<bool(const QUrl &)>;
-    // `openUrl` hands a file, folder or URL to its default handler.
+    // `openUrl`, when given, stands in for the desktop's opener.
     explicit LinuxShell(UrlOpener openUrl = {});
     bool open(const QString &target) override;
+    void openWatched(const QString &target, std::function<void()> failed) override;
     bool startTool(DesktopTool tool) override;
     bool setAutostart(bool enabled) override;
 
 private:
+    bool launch(const QString &target, std::function<void()> failed);
+    bool openUrl(const QUrl &url, std::function<void()> failed);
+    bool openWithOpener(const QString &opener, const QString &argument, std::function<void()> failed);
+
     UrlOpener m_openUrl;
+    QObject m_openers; // the openers still running
 };
 
 } // namespace veltrano

@@ -3,9 +3,13 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace veltrano {
 namespace {
+
+constexpr int kPlacePollMs = 25;
+constexpr int kPlaceWaitMs = 2000;
 
 // Trays that speak the StatusNotifier protocol (KDE, GNOME's AppIndicator)
 // report any activation as a single click and never a double click, so there
@@ -66,9 +70,32 @@ void LinuxTray::showBalloon(const QString &title, const QString &message, int ms
     QString text = message;
     text.replace(QLatin1String("\n\r"), QLatin1String("\n")).replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (m_icon && m_icon->isVisible() && isAvailable() && QSystemTrayIcon::supportsMessages())
-        m_icon->showMessage(title, text, QSystemTrayIcon::Information, msecs);
+        showWhenPlaced(title, text, msecs, 0);
     else
         m_balloons.show(title, text, msecs);
+}
+
+// A tray host of the XEmbed kind (trayer, stalonetray, older panels) takes a
+// new icon in when it gets to it, a busy one a good while after the icon was
+// shown; until then the icon reports its place as the screen's top-left
+// corner, and a balloon shown then points there. The balloon waits for the
+// icon's place; should that not come, it shows the way it does without a
+// tray. StatusNotifier trays report no place at all: their balloons are
+// desktop notifications, placed by the notification service.
+void LinuxTray::showWhenPlaced(const QString &title, const QString &text, int msecs, int waitedMs)
+{
+    if (!m_icon)
+        return;
+    const QRect place = m_icon->geometry();
+    if (place.isValid() && place.topLeft() == QPoint(0, 0)) {
+        if (waitedMs >= kPlaceWaitMs)
+            m_balloons.show(title, text, msecs);
+        else
+            QTimer::singleShot(kPlacePollMs, this,
+                               [=, this] { showWhenPlaced(title, text, msecs, waitedMs + kPlacePollMs); });
+        return;
+    }
+    m_icon->showMessage(title, text, QSystemTrayIcon::Information, msecs);
 }
 
 } // namespace veltrano

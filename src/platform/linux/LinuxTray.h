@@ -22,6 +22,7 @@ public:
 
 private:
     QSystemTrayIcon &icon();
+    void showWhenPlaced(const QString &title, const QString &text, int msecs, int waitedMs);
     QSystemTrayIcon *m_icon = nullptr;
     DesktopBalloons m_balloons;
 };

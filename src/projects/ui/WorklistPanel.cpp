@@ -43,6 +43,7 @@ QWidget *WorklistPanel::createProjList()
 
     m_tree = named(new QTreeWidget(list), "TreeViewProjects");
     m_tree->setHeaderHidden(true);
+    m_tree->setAccessibleName(QStringLiteral("Worklist"));
     m_tree->setIndentation(19);
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -45,8 +45,7 @@ TEST_F(HelpCommands, PageBesideTheProgramIsOpenedSilently)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-// ShellExecute's failures used to pass unnoticed; a page that cannot be
-// opened is reported.
+// A page that exists but that nothing can open (no browser) is reported.
 TEST_F(HelpCommands, PageThatCannotBeOpenedIsReported)
 {
     dir.write(QStringLiteral("Help/index.htm"), "<html></html>");
@@ -90,7 +89,7 @@ TEST_F(HelpCommands, InstalledProgramWithoutAnyPageNamesTheDataFolder)
 
 TEST_F(HelpCommands, MailOpensANewLetterWithSubjectBodyAndCopy)
 {
-    Help1Click(platform.shellFake);
+    Help1Click(platform.shellFake, messages);
     ASSERT_EQ(platform.shellFake.opened.size(), 1);
     const QUrl url(platform.shellFake.opened[0]);
     EXPECT_EQ(url.scheme(), QStringLiteral("mailto"));
@@ -106,11 +105,19 @@ TEST_F(HelpCommands, MailOpensANewLetterWithSubjectBodyAndCopy)
 
 TEST_F(HelpCommands, HomePageIsAWebAddress)
 {
-    platform.shellFake.succeeds = false; // not reported
-    QuillonHomePage1Click(platform.shellFake);
+    QuillonHomePage1Click(platform.shellFake, messages);
     ASSERT_EQ(platform.shellFake.opened.size(), 1);
     const QUrl url(platform.shellFake.opened[0], QUrl::StrictMode);
     EXPECT_TRUE(url.isValid());
     EXPECT_TRUE(url.scheme().startsWith(QStringLiteral("http")));
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// Without a browser or mail program the commands used to do nothing at all.
+TEST_F(HelpCommands, MailAndHomePageThatCannotBeOpenedAreReported)
+{
+    platform.shellFake.succeeds = false;
+    Help1Click(platform.shellFake, messages);
+    QuillonHomePage1Click(platform.shellFake, messages);
+    EXPECT_EQ(messages.texts(), QStringList(2, QStringLiteral("Произошёл неожиданный сбой. :(")));
 }

@@ -1,8 +1,10 @@
 #include "app/ui/About.h"
 
 #include "platform/fake/FakePlatform.h"
+#include "support/FakeMessageBoxes.h"
 #include "support/FakeModalDialogs.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -18,13 +20,34 @@ QString labelText(const QWidget &form, const char *name)
     return label ? label->text() : QStringLiteral("<missing>");
 }
 
+class AboutBox : public ::testing::Test {
+protected:
+    FakeShell shell;
+    veltrano::test::FakeMessageBoxes messages;
+    veltrano::test::FakeModalDialogs dialogs;
+    TAboutForm about{shell, messages, dialogs};
+};
+
 } // namespace
 
-TEST(AboutBox, ShowsVersionOneOneOnAWhiteBoxOfTheDesignedSize)
+// Made at start-up and mostly never shown: until it is, it has drawn and
+// measured nothing.
+TEST_F(AboutBox, BuildsItsContentsWhenFirstShown)
 {
-    FakeShell shell;
-    veltrano::test::FakeModalDialogs dialogs;
-    TAboutForm about(shell, dialogs);
+    QCoreApplication::processEvents(); // the event loop's first turn polishes new widgets
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
+    EXPECT_TRUE(about.findChildren<QWidget *>().isEmpty());
+    about.AboutFormShowExecute();
+    EXPECT_EQ(dialogs.ran, QStringList{QStringLiteral("AboutForm")});
+    EXPECT_EQ(labelText(about, "Label4"), QStringLiteral("1.1"));
+    const int children = about.findChildren<QWidget *>().size();
+    about.AboutFormShowExecute();
+    EXPECT_EQ(about.findChildren<QWidget *>().size(), children); // built once
+}
+
+TEST_F(AboutBox, ShowsVersionOneOneOnAWhiteBoxOfTheDesignedSize)
+{
+    about.show();
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
     EXPECT_EQ(labelText(about, "Label4"), QStringLiteral("1.1"));
     EXPECT_EQ(labelText(about, "LabelBuild"), QStringLiteral("Build 700"));
@@ -36,11 +59,8 @@ TEST(AboutBox, ShowsVersionOneOneOnAWhiteBoxOfTheDesignedSize)
     EXPECT_EQ(banner->geometry(), QRect(0, 0, 698, 185));
 }
 
-TEST(AboutBox, OkAndEscCloseIt)
+TEST_F(AboutBox, OkAndEscCloseIt)
 {
-    FakeShell shell;
-    veltrano::test::FakeModalDialogs dialogs;
-    TAboutForm about(shell, dialogs);
     about.show();
     QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("Thanks")), Qt::LeftButton);
     EXPECT_FALSE(about.isVisible());
@@ -49,11 +69,8 @@ TEST(AboutBox, OkAndEscCloseIt)
     EXPECT_FALSE(about.isVisible());
 }
 
-TEST(AboutBox, AddressOpensANewLetter)
+TEST_F(AboutBox, AddressOpensANewLetterOrSaysItCannot)
 {
-    FakeShell shell;
-    veltrano::test::FakeModalDialogs dialogs;
-    TAboutForm about(shell, dialogs);
     about.show();
     auto *address = about.findChild<QLabel *>(QStringLiteral("Label5"));
     ASSERT_NE(address, nullptr);
@@ -61,4 +78,9 @@ TEST(AboutBox, AddressOpensANewLetter)
     QTest::mouseClick(address, Qt::LeftButton);
     ASSERT_EQ(shell.opened.size(), 1);
     EXPECT_TRUE(shell.opened[0].startsWith(QStringLiteral("mailto:") + address->text() + u'?'));
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    shell.succeeds = false; // no mail program
+    QTest::mouseClick(address, Qt::LeftButton);
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Произошёл неожиданный сбой. :(")});
 }

@@ -199,6 +199,21 @@ TEST_F(MainFormNavigation, HoverFrameFollowsTheItemsAndClearsOnTheStrips)
     EXPECT_EQ(form->panelMenuState().selectedItem(), 1u); // hovering never selects
 }
 
+// A fast pointer leaves the panel without crossing the strips at its edges.
+TEST_F(MainFormNavigation, HoverFrameGoesWhenThePointerJumpsOutOfThePanel)
+{
+    create();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    QWidget *item = widget("Label7");
+    QTest::mouseMove(item, item->rect().center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->panelMenuState().hoveredItem() == 5u; }, 2000));
+    QWidget *grid = widget("StringGrid");
+    QTest::mouseMove(grid, grid->rect().center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->panelMenuState().hoveredItem() == 0u; }, 2000));
+    EXPECT_EQ(form->panelMenuState().selectedItem(), 1u);
+}
+
 TEST_F(MainFormNavigation, HintsShowTheirLongPartInTheStatusBar)
 {
     create();

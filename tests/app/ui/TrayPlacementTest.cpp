@@ -26,10 +26,12 @@ protected:
     TrayWindow() { platform.locationsFake.exePath = dir.file(QStringLiteral("veltrano")); }
     ~TrayWindow() override { main.reset(); }
 
+    // As the program has it once the main window's first frame is up.
     TrayPlacement &start()
     {
         main = std::make_unique<TMainForm>(platform, messages, dialogs);
         placement = InstallTrayPlacement(*main);
+        placement->start();
         return *placement;
     }
     TrayPlacement &startShown()
@@ -58,6 +60,42 @@ protected:
 };
 
 } // namespace
+
+// Nothing of the tray holds the first frame back: the icon, the hot keys and
+// the greeting come once the window is on screen, and only once.
+TEST_F(TrayWindow, TrayHotKeysAndGreetingWaitForTheFirstFrame)
+{
+    main = std::make_unique<TMainForm>(platform, messages, dialogs);
+    placement = InstallTrayPlacement(*main);
+    EXPECT_FALSE(platform.trayFake.shown);
+    EXPECT_TRUE(platform.hotKeysFake.registered.isEmpty());
+    EXPECT_TRUE(platform.trayFake.balloons.isEmpty());
+    EXPECT_EQ(placement->trayMenu(), nullptr);
+
+    QSignalSpy started(main.get(), &TMainForm::started);
+    main->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return started.count() == 1; }, 3000));
+    EXPECT_TRUE(platform.trayFake.shown);
+    EXPECT_EQ(platform.hotKeysFake.registered, (QSet<int>{1, 2}));
+    EXPECT_EQ(platform.trayFake.balloons.size(), 1);
+
+    main->hide();
+    main->show();
+    QTest::qWait(100);
+    EXPECT_EQ(started.count(), 1);
+    EXPECT_EQ(platform.trayFake.balloons.size(), 1);
+}
+
+// Hidden before its icon is in the tray, the window could not come back.
+TEST_F(TrayWindow, HidingBeforeTheTrayIconIsShownGoesToTheTaskBar)
+{
+    main = std::make_unique<TMainForm>(platform, messages, dialogs);
+    placement = InstallTrayPlacement(*main);
+    main->show();
+    action("MinimuzeWindoe")->trigger();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(main->isMinimized());
+}
 
 TEST_F(TrayWindow, BothHotKeysAreHeldUntilTheMainWindowGoes)
 {
@@ -247,12 +285,20 @@ TEST_F(TrayWindow, HelpMenuCommandsGoThroughTheShell)
     EXPECT_EQ(platform.shellFake.opened[0], dir.file(QStringLiteral("Help/index.htm")));
     EXPECT_TRUE(platform.shellFake.opened[1].startsWith(QStringLiteral("mailto:")));
     EXPECT_TRUE(platform.shellFake.opened[2].startsWith(QStringLiteral("http")));
+    EXPECT_EQ(messages.shown.size(), 1); // only the missing page
+
+    // No browser, no mail program: each command says so.
+    platform.shellFake.succeeds = false;
+    action("ShowHelp")->trigger();
+    action("Help1")->trigger();
+    action("QuillonHomePage1")->trigger();
+    EXPECT_EQ(messages.texts().mid(1), QStringList(3, QStringLiteral("Произошёл неожиданный сбой. :(")));
 }
 
 TEST_F(TrayWindow, AboutCommandShowsTheAboutBoxModally)
 {
     start();
-    TAboutForm about(platform.shellFake, dialogs);
+    TAboutForm about(platform.shellFake, messages, dialogs);
     placement->setAboutForm(&about);
     action("AboutFormShow")->trigger();
     EXPECT_EQ(dialogs.ran, QStringList{QStringLiteral("AboutForm")});

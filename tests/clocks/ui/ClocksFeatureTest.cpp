@@ -72,8 +72,10 @@ TEST_F(ClocksFeatureTest, SleepModeUnticksTheAlarmAndItIsWrittenSoAtExit)
     create("[MainForm]\r\nAlarm1Time=7:30:00\r\nAlarm1Checked=1\r\n");
     windows->clocks().disableAlarm();
     EXPECT_FALSE(widget<QCheckBox>("CheckBoxAlarmClock")->isChecked());
+    showStarted();
     tick(4);
-    EXPECT_EQ(platform.trayFake.balloons.size(), 1); // the greeting only
+    ASSERT_EQ(platform.trayFake.balloons.size(), 1);
+    EXPECT_EQ(platform.trayFake.balloons[0].title, QStringLiteral("Veltrano")); // the greeting only
     shutDown();
     EXPECT_TRUE(ini().contains("Alarm1Checked=0\r\n"));
 }

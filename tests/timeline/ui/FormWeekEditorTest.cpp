@@ -193,6 +193,7 @@ TEST_F(WeekEditor, EscapeInTheGridClosesIt)
 TEST_F(WeekEditor, EveryEntryPointOpensIt)
 {
     create();
+    showStarted(); // the tray menu comes with the tray icon
     action("WeekEditor1")->trigger();
     widget<QToolButton>("ToolButton7")->click();
     windows->tray().trayMenu()->findChild<QMenu *>(u"TrayDirection1"_qs)->actions().at(1)->trigger();

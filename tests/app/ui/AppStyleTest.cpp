@@ -1,0 +1,47 @@
+#include "app/ui/AppStyle.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+using namespace veltrano;
+
+namespace {
+
+bool imagePluginLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+}
+
+bool hasInk(const QIcon &icon)
+{
+    const QImage image = icon.pixmap(QSize(16, 16)).toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0)
+                return true;
+    return false;
+}
+
+} // namespace
+
+// The menu bar and tool bars ask the style for their overflow chevron as they
+// are made; the style's own picture would load every image-format plugin.
+TEST(AppStyle, MainWindowBarsLoadNoImagePluginAndStillShowTheirChevron)
+{
+    QApplication::setStyle(new AppStyle);
+    QMainWindow window;
+    window.menuBar()->addMenu(QStringLiteral("&File"));
+    window.addToolBar(QStringLiteral("Tools"))->addAction(QStringLiteral("Run"));
+    EXPECT_FALSE(imagePluginLoaded());
+    const QStyle *style = QApplication::style();
+    EXPECT_TRUE(hasInk(style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)));
+    EXPECT_TRUE(hasInk(style->standardIcon(QStyle::SP_ToolBarVerticalExtensionButton)));
+    // Everything else is the desktop's style.
+    EXPECT_FALSE(style->standardIcon(QStyle::SP_DialogOkButton).isNull());
+}
