@@ -152,7 +152,7 @@ def type_into_note(app):
 
 def tick_todo_items(app):
     """Ticks and unticks items of the to-do window's list."""
-    todo = window(app, "Today To-Do List")
+    todo = window(app, "To-Do List:")
     items = find_all(todo, lambda acc: action_index(acc, "toggle") is not None and acc.getRole() in (
         pyatspi.ROLE_LIST_ITEM, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_TABLE_CELL)) if todo else []
     if not items:
@@ -342,6 +342,8 @@ def first_run(executable, data, log_path):
     program = Program(executable, data.path, log_path)
     if application_of(program.process.pid, 60) is None:
         program.kill()
+        with open(log_path, "rb") as said:
+            sys.stdout.write(said.read().decode(errors="replace"))
         sys.exit("the program did not come up on the accessibility bus")
     program.terminate()
     return read(data.file("PM.INI"))

@@ -20,5 +20,10 @@ start_display
 # The program speaks to the accessibility bus only when asked; the bus is the
 # private session's, so no desktop of the caller's sees our windows.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-dbus-run-session -- "$PYTHON" "$(dirname "$0")/torture.py" "$VELTRANO" "$E2E_TMP/data" --kills "$KILLS" \
+# The accessibility bus is started before the program: Qt only watches for
+# it, and a bus that comes up while the program is starting can be missed.
+dbus-run-session -- bash -c '
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 \
+        || { echo "SKIP: the accessibility bus did not start"; exit 77; }
+    exec "$@"' bash "$PYTHON" "$(dirname "$0")/torture.py" "$VELTRANO" "$E2E_TMP/data" --kills "$KILLS" \
     ${RTFCONV:+--rtfconv "$RTFCONV"} "$@"
