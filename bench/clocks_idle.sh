@@ -15,6 +15,7 @@ trap 'rm -rf "$HERE"' EXIT
 cp "$BIN" "$(dirname "$BIN")/veltrano-sound.so" "$HERE/"
 # An alarm that is on but does not ring while we measure.
 printf '[MainForm]\r\nAlarm1Time=4:44:44 never\r\nAlarm1Checked=1\r\n' >"$HERE/PM.INI"
+mkdir "$HERE/Week" "$HERE/Projects Group" # as a first start leaves them
 cat >"$HERE/with-clock" <<'LAUNCH'
 #!/bin/sh
 "$(dirname "$0")/veltrano" &

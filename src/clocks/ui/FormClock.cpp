@@ -38,9 +38,6 @@ TfrmClock::TfrmClock(SettingsStore &settings, const Clock &clock, const Regional
     buildPanel();
     buildMenu();
 
-    m_hands = BlankClockLayer(kLayerSize);
-    m_dial = BlankClockLayer(kLayerSize);
-    m_render.ClockInit(kLayerSize, m_dial, m_clock.now());
     m_savedPosition = ReadClockPosition(m_settings);
     if (m_savedPosition) {
         move(*m_savedPosition);
@@ -112,6 +109,17 @@ void TfrmClock::Timer1Timer()
     DrawDial();
 }
 
+// The layers and the dial are made when the clock is first shown: most
+// starts never show it, and drawing the dial is the dearest step of all.
+void TfrmClock::ensureLayers()
+{
+    if (!m_dial.isNull())
+        return;
+    m_hands = BlankClockLayer(kLayerSize);
+    m_dial = BlankClockLayer(kLayerSize);
+    m_render.ClockInit(kLayerSize, m_dial, m_clock.now());
+}
+
 // Redrawn only when a hand has moved: at two ticks a second every other tick
 // would draw the same picture.
 void TfrmClock::DrawHands()
@@ -148,6 +156,7 @@ void TfrmClock::FormShow()
 {
     // The picture shows the time sampled at the last tick; the next tick
     // moves it on.
+    ensureLayers();
     DrawHands();
     DrawDial();
     m_render.SampleTime(m_clock.now());

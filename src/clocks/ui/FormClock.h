@@ -48,6 +48,7 @@ private:
     void buildPanel();
     void buildMenu();
     void FormShow();
+    void ensureLayers();
     void DrawHands();
     void DrawDial();
     void placeOnFirstShow();

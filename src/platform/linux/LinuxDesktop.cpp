@@ -3,7 +3,6 @@
 #include "platform/qt/LongTimeFormat.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QStandardPaths>
@@ -34,23 +33,21 @@ QString LinuxDataLocations::perUserDataFolder() const
            + QStringLiteral("/Veltrano/");
 }
 
-// dpkg lists each package's files in its own list; ours is named after the
-// program, so this reads one small file, not the whole database.
+// dpkg lists each package's files in a list named after the package (ours is
+// not multi-arch, so no ":arch" suffix): one small file is read, and the
+// thousands of lists beside it are never scanned at start-up.
 bool LinuxDataLocations::isPackaged(const QString &path) const
 {
-    const QDir lists(QStringLiteral("/var/lib/dpkg/info"));
-    for (const QString &list : lists.entryList({QStringLiteral("veltrano.list"), QStringLiteral("veltrano:*.list")})) {
-        QFile file(lists.filePath(list));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray wanted = QFile::encodeName(path);
-        while (!file.atEnd()) {
-            QByteArray line = file.readLine();
-            if (line.endsWith('\n'))
-                line.chop(1);
-            if (line == wanted)
-                return true;
-        }
+    QFile file(QStringLiteral("/var/lib/dpkg/info/veltrano.list"));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray wanted = QFile::encodeName(path);
+    while (!file.atEnd()) {
+        QByteArray line = file.readLine();
+        if (line.endsWith('\n'))
+            line.chop(1);
+        if (line == wanted)
+            return true;
     }
     return false;
 }
