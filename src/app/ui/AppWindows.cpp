@@ -7,6 +7,7 @@
 #include "app/ui/Main.h"
 #include "app/ui/TrayPlacement.h"
 #include "clocks/ui/ClocksFeature.h"
+#include "common/logic/SettingsStore.h"
 #include "clocks/ui/FormClock.h"
 #include "platform/Platform.h"
 #include "projects/ui/FormNewProject.h"
@@ -152,6 +153,9 @@ void AppWindows::joinToDoWindow(TFastToDo &toDo, TConfiguration &options)
 
 AppWindows::~AppWindows()
 {
+    // Every window writes its settings as it goes; on a full disk the user
+    // hears of it once, not once per window.
+    m_main->settings().reportRefusalsOnce();
     while (!m_windows.empty())
         m_windows.pop_back();
 }

@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 
 #include <limits>
+#include <utility>
 
 namespace veltrano {
 
@@ -98,7 +99,7 @@ bool SettingsStore::writeString(const QString &section, const QString &key, cons
     // A file that exists but could not be read is never overwritten with only
     // the values this run knows: that would lose everything else in it.
     if (!m_loaded && !load()) {
-        m_reportError(QStringLiteral("Unable to write to %1").arg(m_fileName));
+        reportRefused();
         return false;
     }
     // A line break would split the value into lines of their own.
@@ -109,11 +110,18 @@ bool SettingsStore::writeString(const QString &section, const QString &key, cons
     changed.setValue(section, key, oneLine);
     const IoStatus status = m_files.replaceFile(m_fileName, m_codec.encode(changed.toText(), m_encoding));
     if (!status) {
-        m_reportError(QStringLiteral("Unable to write to %1").arg(m_fileName));
+        reportRefused();
         return false;
     }
     m_document = std::move(changed);
     return true;
+}
+
+void SettingsStore::reportRefused()
+{
+    if (m_reportOnce && std::exchange(m_refusalReported, true))
+        return;
+    m_reportError(QStringLiteral("Unable to write to %1").arg(m_fileName));
 }
 
 bool SettingsStore::writeInteger(const QString &section, const QString &key, int value)

@@ -30,11 +30,17 @@ public:
     bool writeInteger(const QString &section, const QString &key, int value);
     bool writeBool(const QString &section, const QString &key, bool value);
 
+    // From here on (the last writes of a run, made by every window as the
+    // program ends) a refused write is reported only once: the user learns
+    // the settings could not be saved, not once per window that tried.
+    void reportRefusalsOnce() { m_reportOnce = true; }
+
     static constexpr qsizetype kMaxStringLength = 2047;
 
 private:
     // Reads the file; false when it exists but cannot be read.
     bool load();
+    void reportRefused();
 
     FileSystem &m_files;
     const TextCodec &m_codec;
@@ -43,6 +49,8 @@ private:
     IniDocument m_document;
     TextEncoding m_encoding = TextEncoding::System;
     bool m_loaded = false;
+    bool m_reportOnce = false;
+    bool m_refusalReported = false;
 };
 
 // The integer a settings value holds: decimal with an optional minus sign, or

@@ -93,6 +93,22 @@ TEST_F(SettingsStoreTest, EveryWriteReachesTheFileAtOnce)
     EXPECT_TRUE(errors.isEmpty());
 }
 
+// While the program runs each refused change is told; among the last writes
+// the first refusal is told once, and later ones are still refused.
+TEST_F(SettingsStoreTest, LastWritesReportARefusalOnce)
+{
+    SettingsStore store = withFile("[MainForm]\r\nLeft=5\r\n");
+    files.diskFull = true;
+    EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Left"), 9));
+    EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Top"), 9));
+    EXPECT_EQ(errors.size(), 2);
+    store.reportRefusalsOnce();
+    EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Left"), 1));
+    EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Top"), 1));
+    EXPECT_EQ(errors.size(), 3);
+    EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[MainForm]\r\nLeft=5\r\n");
+}
+
 TEST_F(SettingsStoreTest, RefusedWriteIsReportedAndLosesNothing)
 {
     SettingsStore store = withFile("[MainForm]\r\nLeft=5\r\n");
