@@ -45,6 +45,7 @@ public:
     bool removeFile(const QString &path) override { return files.remove(path) > 0; }
     bool removeFolder(const QString &) override { return true; }
     bool isMountPoint(const QString &) const override { return false; }
+    int removeReplaceLeftovers(const QString &) override { return 0; }
 };
 
 inline QByteArray inputBytes(const uint8_t *data, size_t size)
