@@ -13,18 +13,31 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 namespace veltrano {
 namespace {
 
 constexpr int kPageTab[] = {0, 1}; // the tab of each chooser node
 constexpr int kFontPixels = 11;
+constexpr int kOpaque = 255;
+// The controls as created, before any value is loaded: boxes unticked, the
+// slider opaque.
+constexpr ConfigurationValues kAsCreated{.toDoPos = false,
+                                         .toDoAlpha = false,
+                                         .toDoAlphaPos = kOpaque,
+                                         .saveWinPos = false,
+                                         .saveWinSize = false,
+                                         .clockPosition = false,
+                                         .toDoAutostart = false};
 
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption)
 {
@@ -52,7 +65,8 @@ QVBoxLayout *group(QWidget *page, QVBoxLayout *pageColumn, const char *name, con
 TConfiguration::TConfiguration(TMainForm &main, ConfigurationReactions reactions)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                            | Qt::WindowCloseButtonHint),
-      m_main(main), m_reactions(std::move(reactions))
+      m_main(main), m_reactions(std::move(reactions)), m_values(kAsCreated),
+      m_controls(*this, [this] { createControls(); })
 {
     setObjectName(QStringLiteral("Configuration"));
     setWindowTitle(QString::fromUtf16(kConfigurationCaption));
@@ -60,7 +74,6 @@ TConfiguration::TConfiguration(TMainForm &main, ConfigurationReactions reactions
     QFont small = font();
     small.setPixelSize(kFontPixels);
     setFont(small);
-    createControls();
     connect(main.command(Command::ConfigurationFormShow), &QAction::triggered, this,
             &TConfiguration::ConfigurationFormShowExecute);
     FormCreate();
@@ -87,6 +100,7 @@ void TConfiguration::createControls()
     m_pageControl->addTab(createCommonPage(), QStringLiteral("Common"));
     m_pageControl->addTab(createToDoesPage(), QStringLiteral("To-Does"));
     m_pageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
+    m_pageControl->setTabVisible(kPageTab[ToDoesNode], false);
     body->addWidget(m_pageControl, 1);
     layout->addLayout(body, 1);
 
@@ -100,6 +114,39 @@ void TConfiguration::createControls()
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
+
+    fillControls();
+    bindBox(m_toDoListMemory, &ConfigurationValues::toDoPos);
+    bindBox(m_checkBox1, &ConfigurationValues::saveWinPos);
+    bindBox(m_checkBox2, &ConfigurationValues::saveWinSize);
+    bindBox(m_saveDeduviPosition, &ConfigurationValues::clockPosition);
+    bindBox(m_toDoAutostart, &ConfigurationValues::toDoAutostart);
+    connect(m_toDoAlpha, &QCheckBox::toggled, this, &TConfiguration::changeToDoAlpha);
+    connect(m_trackBarToDo, &QSlider::valueChanged, this, &TConfiguration::changeToDoAlphaPos);
+}
+
+void TConfiguration::bindBox(QCheckBox *box, bool ConfigurationValues::*value)
+{
+    connect(box, &QCheckBox::toggled, this, [this, value](bool on) { m_values.*value = on; });
+}
+
+// Signals blocked: the values shown are held already and have acted.
+void TConfiguration::fillControls()
+{
+    if (!m_trackBarToDo)
+        return;
+    const auto set = [](QCheckBox *box, bool on) {
+        const QSignalBlocker quiet(box);
+        box->setChecked(on);
+    };
+    set(m_toDoListMemory, m_values.toDoPos);
+    set(m_toDoAlpha, m_values.toDoAlpha);
+    set(m_checkBox1, m_values.saveWinPos);
+    set(m_checkBox2, m_values.saveWinSize);
+    set(m_saveDeduviPosition, m_values.clockPosition);
+    set(m_toDoAutostart, m_values.toDoAutostart);
+    const QSignalBlocker quiet(m_trackBarToDo);
+    m_trackBarToDo->setValue(m_values.toDoAlphaPos);
 }
 
 QWidget *TConfiguration::createCommonPage()
@@ -125,18 +172,15 @@ QWidget *TConfiguration::createToDoesPage()
     QVBoxLayout *rows = group(page, layout, "GroupBox3", QStringLiteral("Common To-Do List"));
     m_toDoListMemory = checkBox(page, "CheckBoxToDoListMemory", QStringLiteral("Save To-Do List position"));
     m_toDoAlpha = checkBox(page, "CheckBoxToDoAlpha", QStringLiteral("To-Do List alpha"));
-    connect(m_toDoAlpha, &QCheckBox::toggled, this, &TConfiguration::CheckBoxToDoAlphaClick);
     auto *blending = named(new QLabel(QStringLiteral("To-Do List Blending:"), page), "Label1");
 
     auto *slider = new QHBoxLayout;
     slider->setSpacing(4);
     m_trackBarToDo = named(new QSlider(Qt::Horizontal, page), "TrackBarToDo");
-    m_trackBarToDo->setRange(0, 255);
-    m_trackBarToDo->setValue(255);
+    m_trackBarToDo->setRange(0, kOpaque);
     m_trackBarToDo->setTickPosition(QSlider::NoTicks);
     m_trackBarToDo->setAccessibleName(QStringLiteral("To-Do List Blending"));
     blending->setBuddy(m_trackBarToDo);
-    connect(m_trackBarToDo, &QSlider::valueChanged, this, &TConfiguration::TrackBarToDoChange);
     auto *show = named(new QToolButton(page), "SpeedButton1");
     show->setText(QStringLiteral(">>"));
     show->setToolTip(QStringLiteral("Show the To-Do List"));
@@ -158,11 +202,11 @@ QWidget *TConfiguration::createToDoesPage()
 void TConfiguration::FormCreate()
 {
     LoadValues();
-    m_pageControl->setTabVisible(kPageTab[ToDoesNode], false);
 }
 
 void TConfiguration::OpenOnPage(Node node)
 {
+    m_controls.ensureBuilt();
     m_treeView1->setCurrentItem(m_treeView1->topLevelItem(node));
     m_main.dialogs().exec(*this);
 }
@@ -182,31 +226,24 @@ void TConfiguration::FormShow()
     m_treeView1->setFocus(Qt::OtherFocusReason);
 }
 
-// Each control is set in turn; a control that changes runs its reaction, so
-// loading already acts on the to-do window's blending.
+// Each value is set in turn; one that changes runs its control's reaction,
+// so loading already acts on the to-do window's blending, built or not.
 void TConfiguration::LoadValues()
 {
     const ConfigurationValues v = ReadConfigurationValues(m_main.settings());
-    m_toDoListMemory->setChecked(v.toDoPos);
-    m_toDoAlpha->setChecked(v.toDoAlpha);
-    m_trackBarToDo->setValue(v.toDoAlphaPos);
-    m_checkBox1->setChecked(v.saveWinPos);
-    m_checkBox2->setChecked(v.saveWinSize);
-    m_saveDeduviPosition->setChecked(v.clockPosition);
-    m_toDoAutostart->setChecked(v.toDoAutostart);
+    m_values.toDoPos = v.toDoPos;
+    changeToDoAlpha(v.toDoAlpha);
+    changeToDoAlphaPos(v.toDoAlphaPos);
+    m_values.saveWinPos = v.saveWinPos;
+    m_values.saveWinSize = v.saveWinSize;
+    m_values.clockPosition = v.clockPosition;
+    m_values.toDoAutostart = v.toDoAutostart;
+    fillControls();
 }
 
 void TConfiguration::SaveValues()
 {
-    ConfigurationValues v;
-    v.toDoPos = m_toDoListMemory->isChecked();
-    v.toDoAlpha = m_toDoAlpha->isChecked();
-    v.toDoAlphaPos = m_trackBarToDo->value();
-    v.clockPosition = m_saveDeduviPosition->isChecked();
-    v.saveWinPos = m_checkBox1->isChecked();
-    v.saveWinSize = m_checkBox2->isChecked();
-    v.toDoAutostart = m_toDoAutostart->isChecked();
-    WriteConfigurationValues(m_main.settings(), v);
+    WriteConfigurationValues(m_main.settings(), m_values);
 }
 
 void TConfiguration::ChoosePage()
@@ -225,12 +262,36 @@ void TConfiguration::ChoosePage()
 
 bool TConfiguration::toDoAlpha() const
 {
-    return m_toDoAlpha->isChecked();
+    return m_values.toDoAlpha;
 }
 
 int TConfiguration::toDoAlphaPos() const
 {
-    return m_trackBarToDo->value();
+    return m_values.toDoAlphaPos;
+}
+
+void TConfiguration::changeToDoAlpha(bool on)
+{
+    if (std::exchange(m_values.toDoAlpha, on) == on)
+        return;
+    if (m_toDoAlpha) {
+        const QSignalBlocker quiet(m_toDoAlpha);
+        m_toDoAlpha->setChecked(on);
+    }
+    CheckBoxToDoAlphaClick(on);
+}
+
+// The slider's range holds a stored value beyond it at its nearest end.
+void TConfiguration::changeToDoAlphaPos(int position)
+{
+    position = std::clamp(position, 0, kOpaque);
+    if (std::exchange(m_values.toDoAlphaPos, position) == position)
+        return;
+    if (m_trackBarToDo) {
+        const QSignalBlocker quiet(m_trackBarToDo);
+        m_trackBarToDo->setValue(position);
+    }
+    TrackBarToDoChange(position);
 }
 
 void TConfiguration::CheckBoxToDoAlphaClick(bool on)
@@ -241,7 +302,7 @@ void TConfiguration::CheckBoxToDoAlphaClick(bool on)
 
 void TConfiguration::TrackBarToDoChange(int position)
 {
-    m_toDoAlpha->setChecked(true);
+    changeToDoAlpha(true);
     if (m_reactions.setToDoBlendValue)
         m_reactions.setToDoBlendValue(position);
 }

@@ -2,6 +2,7 @@
 // the to-do window comes with the main window, and its blending.
 #pragma once
 #include "app/logic/ConfSettings.h"
+#include "common/ui/FirstShow.h"
 
 #include <QDialog>
 #include <functional>
@@ -28,8 +29,9 @@ struct ConfigurationReactions {
 
 // "Configuration": created once at start-up, after the to-do window, and
 // shown modally from the main window (page "Common") or the to-do window
-// (page "To-Does"). Its blending controls are what the to-do window asks
-// whenever it is shown.
+// (page "To-Does"). Its blending values are what the to-do window asks
+// whenever it is shown. Its controls are built when it is first opened; until
+// then the values it loaded at creation are held, and act, without them.
 class TConfiguration final : public QDialog {
     Q_OBJECT
 public:
@@ -54,6 +56,8 @@ protected:
 
 private:
     void createControls();
+    void bindBox(QCheckBox *box, bool ConfigurationValues::*value);
+    void fillControls();
     QWidget *createCommonPage();
     QWidget *createToDoesPage();
     void FormCreate();
@@ -61,11 +65,16 @@ private:
     void LoadValues();
     void SaveValues();
     void ChoosePage();
+    // A value changed, by the user or by loading: held, shown, acted on.
+    void changeToDoAlpha(bool on);
+    void changeToDoAlphaPos(int position);
     void CheckBoxToDoAlphaClick(bool on);
     void TrackBarToDoChange(int position);
 
     TMainForm &m_main;
     ConfigurationReactions m_reactions;
+    ConfigurationValues m_values; // what the controls show, built or not
+    BuiltWhenFirstShown m_controls;
     QTreeWidget *m_treeView1 = nullptr;
     QTabWidget *m_pageControl = nullptr;
     QCheckBox *m_checkBox1 = nullptr;

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 namespace veltrano {
 namespace {
@@ -60,6 +61,21 @@ void BuildWhenFirstShown(QWidget &window, std::function<void()> build)
     new OneShotFilter(
         window, window, [](QObject &, QEvent &event) { return isOfType(event, QEvent::Polish); }, std::move(build),
         [](QObject &, QEvent &event) { return isOfType(event, QEvent::PolishRequest); });
+}
+
+BuiltWhenFirstShown::BuiltWhenFirstShown(QWidget &window, std::function<void()> build) : m_build(std::move(build))
+{
+    BuildWhenFirstShown(window, [this] { ensureBuilt(); });
+}
+
+void BuiltWhenFirstShown::ensureBuilt()
+{
+    if (std::exchange(m_built, true))
+        return;
+    // Marked first, so that a setter the build calls does not start it again.
+    const auto build = std::move(m_build);
+    m_build = nullptr;
+    build();
 }
 
 void AfterFirstFrame(QWidget &window, std::function<void()> then, int fallbackMs)

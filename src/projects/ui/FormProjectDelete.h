@@ -9,7 +9,7 @@ class TfrmProjectDelete final : public StructureDialog {
     Q_OBJECT
 public:
     explicit TfrmProjectDelete(QWidget *parent = nullptr);
-    QLabel *label2() const { return secondLabel(); }
+    QLabel *label2() { return secondLabel(); }
 };
 
 } // namespace veltrano

@@ -46,8 +46,9 @@ void ProjectCommands::setRenamerForm(TfrmProjectRenamer *form)
 
 void ProjectCommands::setDeleteForm(TfrmProjectDelete *form)
 {
+    // Its path label is made empty; clearing it here would build the dialog
+    // at start-up.
     takeForm(m_delete, form, &ProjectCommands::deleteConfirmed);
-    form->label2()->clear();
 }
 
 QTreeWidgetItem *ProjectCommands::selectedNode() const

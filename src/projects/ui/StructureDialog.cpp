@@ -22,13 +22,18 @@ constexpr QSize kButtonSize(75, 25);
 StructureDialog::StructureDialog(const Design &design, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_picture(QLatin1String(design.picture))
+      m_design(design), m_controls(*this, [this] { createControls(); })
 {
     setObjectName(QLatin1String(design.name));
     setWindowTitle(QString::fromUtf8(design.caption));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     setFixedSize(design.client);
     setModal(true);
+}
+
+void StructureDialog::createControls()
+{
+    const Design &design = m_design;
 
     m_image1 = named(new QLabel(this), "Image1");
     m_image1->setGeometry(kMargin, kMargin, kPictureSize, kPictureSize);
@@ -63,6 +68,7 @@ StructureDialog::StructureDialog(const Design &design, QWidget *parent)
 
 void StructureDialog::presetEdit(const QString &text)
 {
+    m_controls.ensureBuilt();
     m_edit1->setText(text);
     m_edit1->selectAll();
     m_edit1->setFocus();
@@ -72,7 +78,7 @@ void StructureDialog::showEvent(QShowEvent *event)
 {
     // Drawn when first shown, not while every window is made at start-up.
     if (m_image1->pixmap().isNull())
-        m_image1->setPixmap(appPicture(m_picture).pixmap(QSize(kPictureSize, kPictureSize),
+        m_image1->setPixmap(appPicture(QLatin1String(m_design.picture)).pixmap(QSize(kPictureSize, kPictureSize),
                                                          devicePixelRatio()));
     QDialog::showEvent(event);
 }

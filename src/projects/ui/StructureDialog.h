@@ -1,4 +1,6 @@
 #pragma once
+#include "common/ui/FirstShow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -12,13 +14,15 @@ namespace veltrano {
 // buttons `Button1` (default, Enter) and `Button2` (cancel, Esc) at the bottom
 // right. Fixed size, centred on the desktop, Tahoma 8 pt. Button1 does not
 // close the dialog itself: the command behind it says whether it may close.
+// The controls are built when the dialog is first opened, or first reached
+// through the accessors below.
 class StructureDialog : public QDialog {
     Q_OBJECT
 public:
-    QLabel *label1() const { return m_label1; }
-    QLineEdit *edit1() const { return m_edit1; }
-    QPushButton *button1() const { return m_button1; }
-    QPushButton *button2() const { return m_button2; }
+    QLabel *label1() { return built(m_label1); }
+    QLineEdit *edit1() { return built(m_edit1); }
+    QPushButton *button1() { return built(m_button1); }
+    QPushButton *button2() { return built(m_button2); }
 
 signals:
     // Button1 was pressed (or Enter): the command checks and acts.
@@ -38,12 +42,21 @@ protected:
     // Sets the edit's text, all of it selected so that typing replaces it,
     // and gives it the focus.
     void presetEdit(const QString &text);
-    QLabel *secondLabel() const { return m_label2; }
+    QLabel *secondLabel() { return built(m_label2); }
 
     void showEvent(QShowEvent *event) override;
 
 private:
-    QString m_picture;
+    void createControls();
+    // `control` as it stands once the dialog is built.
+    template <typename Control> Control *built(Control *const &control)
+    {
+        m_controls.ensureBuilt();
+        return control;
+    }
+
+    Design m_design; // its texts are literals, alive for good
+    BuiltWhenFirstShown m_controls;
     QLabel *m_image1 = nullptr;
     QLabel *m_label1 = nullptr;
     QLabel *m_label2 = nullptr;

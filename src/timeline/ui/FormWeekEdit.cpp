@@ -1,13 +1,10 @@
 #include "timeline/ui/FormWeekEdit.h"
 
-#include <QPushButton>
-
 namespace veltrano {
 
 TfrmWeekEdit::TfrmWeekEdit(ModalDialogs &dialogs)
-    : WeekEntryDialog("frmWeekEdit", QStringLiteral("Edit Item"), dialogs)
+    : WeekEntryDialog("frmWeekEdit", QStringLiteral("Edit Item"), EnterGoesTo::ChangeButton, dialogs)
 {
-    changeButton()->setDefault(true);
 }
 
 } // namespace veltrano

@@ -1,15 +1,12 @@
 #include "timeline/ui/FormWeekEdit1.h"
 
 #include <QKeyEvent>
-#include <QPushButton>
 
 namespace veltrano {
 
 TfrmWeekEdit1::TfrmWeekEdit1(ModalDialogs &dialogs)
-    : WeekEntryDialog("frmWeekEdit1", QStringLiteral("Today Editor"), dialogs)
+    : WeekEntryDialog("frmWeekEdit1", QStringLiteral("Today Editor"), EnterGoesTo::Dialog, dialogs)
 {
-    for (QPushButton *button : {changeButton(), cancelButton()})
-        button->setAutoDefault(false);
 }
 
 void TfrmWeekEdit1::keyPressEvent(QKeyEvent *event)

@@ -26,11 +26,15 @@ constexpr int kRowHeight = 17;
 TfrmWeekEditor::TfrmWeekEditor(const WeekContext &context)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                            | Qt::WindowCloseButtonHint),
-      m_context(context)
+      m_context(context), m_controls(*this, [this] { createControls(); })
 {
     setObjectName(QStringLiteral("frmWeekEditor"));
     setWindowTitle(QStringLiteral("Timeline"));
     setFixedSize(kClientSize);
+}
+
+void TfrmWeekEditor::createControls()
+{
     m_pageControlWeek = named(new QTabWidget(this), "PageControlWeek");
     auto *page = named(new QWidget, "TabSheetDomeDay");
     auto *pageLayout = new QVBoxLayout(page);
@@ -99,7 +103,7 @@ void TfrmWeekEditor::createPopupMenu()
 
 void TfrmWeekEditor::execOnToday(int hour)
 {
-    m_grid->setCurrentHour(hour);
+    grid()->setCurrentHour(hour);
     FormShow();
     m_context.dialogs.exec(*this);
 }
@@ -111,19 +115,26 @@ void TfrmWeekEditor::FormShow()
     m_grid->setFocus();
 }
 
-int TfrmWeekEditor::SelectedDay() const
+TimelineGrid *TfrmWeekEditor::grid()
 {
-    return m_grid->day();
+    m_controls.ensureBuilt();
+    return m_grid;
+}
+
+int TfrmWeekEditor::SelectedDay()
+{
+    return grid()->day();
 }
 
 void TfrmWeekEditor::DayButtonClick(int day)
 {
     showDay(day, DayButtonPageCaption(day));
-    m_grid->setFocus();
+    grid()->setFocus();
 }
 
 void TfrmWeekEditor::showDay(int day, const QString &caption)
 {
+    m_controls.ensureBuilt();
     m_pageControlWeek->setTabText(0, caption);
     for (QAction *choose : m_dayButtons->actions())
         choose->setChecked(choose->data().toInt() == day);
@@ -132,7 +143,7 @@ void TfrmWeekEditor::showDay(int day, const QString &caption)
 
 void TfrmWeekEditor::Edit1Click()
 {
-    editEntry(m_grid->currentEntry());
+    editEntry(grid()->currentEntry());
 }
 
 void TfrmWeekEditor::Delete1Click()
@@ -143,7 +154,7 @@ void TfrmWeekEditor::Delete1Click()
 // Empties the whole day at once: the menu item itself is the confirmation.
 void TfrmWeekEditor::All1Click()
 {
-    m_grid->clearDay();
+    grid()->clearDay();
 }
 
 void TfrmWeekEditor::editEntry(const QString &preset)

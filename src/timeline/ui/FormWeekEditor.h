@@ -1,6 +1,8 @@
 #pragma once
 // The Timeline editor: any weekday's plan, chosen by a button per day, edited
-// hour by hour through "Edit Item".
+// hour by hour through "Edit Item". Its controls are built when it is first
+// opened (or first reached through grid()).
+#include "common/ui/FirstShow.h"
 #include "timeline/ui/WeekWindows.h"
 
 #include <QDialog>
@@ -24,8 +26,8 @@ public:
     // Opens on today's plan with `hour` current and returns once closed.
     void execOnToday(int hour);
 
-    int SelectedDay() const;
-    TimelineGrid *grid() const { return m_grid; }
+    int SelectedDay();
+    TimelineGrid *grid();
 
     void DayButtonClick(int day);
     void Edit1Click();
@@ -36,6 +38,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void createControls();
     QToolBar *createDayButtons();
     void createPopupMenu();
     void FormShow();
@@ -48,6 +51,7 @@ private:
     TimelineGrid *m_grid = nullptr;
     QActionGroup *m_dayButtons = nullptr;
     bool m_placed = false;
+    BuiltWhenFirstShown m_controls;
 };
 
 } // namespace veltrano

@@ -28,18 +28,21 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, i
 
 } // namespace
 
-WeekEntryDialog::WeekEntryDialog(const char *name, const QString &caption, ModalDialogs &dialogs)
+WeekEntryDialog::WeekEntryDialog(const char *name, const QString &caption, EnterGoesTo enter, ModalDialogs &dialogs)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                            | Qt::WindowCloseButtonHint),
-      m_dialogs(dialogs)
+      m_dialogs(dialogs), m_enter(enter), m_controls(*this, [this] { createControls(); })
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(caption);
     setFixedSize(kClientSize);
+}
 
+void WeekEntryDialog::createControls()
+{
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setAccessibleName(caption);
+    picture->setAccessibleName(windowTitle());
     picture->setGeometry(kPicture);
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(smallPicture(SmallPicture::Timeline).pixmap(QSize(32, 32)));
@@ -55,10 +58,17 @@ WeekEntryDialog::WeekEntryDialog(const char *name, const QString &caption, Modal
     m_cancel = button(this, "Button1", QStringLiteral("Cancel"), right - kButtonSize.width());
     connect(m_change, &QPushButton::clicked, this, &WeekEntryDialog::ButtonClick);
     connect(m_cancel, &QPushButton::clicked, this, &WeekEntryDialog::Button1Click);
+    if (m_enter == EnterGoesTo::ChangeButton) {
+        m_change->setDefault(true);
+    } else {
+        m_change->setAutoDefault(false);
+        m_cancel->setAutoDefault(false);
+    }
 }
 
 void WeekEntryDialog::edit(const QString &preset, Change change)
 {
+    m_controls.ensureBuilt();
     m_store = std::move(change);
     m_edit->setText(preset);
     m_edit->selectAll();

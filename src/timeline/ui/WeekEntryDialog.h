@@ -1,6 +1,9 @@
 #pragma once
 // The small dialog both timeline views change one hour's entry in: a picture,
-// the edit box `Edit`, "Change" (`Button`) and "Cancel" (`Button1`).
+// the edit box `Edit`, "Change" (`Button`) and "Cancel" (`Button1`), built
+// when it is first opened.
+#include "common/ui/FirstShow.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -25,23 +28,27 @@ public:
     void Button1Click();
 
 protected:
-    WeekEntryDialog(const char *name, const QString &caption, ModalDialogs &dialogs);
+    // Who answers Enter: "Change" as the default button, or the dialog itself
+    // (then neither button is a default one).
+    enum class EnterGoesTo { ChangeButton, Dialog };
+    WeekEntryDialog(const char *name, const QString &caption, EnterGoesTo enter, ModalDialogs &dialogs);
 
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Enter confirms and Escape cancels; true when the key was one of them.
     bool handleKey(QKeyEvent *event);
 
-    QPushButton *changeButton() const { return m_change; }
-    QPushButton *cancelButton() const { return m_cancel; }
-
 private:
+    void createControls();
+
     ModalDialogs &m_dialogs;
+    EnterGoesTo m_enter;
     QLineEdit *m_edit = nullptr;
     QPushButton *m_change = nullptr;
     QPushButton *m_cancel = nullptr;
     Change m_store;
     bool m_placed = false;
+    BuiltWhenFirstShown m_controls;
 };
 
 } // namespace veltrano

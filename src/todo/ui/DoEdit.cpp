@@ -30,13 +30,12 @@ constexpr int kButtonsY = 124;
 TToDoEditForm::TToDoEditForm(TMainForm &main, TFastToDo &toDo)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                            | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      m_main(main), m_toDo(toDo)
+      m_main(main), m_toDo(toDo), m_options(ReadToDoComposeOptions(main.settings())),
+      m_controls(*this, [this] { createControls(); })
 {
     setObjectName(QStringLiteral("ToDoEditForm"));
     setWindowTitle(QString::fromUtf16(kComposerCaption));
     setFixedSize(kComposerClientSize);
-    createControls();
-    setOptions(ReadToDoComposeOptions(main.settings()));
 }
 
 TToDoEditForm::~TToDoEditForm()
@@ -63,12 +62,12 @@ void TToDoEditForm::createControls()
     const int left = kFrameRect.x() + 10;
     const int right = kFrameRect.x() + kFrameRect.width() / 2 + 14;
     const int row = kFrameRect.y() + 42;
-    m_num = addOption("CheckBoxNum", QStringLiteral("Autonumeration"), {left, row});
-    m_prior = addOption("CheckBoxPrior", QStringLiteral("[!]"), {left, row + 20});
-    m_scob = addOption("CheckBoxScob", QStringLiteral("[...]"), {left, row + 40});
-    m_mark = addOption("CheckBoxMark", QStringLiteral("Marker"), {right, row});
-    m_time = addOption("CheckBoxTime", QStringLiteral("Time"), {right, row + 20});
-    m_date = addOption("CheckBoxDate", QStringLiteral("Date"), {right, row + 40});
+    m_num = addOption("CheckBoxNum", QStringLiteral("Autonumeration"), {left, row}, &ToDoComposeOptions::autonumeration);
+    m_prior = addOption("CheckBoxPrior", QStringLiteral("[!]"), {left, row + 20}, &ToDoComposeOptions::priority);
+    m_scob = addOption("CheckBoxScob", QStringLiteral("[...]"), {left, row + 40}, &ToDoComposeOptions::brackets);
+    m_mark = addOption("CheckBoxMark", QStringLiteral("Marker"), {right, row}, &ToDoComposeOptions::marker);
+    m_time = addOption("CheckBoxTime", QStringLiteral("Time"), {right, row + 20}, &ToDoComposeOptions::time);
+    m_date = addOption("CheckBoxDate", QStringLiteral("Date"), {right, row + 40}, &ToDoComposeOptions::date);
 
     const auto button = [this](const char *name, const QString &caption, int x, void (TToDoEditForm::*click)()) {
         auto *b = named(new QPushButton(caption, this), name);
@@ -82,14 +81,17 @@ void TToDoEditForm::createControls()
     button("BitBtnDef", QStringLiteral("Set defaults"), kFrameRect.x() + 96, &TToDoEditForm::BitBtnDefClick);
     button("BitBtnCancel", QStringLiteral("Cancel (Esc)"), kFrameRect.right() + 1 - kButtonSize.width(),
            &TToDoEditForm::Action2Execute);
+    setOptions(m_options);
 }
 
-QCheckBox *TToDoEditForm::addOption(const char *name, const QString &caption, QPoint at)
+QCheckBox *TToDoEditForm::addOption(const char *name, const QString &caption, QPoint at,
+                                     bool ToDoComposeOptions::*option)
 {
     auto *box = named(new QCheckBox(caption, this), name);
     box->move(at);
     box->adjustSize();
     box->setFocusPolicy(Qt::ClickFocus);
+    connect(box, &QCheckBox::toggled, this, [this, option](bool on) { m_options.*option = on; });
     // The typing goes on in the edit after an option is switched.
     connect(box, &QCheckBox::clicked, this, [this] {
         if (isVisible())
@@ -98,20 +100,11 @@ QCheckBox *TToDoEditForm::addOption(const char *name, const QString &caption, QP
     return box;
 }
 
-ToDoComposeOptions TToDoEditForm::options() const
+void TToDoEditForm::setOptions(ToDoComposeOptions o)
 {
-    ToDoComposeOptions o;
-    o.marker = m_mark->isChecked();
-    o.time = m_time->isChecked();
-    o.date = m_date->isChecked();
-    o.priority = m_prior->isChecked();
-    o.brackets = m_scob->isChecked();
-    o.autonumeration = m_num->isChecked();
-    return o;
-}
-
-void TToDoEditForm::setOptions(const ToDoComposeOptions &o)
-{
+    m_options = o;
+    if (!m_date) // not built yet: the boxes start from m_options
+        return;
     m_mark->setChecked(o.marker);
     m_time->setChecked(o.time);
     m_date->setChecked(o.date);

@@ -1,6 +1,7 @@
 // The to-do item composer: a typed line, optionally decorated, becomes a new
 // item at the end of the to-do list.
 #pragma once
+#include "common/ui/FirstShow.h"
 #include "todo/logic/ToDoComposer.h"
 
 #include <QDialog>
@@ -19,14 +20,15 @@ inline constexpr QSize kComposerClientSize{353, 161};
 
 // "New To-Do Item": modal, above other windows, open for several items in a
 // row. Its six options come from the settings file when it is created and go
-// back there when it is destroyed at exit.
+// back there when it is destroyed at exit, whether it was ever opened or not:
+// its controls are built when it is first opened.
 class TToDoEditForm final : public QDialog {
     Q_OBJECT
 public:
     TToDoEditForm(TMainForm &main, TFastToDo &toDo);
     ~TToDoEditForm() override;
 
-    ToDoComposeOptions options() const;
+    ToDoComposeOptions options() const { return m_options; }
 
     void Action1Execute(); // "Add (Enter)"
     void Action2Execute(); // "Cancel (Esc)"
@@ -39,11 +41,13 @@ protected:
 
 private:
     void createControls();
-    QCheckBox *addOption(const char *name, const QString &caption, QPoint at);
-    void setOptions(const ToDoComposeOptions &options);
+    QCheckBox *addOption(const char *name, const QString &caption, QPoint at, bool ToDoComposeOptions::*option);
+    void setOptions(ToDoComposeOptions options);
 
     TMainForm &m_main;
     TFastToDo &m_toDo;
+    ToDoComposeOptions m_options; // what the boxes show, built or not
+    BuiltWhenFirstShown m_controls;
     QLineEdit *m_edit = nullptr;
     QCheckBox *m_mark = nullptr;
     QCheckBox *m_time = nullptr;

@@ -20,7 +20,13 @@ void addText(QWidget *dialog, const char *name, const QString &text, QPoint at)
 
 } // namespace
 
-TfrmKeyMap::TfrmKeyMap() : FixedDialog("frmKeyMap", QString::fromUtf16(kKeyMapCaption), kKeyMapClientSize)
+TfrmKeyMap::TfrmKeyMap()
+    : FixedDialog("frmKeyMap", QString::fromUtf16(kKeyMapCaption), kKeyMapClientSize),
+      m_controls(*this, [this] { createControls(); })
+{
+}
+
+void TfrmKeyMap::createControls()
 {
     // The words the console knows on the left, the system-wide keys on the right.
     addText(this, "LabelHelpWord", QStringLiteral("\"Help\" - show this window"), {8, 16});

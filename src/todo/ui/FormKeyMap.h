@@ -1,5 +1,6 @@
 #pragma once
 // Keymap Info: the console's built-in words and the two system-wide keys.
+#include "common/ui/FirstShow.h"
 #include "todo/ui/FixedDialog.h"
 
 namespace veltrano {
@@ -13,6 +14,11 @@ public:
     TfrmKeyMap();
 
     void Button1Click();
+
+private:
+    void createControls();
+
+    BuiltWhenFirstShown m_controls;
 };
 
 } // namespace veltrano

@@ -24,13 +24,16 @@ QPushButton *addButton(QWidget *dialog, const char *name, const QString &caption
 TfrmPasswordGenerator::TfrmPasswordGenerator(ModalDialogs &dialogs, GuidSource source)
     : FixedDialog("frmPasswordGenerator", QString::fromUtf16(kPasswordGeneratorCaption),
                   kPasswordGeneratorClientSize),
-      m_dialogs(dialogs), m_source(std::move(source))
+      m_dialogs(dialogs), m_source(std::move(source)), m_controls(*this, [this] { createControls(); })
 {
     // Laid out in pixels for this font, so it is not scaled with the system's.
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSize(8);
     setFont(tahoma);
+}
 
+void TfrmPasswordGenerator::createControls()
+{
     m_edit1 = named(new QLineEdit(QStringLiteral("Edit1"), this), "Edit1");
     m_edit1->setGeometry(8, 8, 397, 21);
     m_edit1->setAccessibleName(QStringLiteral("Password"));
@@ -60,6 +63,7 @@ void TfrmPasswordGenerator::ButtonCloseClick()
 // Selected, so one copy takes the whole value.
 void TfrmPasswordGenerator::Generate()
 {
+    m_controls.ensureBuilt();
     m_edit1->setText(GeneratePasswordText(m_source));
     m_edit1->selectAll();
 }

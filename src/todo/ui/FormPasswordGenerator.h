@@ -1,6 +1,7 @@
 #pragma once
 // Password Generator: a fresh GUID at every opening and on "GUID", ready to
 // be selected and copied.
+#include "common/ui/FirstShow.h"
 #include "todo/ui/FixedDialog.h"
 
 #include <QUuid>
@@ -27,11 +28,13 @@ public:
     void ButtonCloseClick();
 
 private:
+    void createControls();
     void Generate();
 
     ModalDialogs &m_dialogs;
     GuidSource m_source;
     QLineEdit *m_edit1 = nullptr;
+    BuiltWhenFirstShown m_controls;
 };
 
 } // namespace veltrano

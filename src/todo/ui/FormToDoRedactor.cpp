@@ -23,12 +23,15 @@ constexpr QSize kButtonSize{75, 25};
 TfrmToDoRedactor::TfrmToDoRedactor(MessageBoxes &messages, ToDoListModel &list)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                            | Qt::WindowCloseButtonHint),
-      m_messages(messages), m_list(list)
+      m_messages(messages), m_list(list), m_controls(*this, [this] { createControls(); })
 {
     setObjectName(QStringLiteral("frmToDoRedactor"));
     setWindowTitle(QString::fromUtf16(kRedactorCaption));
     setFixedSize(kRedactorClientSize);
+}
 
+void TfrmToDoRedactor::createControls()
+{
     auto *picture = named(new QLabel(this), "Image1");
     picture->setGeometry(kPictureRect);
     picture->setPixmap(smallPicture(SmallPicture::ToDo).pixmap(kPictureRect.size()));
@@ -72,7 +75,7 @@ void TfrmToDoRedactor::FormShow()
 
 void TfrmToDoRedactor::ButtonClick()
 {
-    if (!m_change->isEnabled())
+    if (!m_change || !m_change->isEnabled()) // never shown, or nothing to change
         return;
     m_list.ReplaceToDoText(EditedItemIndex, m_edit->text());
     accept();

@@ -1,5 +1,7 @@
 // The one-item editor: replaces the text of one to-do item.
 #pragma once
+#include "common/ui/FirstShow.h"
+
 #include <QDialog>
 
 class QLineEdit;
@@ -16,6 +18,7 @@ inline constexpr QSize kRedactorClientSize{457, 73};
 
 // "To-Do Redactor": modal; the to-do window names the item in EditedItemIndex
 // just before it opens the editor. The item keeps its done mark and place.
+// Its controls are built when it is first opened.
 class TfrmToDoRedactor final : public QDialog {
     Q_OBJECT
 public:
@@ -33,6 +36,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createControls();
     void FormShow();
     // Enter changes and Esc cancels, in the edit, on "Change" and on the dialog.
     bool FormKeyDown(QKeyEvent *event);
@@ -41,6 +45,7 @@ private:
     ToDoListModel &m_list;
     QLineEdit *m_edit = nullptr;
     QPushButton *m_change = nullptr;
+    BuiltWhenFirstShown m_controls;
 };
 
 } // namespace veltrano

@@ -77,7 +77,8 @@ void drawBox(QPainter &painter, const QRect &box, const QColor &outline, const Q
 
 TfrmToDoStatistica::TfrmToDoStatistica()
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint)
+                           | Qt::WindowCloseButtonHint),
+      m_controls(*this, [this] { createControls(); })
 {
     setObjectName(QStringLiteral("frmToDoStatistica"));
     setWindowTitle(QString::fromUtf16(kStatisticsCaption));
@@ -86,8 +87,6 @@ TfrmToDoStatistica::TfrmToDoStatistica()
     QFont fixed = font();
     fixed.setPixelSize(11);
     setFont(fixed);
-    createControls();
-    setCounts({});
 }
 
 void TfrmToDoStatistica::createControls()
@@ -122,14 +121,22 @@ void TfrmToDoStatistica::createControls()
     closer->setText(QStringLiteral("Ok"));
     closer->setGeometry(kCloserRect);
     connect(closer, &QToolButton::clicked, this, &TfrmToDoStatistica::CloserClick);
+    showCounts();
 }
 
 void TfrmToDoStatistica::setCounts(const ToDoCounts &counts)
 {
     m_counts = counts;
-    m_total->setText(QString::number(counts.total));
-    m_open->setText(QString::number(counts.open));
-    m_done->setText(QString::number(counts.done));
+    showCounts();
+}
+
+void TfrmToDoStatistica::showCounts()
+{
+    if (!m_paintBox)
+        return;
+    m_total->setText(QString::number(m_counts.total));
+    m_open->setText(QString::number(m_counts.open));
+    m_done->setText(QString::number(m_counts.done));
     m_paintBox->update();
 }
 

@@ -1,6 +1,7 @@
 // The to-do statistics: counts, percentages and a small bar chart of the
 // open and done shares.
 #pragma once
+#include "common/ui/FirstShow.h"
 #include "todo/logic/ToDoStore.h"
 
 #include <QDialog>
@@ -15,7 +16,8 @@ inline constexpr auto kStatisticsCaption = u"Common To-Do List Info";
 inline constexpr QSize kStatisticsClientSize{264, 322};
 
 // "Common To-Do List Info": modal; the to-do window sets the counts just
-// before it opens the dialog. Hints follow the counts at every painting.
+// before it opens the dialog. Hints follow the counts at every painting. Its
+// controls are built when it is first opened.
 class TfrmToDoStatistica final : public QDialog {
     Q_OBJECT
 public:
@@ -30,6 +32,7 @@ protected:
 
 private:
     void createControls();
+    void showCounts();
     // The chart's painting step: hints, then frame, grid, axes and bars.
     void PaintBoxPaint(QPainter &painter);
 
@@ -41,6 +44,7 @@ private:
     QWidget *m_openSquare = nullptr; // Shape1
     QWidget *m_doneSquare = nullptr; // Shape2
     ToDoChartBox *m_paintBox = nullptr;
+    BuiltWhenFirstShown m_controls;
 };
 
 } // namespace veltrano

@@ -142,6 +142,27 @@ TEST_F(ConfTest, OpaqueFromTheStartWhenTheStoredPositionIs255AndBlendingIsOff)
     EXPECT_FALSE(dialog()->toDoAlpha());
 }
 
+// Until it is first opened the dialog has no slider, yet it holds a stored
+// position beyond the slider's range at its nearest end, as the slider does.
+TEST_F(ConfTest, AStoredPositionBeyondTheSliderIsHeldAtItsNearestEnd)
+{
+    create("[Common]\r\nTo-Do Alpha=0\r\nTo-Do Alpha Pos=300\r\n");
+    EXPECT_EQ(dialog()->findChild<QSlider *>(), nullptr);
+    EXPECT_EQ(dialog()->toDoAlphaPos(), 255);
+    EXPECT_FALSE(toDo().alphaBlend()); // the slider stood at 255 already: nothing moved
+    run([this] { action("ConfigurationFormShow")->trigger(); }, [this](TConfiguration &) {
+        EXPECT_EQ(control<QSlider>("TrackBarToDo")->value(), 255);
+        EXPECT_FALSE(control<QCheckBox>("CheckBoxToDoAlpha")->isChecked());
+    });
+    shutDown();
+
+    create("[Common]\r\nTo-Do Alpha=0\r\nTo-Do Alpha Pos=-20\r\n");
+    EXPECT_EQ(dialog()->toDoAlphaPos(), 0);
+    EXPECT_TRUE(dialog()->toDoAlpha());
+    EXPECT_TRUE(toDo().alphaBlend());
+    EXPECT_EQ(toDo().alphaBlendValue(), 0);
+}
+
 TEST_F(ConfTest, SliderActsAtOnceAndTheArrowsShowTheToDoWindow)
 {
     create("[Common]\r\nTo-Do Autostart=0\r\n");

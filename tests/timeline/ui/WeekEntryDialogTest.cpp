@@ -37,6 +37,7 @@ TEST(WeekEntryDialog, EditItemOpensWithThePresetSelectedAndEnterConfirmsOnce)
 {
     FakeModalDialogs dialogs;
     TfrmWeekEdit editItem(dialogs);
+    editItem.ensurePolished(); // as opening it does
     EXPECT_EQ(editItem.windowTitle(), u"Edit Item");
     EXPECT_EQ(editItem.size(), QSize(457, 73));
     EXPECT_TRUE(editItem.findChild<QPushButton *>(QStringLiteral("Button"))->isDefault());

@@ -111,6 +111,20 @@ TEST_F(DoEditTest, OptionsComeFromTheSettingsAndSetDefaultsThenCancelIsStillWrit
         << ini().toStdString();
 }
 
+// Its boxes are built only when it is first opened; a session that never
+// opens it still writes back what it read, not the defaults.
+TEST_F(DoEditTest, NeverOpenedItWritesBackTheOptionsItReadAtExit)
+{
+    const QByteArray options = "[ToDo EditForm]\r\nMark=1\r\nDate=0\r\nTime=1\r\nPrior=0\r\nNum=1\r\nScob=0\r\n";
+    start("[Common]\r\nTo-Do Autostart=0\r\n" + options);
+    EXPECT_EQ(option("CheckBoxMark"), nullptr);
+    const ToDoComposeOptions held = composer()->options();
+    EXPECT_TRUE(held.marker && held.time && held.autonumeration);
+    EXPECT_FALSE(held.date || held.priority || held.brackets);
+    shutDown();
+    EXPECT_TRUE(ini().contains(options)) << ini().toStdString();
+}
+
 TEST_F(DoEditTest, CheckBoxesHandTheFocusBackToTheEdit)
 {
     start("[Common]\r\nTo-Do Autostart=0\r\n");

@@ -10,6 +10,7 @@ using namespace veltrano;
 TEST(KeymapInfo, ListsTheWordsAndKeysInTwoColumns)
 {
     TfrmKeyMap form;
+    form.ensurePolished(); // as opening it does
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Keymap Info"));
     EXPECT_EQ(form.size(), QSize(440, 95));
     const struct {

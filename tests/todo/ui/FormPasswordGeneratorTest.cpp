@@ -29,6 +29,7 @@ TEST(PasswordGenerator, LaidOutAsDesigned)
 {
     FakeModalDialogs dialogs;
     TfrmPasswordGenerator form(dialogs);
+    form.ensurePolished(); // as opening it does
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Password Generator"));
     EXPECT_EQ(form.size(), QSize(503, 73));
     ASSERT_NE(edit1(form), nullptr);

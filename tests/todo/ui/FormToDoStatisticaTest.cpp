@@ -13,6 +13,7 @@ namespace {
 
 class StatisticsTest : public ::testing::Test {
 protected:
+    StatisticsTest() { dialog.ensurePolished(); } // as opening it does
     QWidget *find(const char *name) const { return dialog.findChild<QWidget *>(QLatin1String(name)); }
     QString text(const char *name) const { return static_cast<QLabel *>(find(name))->text(); }
     QString hint(const char *name) const { return find(name)->toolTip(); }
@@ -93,6 +94,20 @@ TEST_F(StatisticsTest, EmptyListLeavesTheChartBlankAndSaysSo)
     EXPECT_EQ(text("Label6"), u"0");
     EXPECT_EQ(hint("Label5"), u"~33%"); // the other hints keep what they held
     EXPECT_NE(image.pixelColor(25, 70), QColor(Qt::white)); // nothing drawn
+}
+
+// The to-do window sets the counts before the dialog's first opening builds
+// its labels: they show them then.
+TEST(Statistics, CountsSetBeforeTheFirstOpeningAreShownByIt)
+{
+    TfrmToDoStatistica fresh;
+    fresh.setCounts({8, 3, 5});
+    EXPECT_EQ(fresh.findChild<QLabel *>(QStringLiteral("Label4")), nullptr);
+    fresh.ensurePolished();
+    const auto text = [&fresh](const char *name) { return fresh.findChild<QLabel *>(QLatin1String(name))->text(); };
+    EXPECT_EQ(text("Label4"), u"8");
+    EXPECT_EQ(text("Label5"), u"3");
+    EXPECT_EQ(text("Label6"), u"5");
 }
 
 TEST_F(StatisticsTest, OkEscAndEnterClose)
