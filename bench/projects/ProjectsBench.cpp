@@ -17,6 +17,8 @@
 #include "projects/ui/ProjectManager.h"
 #include "projects/ui/ProjectsFeature.h"
 
+#include "QuietSeams.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -30,22 +32,6 @@
 using namespace veltrano;
 
 namespace {
-
-// Nothing in these runs asks a question or opens a dialog; should it, the
-// answer is the quiet one.
-class QuietMessages final : public MessageBoxes {
-public:
-    void notice(const QString &) override {}
-    void bare(const QString &) override {}
-    void error(const QString &) override {}
-    void confirmNotice(const QString &) override {}
-    Answer ask(const QString &, bool) override { return Answer::No; }
-};
-
-class QuietDialogs final : public ModalDialogs {
-public:
-    int exec(QDialog &) override { return 0; }
-};
 
 // The program as it runs, on the fake platform (real files) with its data
 // folder at `dataFolder`, shown so that the editor and the tree lay out and
@@ -71,8 +57,8 @@ public:
 
 private:
     FakePlatform m_platform;
-    QuietMessages m_messages;
-    QuietDialogs m_dialogs;
+    bench::QuietMessages m_messages;
+    bench::QuietDialogs m_dialogs;
     std::unique_ptr<AppWindows> m_windows;
 };
 

@@ -12,6 +12,8 @@
 #include "todo/ui/FormToDo.h"
 #include "todo/ui/ToDoFeature.h"
 
+#include "QuietSeams.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -23,20 +25,6 @@
 using namespace veltrano;
 
 namespace {
-
-class SilentMessages final : public MessageBoxes {
-public:
-    void notice(const QString &) override {}
-    void bare(const QString &) override {}
-    void error(const QString &) override {}
-    void confirmNotice(const QString &) override {}
-    Answer ask(const QString &, bool) override { return Answer::No; }
-};
-
-class NoDialogs final : public ModalDialogs {
-public:
-    int exec(QDialog &) override { return QDialog::Rejected; }
-};
 
 QByteArray listOf(int items)
 {
@@ -73,8 +61,8 @@ private:
 
     QTemporaryDir m_dir;
     FakePlatform m_platform;
-    SilentMessages m_messages;
-    NoDialogs m_dialogs;
+    bench::QuietMessages m_messages;
+    bench::QuietDialogs m_dialogs;
     std::unique_ptr<AppWindows> m_windows;
 };
 

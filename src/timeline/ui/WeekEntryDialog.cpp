@@ -1,6 +1,7 @@
 #include "timeline/ui/WeekEntryDialog.h"
 
 #include "common/ui/AppPictures.h"
+#include "common/ui/DialogKeys.h"
 #include "common/ui/ModalDialogs.h"
 #include "timeline/ui/WeekWindows.h"
 
@@ -90,18 +91,7 @@ void WeekEntryDialog::Button1Click()
 
 bool WeekEntryDialog::handleKey(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // Taken here, so no default button answers it a second time.
-        ButtonClick();
-        return true;
-    case Qt::Key_Escape:
-        Button1Click();
-        return true;
-    default:
-        return false;
-    }
+    return AnswerEnterOrEscape(*event, [this] { ButtonClick(); }, [this] { Button1Click(); });
 }
 
 bool WeekEntryDialog::eventFilter(QObject *watched, QEvent *event)

@@ -3,6 +3,7 @@
 #include "app/ui/Main.h"
 #include "common/logic/MessageBoxes.h"
 #include "common/ui/AppPictures.h"
+#include "common/ui/DialogKeys.h"
 #include "common/ui/Hints.h"
 #include "common/ui/WindowPlacement.h"
 #include "platform/Platform.h"
@@ -140,17 +141,8 @@ void TToDoEditForm::BitBtnDefClick()
 
 void TToDoEditForm::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        Action2Execute();
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Action1Execute();
-        break;
-    default:
+    if (!AnswerEnterOrEscape(*event, [this] { Action1Execute(); }, [this] { Action2Execute(); }))
         QDialog::keyPressEvent(event);
-    }
 }
 
 void TToDoEditForm::showEvent(QShowEvent *event)

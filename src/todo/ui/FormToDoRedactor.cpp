@@ -2,6 +2,7 @@
 
 #include "common/logic/MessageBoxes.h"
 #include "common/ui/AppPictures.h"
+#include "common/ui/DialogKeys.h"
 #include "common/ui/Hints.h"
 #include "common/ui/WindowPlacement.h"
 #include "todo/logic/ToDoListModel.h"
@@ -88,17 +89,7 @@ void TfrmToDoRedactor::Button1Click()
 
 bool TfrmToDoRedactor::FormKeyDown(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        ButtonClick();
-        return true;
-    case Qt::Key_Escape:
-        Button1Click();
-        return true;
-    default:
-        return false;
-    }
+    return AnswerEnterOrEscape(*event, [this] { ButtonClick(); }, [this] { Button1Click(); });
 }
 
 void TfrmToDoRedactor::keyPressEvent(QKeyEvent *event)

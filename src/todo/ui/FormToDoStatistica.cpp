@@ -1,5 +1,6 @@
 #include "todo/ui/FormToDoStatistica.h"
 
+#include "common/ui/DialogKeys.h"
 #include "common/ui/Hints.h"
 #include "common/ui/WindowPlacement.h"
 #include "todo/logic/ToDoStatistics.h"
@@ -179,15 +180,9 @@ void TfrmToDoStatistica::CloserClick()
 
 void TfrmToDoStatistica::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        CloserClick();
-        break;
-    default:
+    const auto close = [this] { CloserClick(); };
+    if (!AnswerEnterOrEscape(*event, close, close))
         QDialog::keyPressEvent(event);
-    }
 }
 
 void TfrmToDoStatistica::showEvent(QShowEvent *event)
