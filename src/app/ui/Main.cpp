@@ -280,7 +280,6 @@ void TMainForm::FormDestroy()
         return;
     m_timerTime.stop();
     m_timerUpdate.stop();
-    m_settings->reportRefusalsOnce();
     emit aboutToBeDestroyed();
     m_panelMenu->setState(nullptr);
     m_panelMenuState.reset();
