@@ -8,7 +8,7 @@
 #include "FuzzSupport.h"
 #include "common/logic/LineFiles.h"
 #include "platform/qt/Utf8SystemCodec.h"
-#include "timeline/logic/UnitWeek.h"
+#include "timeline/logic/WeekStore.h"
 
 using namespace veltrano;
 using veltrano::fuzz::require;

@@ -1,8 +1,8 @@
 // libFuzzer target for the note reader. Besides crashes and sanitizer reports
 // it checks one property: whatever the reader recovered, the writer writes it
 // so that reading it again gives the same text.
-#include "projects/logic/rtf/RtfReader.h"
-#include "projects/logic/rtf/RtfWriter.h"
+#include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
 
 #include <QCoreApplication>
 #include <QTextDocument>

@@ -2,8 +2,8 @@
 #include "common/logic/EndingMessages.h"
 #include "app/logic/Startup.h"
 #include "app/ui/AppStyle.h"
-#include "app/ui/AppWindows.h"
-#include "app/ui/Main.h"
+#include "app/ui/Application.h"
+#include "app/ui/MainWindow.h"
 #include "common/ui/QtMessageBoxes.h"
 #include "common/ui/QtModalDialogs.h"
 #include "platform/Platform.h"
@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
 
     int exitCode = 0;
     {
-        AppWindows windows(*platform, messages, dialogs);
+        Application windows(*platform, messages, dialogs);
         if (!terminating) {
             windows.main().show();
             exitCode = QApplication::exec();

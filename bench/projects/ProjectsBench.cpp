@@ -8,13 +8,13 @@
 #include "rtf/BenchNotes.h"
 #include "stores/TreeOfFolders.h"
 
-#include "app/ui/AppWindows.h"
-#include "app/ui/Main.h"
+#include "app/ui/Application.h"
+#include "app/ui/MainWindow.h"
 #include "common/logic/MessageBoxes.h"
 #include "common/ui/ModalDialogs.h"
 #include "platform/fake/FakePlatform.h"
-#include "projects/logic/rtf/RtfWriter.h"
-#include "projects/ui/ProjectManager.h"
+#include "rtf/RtfWriter.h"
+#include "projects/ui/ProjectTreePresenter.h"
 #include "projects/ui/ProjectsFeature.h"
 
 #include "QuietSeams.h"
@@ -41,12 +41,12 @@ public:
     explicit Program(const QString &dataFolder)
     {
         m_platform.locationsFake.exePath = dataFolder + QStringLiteral("veltrano");
-        m_windows = std::make_unique<AppWindows>(m_platform, m_messages, m_dialogs);
+        m_windows = std::make_unique<Application>(m_platform, m_messages, m_dialogs);
         main().resize(780, 590);
         main().show();
         QCoreApplication::processEvents();
     }
-    TMainForm &main() const { return m_windows->main(); }
+    MainWindow &main() const { return m_windows->main(); }
     ProjectsFeature &projects() const { return m_windows->projects(); }
     QTreeWidget &tree() const { return *main().findChild<QTreeWidget *>(QStringLiteral("TreeViewProjects")); }
     QTextEdit &editor() const { return *main().findChild<QTextEdit *>(QStringLiteral("RichEditProjectNote")); }
@@ -59,7 +59,7 @@ private:
     FakePlatform m_platform;
     bench::QuietMessages m_messages;
     bench::QuietDialogs m_dialogs;
-    std::unique_ptr<AppWindows> m_windows;
+    std::unique_ptr<Application> m_windows;
 };
 
 // A data folder on the disk the build is on (not a memory file system), with

@@ -1,8 +1,8 @@
 // Load and save times of notes of 100 KB and 1 MB, and what a keystroke costs:
 // the note is rewritten whole on every change of the editor.
 #include "BenchNotes.h"
-#include "projects/logic/rtf/RtfReader.h"
-#include "projects/logic/rtf/RtfWriter.h"
+#include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

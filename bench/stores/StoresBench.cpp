@@ -3,7 +3,7 @@
 
 #include "platform/qt/QtFileSystem.h"
 #include "platform/qt/Utf8SystemCodec.h"
-#include "projects/logic/ProjectsUtils.h"
+#include "projects/logic/ProjectTree.h"
 #include "todo/logic/ToDoStore.h"
 
 #include <QDir>

@@ -4,12 +4,12 @@
 // window empty, and the plainest atomic write of the same list.
 #include "StoreFloors.h"
 
-#include "app/ui/AppWindows.h"
+#include "app/ui/Application.h"
 #include "common/logic/MessageBoxes.h"
 #include "common/ui/ModalDialogs.h"
 #include "platform/fake/FakePlatform.h"
 #include "todo/logic/ToDoListModel.h"
-#include "todo/ui/FormToDo.h"
+#include "todo/ui/ToDoWindow.h"
 #include "todo/ui/ToDoFeature.h"
 
 #include "QuietSeams.h"
@@ -45,9 +45,9 @@ public:
         write(folder + u"list.todo", listOf(items));
         write(folder + u"PM.INI", "[Common]\r\nTo-Do Autostart=0\r\n");
         m_platform.locationsFake.exePath = folder + u"veltrano";
-        m_windows = std::make_unique<AppWindows>(m_platform, m_messages, m_dialogs);
+        m_windows = std::make_unique<Application>(m_platform, m_messages, m_dialogs);
     }
-    TFastToDo &toDo() const { return *m_windows->toDo().window(); }
+    ToDoWindow &toDo() const { return *m_windows->toDo().window(); }
     QListView &view() const { return *toDo().findChild<QListView *>(QStringLiteral("ToDoList")); }
     std::string listPath() const { return QString(m_dir.path() + u"/list.todo").toStdString(); }
 
@@ -63,7 +63,7 @@ private:
     FakePlatform m_platform;
     bench::QuietMessages m_messages;
     bench::QuietDialogs m_dialogs;
-    std::unique_ptr<AppWindows> m_windows;
+    std::unique_ptr<Application> m_windows;
 };
 
 // The list read from its file into the window (what the window's creation
@@ -71,10 +71,10 @@ private:
 void OpenToDoWindow(benchmark::State &state)
 {
     Program program(int(state.range(0)));
-    TFastToDo &window = program.toDo();
+    ToDoWindow &window = program.toDo();
     for (auto _ : state) {
         window.list().LoadToDoFile();
-        window.ShowToDo();
+        window.showWindow();
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(window.grab());
         state.PauseTiming();
@@ -90,8 +90,8 @@ BENCHMARK(OpenToDoWindow)->ArgName("items")->Arg(0)->Arg(10000)->Unit(benchmark:
 void TickOneItem(benchmark::State &state)
 {
     Program program(10000);
-    TFastToDo &window = program.toDo();
-    window.ShowToDo();
+    ToDoWindow &window = program.toDo();
+    window.showWindow();
     QListView &view = program.view();
     view.setCurrentIndex(view.model()->index(5000, 0));
     for (auto _ : state) {

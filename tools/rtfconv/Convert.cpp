@@ -1,9 +1,9 @@
 #include "Convert.h"
 
 #include "platform/qt/Utf8SystemCodec.h"
-#include "projects/logic/rtf/RtfPictureResources.h"
-#include "projects/logic/rtf/RtfReader.h"
-#include "projects/logic/rtf/RtfWriter.h"
+#include "rtf/RtfPictureResources.h"
+#include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -7,7 +7,7 @@
 #include "CheckedOutput.h"
 #include "Convert.h"
 
-#include "projects/logic/rtf/RtfPictureResources.h"
+#include "rtf/RtfPictureResources.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -6,8 +6,8 @@
 #include "platform/FileSystem.h"
 #include "platform/RegionalFormats.h"
 #include "platform/SingleInstance.h"
-#include "projects/logic/ProjectFileManagement.h"
-#include "timeline/logic/UnitWeek.h"
+#include "projects/logic/ProjectStore.h"
+#include "timeline/logic/WeekStore.h"
 
 namespace veltrano {
 namespace {

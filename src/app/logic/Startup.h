@@ -22,7 +22,7 @@ inline constexpr auto kSecondCopyMessage = u"Sorry. Vudo rozure Veltrano 1.1 alr
 inline constexpr QSize kMainMinimumSize{600, 400};
 
 // The start-up flags the main window keeps.
-struct TQXEngine {
+struct StartupFlags {
     bool hidden = false;       // "Application"/"Hiden"; no behaviour depends on it
     bool savePosition = true;  // "MainForm"/"SaveWinPos"
     bool saveSize = true;      // "MainForm"/"SaveWinSize"
@@ -35,7 +35,7 @@ struct BarFlags {
 };
 
 struct StartupValues {
-    TQXEngine flags;
+    StartupFlags flags;
     QSize size;                     // outer size before the minimum applies
     std::optional<QPoint> position; // nothing: centre on the desktop
     BarFlags bars;

@@ -1,6 +1,6 @@
 #include "app/ui/AboutBanner.h"
 
-#include "app/ui/About.h"
+#include "app/ui/AboutDialog.h"
 #include "app/ui/AppIcon.h"
 
 #include <QLabel>

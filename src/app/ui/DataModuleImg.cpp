@@ -2,7 +2,7 @@
 
 #include "app/logic/DayPictures.h"
 #include "common/ui/AppPictures.h"
-#include "projects/logic/ProjectsUtils.h"
+#include "projects/logic/ProjectTree.h"
 #include "projects/ui/ProjectPictures.h"
 
 namespace veltrano {

@@ -1,6 +1,6 @@
 #include "app/ui/GlobalHotKeys.h"
 
-#include "app/ui/Main.h"
+#include "app/ui/MainWindow.h"
 #include "common/logic/MessageBoxes.h"
 #include "platform/HotKeys.h"
 #include "platform/Platform.h"
@@ -12,11 +12,11 @@ namespace veltrano {
 // Silent unless QT_LOGGING_RULES asks for it (the end-to-end tests do).
 Q_LOGGING_CATEGORY(lcHotKeys, "veltrano.hotkeys", QtWarningMsg)
 
-GlobalHotKeys::GlobalHotKeys(TMainForm &main)
+GlobalHotKeys::GlobalHotKeys(MainWindow &main)
     : QObject(&main), m_main(main), m_keys(main.platform().hotKeys())
 {
     setObjectName(QStringLiteral("GlobalHotKeys"));
-    connect(&m_keys, &HotKeys::hotKeyPressed, this, &GlobalHotKeys::HotKeyPressed);
+    connect(&m_keys, &HotKeys::hotKeyPressed, this, &GlobalHotKeys::onHotKey);
 }
 
 GlobalHotKeys::~GlobalHotKeys()
@@ -46,7 +46,7 @@ void GlobalHotKeys::registerKey(int id, int modifiers, const char16_t *refusal)
     m_main.messages().notice(QString::fromUtf16(refusal));
 }
 
-void GlobalHotKeys::HotKeyPressed(int id)
+void GlobalHotKeys::onHotKey(int id)
 {
     if (id != kToDoHotKey && id != kClockHotKey)
         return;
@@ -55,7 +55,7 @@ void GlobalHotKeys::HotKeyPressed(int id)
         reaction->second();
         return;
     }
-    m_main.command(id == kToDoHotKey ? Command::FastToDoListShow : Command::ActionDeduviClockFormShow)->trigger();
+    m_main.command(id == kToDoHotKey ? Command::ShowToDoList : Command::ShowClock)->trigger();
 }
 
 void GlobalHotKeys::setReaction(int id, std::function<void()> reaction)

@@ -7,7 +7,7 @@
 namespace veltrano {
 
 class HotKeys;
-class TMainForm;
+class MainWindow;
 
 Q_DECLARE_LOGGING_CATEGORY(lcHotKeys)
 
@@ -21,23 +21,23 @@ inline constexpr auto kClockHotKeyRefused = u"Sorry. Unable to assign Shift-F1 a
 class GlobalHotKeys final : public QObject {
     Q_OBJECT
 public:
-    explicit GlobalHotKeys(TMainForm &main);
+    explicit GlobalHotKeys(MainWindow &main);
     ~GlobalHotKeys() override;
 
     // Registers both keys; a refused one is reported and the other still
     // tried. Held from then until destruction.
     void registerKeys();
     // The WM_HOTKEY of old: what each id does.
-    void HotKeyPressed(int id);
+    void onHotKey(int id);
     // What a key does once the window it brings up exists (set at the
     // assembly site); until then it runs its main-window command.
     void setReaction(int id, std::function<void()> reaction);
 
 private:
     void registerKey(int id, int modifiers, const char16_t *refusal);
-    TMainForm &m_main;
+    MainWindow &m_main;
     // Kept apart from m_main: the keys are let go while the main window is
-    // being torn down, when it is no longer a TMainForm.
+    // being torn down, when it is no longer a MainWindow.
     HotKeys &m_keys;
     std::map<int, std::function<void()>> m_reactions;
     bool m_registered = false;

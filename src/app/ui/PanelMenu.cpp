@@ -1,7 +1,7 @@
 #include "app/ui/PanelMenu.h"
 
-#include "app/logic/GUI.h"
-#include "app/logic/Pages.h"
+#include "app/logic/PanelMenuState.h"
+#include "common/logic/Pages.h"
 #include "common/ui/AppPictures.h"
 
 #include <QEvent>
@@ -28,14 +28,14 @@ void drawFrame(QPainter &painter, const QRect &frame, const QColor &fill, const 
 
 } // namespace
 
-TPaintBoxMenu::TPaintBoxMenu(QWidget *parent) : QWidget(parent)
+PanelMenuPaintBox::PanelMenuPaintBox(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("PaintBoxMenu"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 }
 
-void TPaintBoxMenu::paintEvent(QPaintEvent *)
+void PanelMenuPaintBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QColor face = LightenColour(palette().color(QPalette::Button), kPanelMenuLightenPercent);
@@ -50,13 +50,13 @@ void TPaintBoxMenu::paintEvent(QPaintEvent *)
         drawFrame(painter, *frame, face, QColor(192, 192, 192));
 }
 
-TPanelMenu::TPanelMenu(QWidget *parent) : QFrame(parent)
+PanelMenu::PanelMenu(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("PanelMenu"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setFixedWidth(93);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_paintBox = new TPaintBoxMenu(this);
+    m_paintBox = new PanelMenuPaintBox(this);
     m_paintBox->installEventFilter(this);
 
     m_catchers << addCatcher("ImageCommon", QRect(80, 0, 13, 476));
@@ -67,7 +67,7 @@ TPanelMenu::TPanelMenu(QWidget *parent) : QFrame(parent)
         addItem(PanelItemOf(row.page), row.panel);
 }
 
-void TPanelMenu::addItem(unsigned item, const PanelItem &look)
+void PanelMenu::addItem(unsigned item, const PanelItem &look)
 {
     const QString caption = QString::fromUtf8(look.caption);
     auto *image = new QLabel(this);
@@ -98,7 +98,7 @@ void TPanelMenu::addItem(unsigned item, const PanelItem &look)
     }
 }
 
-void TPanelMenu::drawPicture(QLabel *image)
+void PanelMenu::drawPicture(QLabel *image)
 {
     const QVariant picture = image->property(kPictureProperty);
     if (!picture.isValid())
@@ -107,7 +107,7 @@ void TPanelMenu::drawPicture(QLabel *image)
     image->setPixmap(appPicture(picture.toString()).pixmap(QSize(kPictureSize, kPictureSize), devicePixelRatioF()));
 }
 
-QWidget *TPanelMenu::addCatcher(const char *name, const QRect &geometry)
+QWidget *PanelMenu::addCatcher(const char *name, const QRect &geometry)
 {
     auto *catcher = new QWidget(this);
     catcher->setObjectName(QLatin1String(name));
@@ -117,19 +117,19 @@ QWidget *TPanelMenu::addCatcher(const char *name, const QRect &geometry)
     return catcher;
 }
 
-void TPanelMenu::setState(TPanelMenuRender *state)
+void PanelMenu::setState(PanelMenuState *state)
 {
     m_state = state;
     m_paintBox->setState(state);
     repaintMenu();
 }
 
-void TPanelMenu::repaintMenu()
+void PanelMenu::repaintMenu()
 {
     m_paintBox->update();
 }
 
-void TPanelMenu::setHovered(unsigned item)
+void PanelMenu::setHovered(unsigned item)
 {
     if (!m_state)
         return;
@@ -137,7 +137,7 @@ void TPanelMenu::setHovered(unsigned item)
     repaintMenu();
 }
 
-bool TPanelMenu::eventFilter(QObject *watched, QEvent *event)
+bool PanelMenu::eventFilter(QObject *watched, QEvent *event)
 {
     auto *widget = qobject_cast<QWidget *>(watched);
     const QVariant item = widget ? widget->property(kItemProperty) : QVariant();
@@ -156,13 +156,13 @@ bool TPanelMenu::eventFilter(QObject *watched, QEvent *event)
 
 // A pointer that leaves the panel in one jump, without a move over the strips
 // that would clear it, takes the hover frame with it.
-void TPanelMenu::leaveEvent(QEvent *event)
+void PanelMenu::leaveEvent(QEvent *event)
 {
     QFrame::leaveEvent(event);
     setHovered(0);
 }
 
-void TPanelMenu::resizeEvent(QResizeEvent *event)
+void PanelMenu::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
     m_paintBox->setGeometry(contentsRect());

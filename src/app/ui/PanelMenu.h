@@ -6,34 +6,34 @@ class QLabel;
 
 namespace veltrano {
 
-class TPanelMenuRender;
+class PanelMenuState;
 struct PanelItem;
 
 // The painted paint box under the panel menu's items: background, then the
 // frame of the selected item, then the frame of the hovered item.
-class TPaintBoxMenu : public QWidget {
+class PanelMenuPaintBox : public QWidget {
     Q_OBJECT
 public:
-    explicit TPaintBoxMenu(QWidget *parent);
-    void setState(const TPanelMenuRender *state) { m_state = state; }
+    explicit PanelMenuPaintBox(QWidget *parent);
+    void setState(const PanelMenuState *state) { m_state = state; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const TPanelMenuRender *m_state = nullptr;
+    const PanelMenuState *m_state = nullptr;
 };
 
 // The left panel `PanelMenu`: a picture-and-caption item per page (the page
 // table) over the paint box, and the strips that clear the hover frame.
-class TPanelMenu : public QFrame {
+class PanelMenu : public QFrame {
     Q_OBJECT
 public:
-    explicit TPanelMenu(QWidget *parent);
+    explicit PanelMenu(QWidget *parent);
 
     // The state belongs to the main window; null while it does not exist.
-    void setState(TPanelMenuRender *state);
-    TPaintBoxMenu *paintBox() const { return m_paintBox; }
+    void setState(PanelMenuState *state);
+    PanelMenuPaintBox *paintBox() const { return m_paintBox; }
     void repaintMenu();
 
 signals:
@@ -51,8 +51,8 @@ private:
     QWidget *addCatcher(const char *name, const QRect &geometry);
     void setHovered(unsigned item);
 
-    TPanelMenuRender *m_state = nullptr;
-    TPaintBoxMenu *m_paintBox = nullptr;
+    PanelMenuState *m_state = nullptr;
+    PanelMenuPaintBox *m_paintBox = nullptr;
     QList<QWidget *> m_catchers;
 };
 

@@ -1,6 +1,6 @@
 #include "app/ui/TrayMenu.h"
 
-#include "app/ui/Main.h"
+#include "app/ui/MainWindow.h"
 
 #include <QAction>
 
@@ -16,7 +16,7 @@ QMenu *subMenu(QMenu *parent, const char *name, const char *title)
 
 // The tray offers the main window's own actions, so the command, its caption
 // and its shortcut are one.
-void addCommands(TMainForm &mainForm, QMenu *menu, std::initializer_list<Command> ids)
+void addCommands(MainWindow &mainForm, QMenu *menu, std::initializer_list<Command> ids)
 {
     for (const Command id : ids)
         menu->addAction(mainForm.command(id));
@@ -24,7 +24,7 @@ void addCommands(TMainForm &mainForm, QMenu *menu, std::initializer_list<Command
 
 } // namespace
 
-TrayMenuItems BuildTrayMenu(TMainForm &mainForm)
+TrayMenuItems BuildTrayMenu(MainWindow &mainForm)
 {
     TrayMenuItems items;
     items.menu = new QMenu();
@@ -39,24 +39,24 @@ TrayMenuItems BuildTrayMenu(TMainForm &mainForm)
 
     QMenu *tools = subMenu(items.menu, "TrayTools1", "Tools");
     QMenu *system = subMenu(tools, "TraySystem1", "System");
-    addCommands(mainForm, system, {Command::ActionSafeRemove, Command::ControlPanel1, Command::WindowsClock1,
-                                   Command::ActionInstallUninstall, Command::GoToSleepMode1, Command::ntbackupexe1});
+    addCommands(mainForm, system, {Command::OpenSafeRemoval, Command::OpenControlPanel, Command::OpenClockSettings,
+                                   Command::OpenSoftwareSettings, Command::Sleep, Command::Backup});
     QMenu *view = subMenu(items.menu, "TrayView1", "View");
     QMenu *standard = subMenu(view, "TrayStandard1", "Standard");
-    addCommands(mainForm, standard, {Command::ActionOpenNotePad, Command::ActionOpenWordPad, Command::ActionOpenCalc,
-                                     Command::ActionOpenPaint, Command::Console1});
+    addCommands(mainForm, standard, {Command::OpenNotepad, Command::OpenWordPad, Command::OpenCalculator,
+                                     Command::OpenPaint, Command::OpenConsole});
     QMenu *widgets = subMenu(items.menu, "TrayWidgets1", "Widgets");
-    addCommands(mainForm, widgets, {Command::ActionDeduviClockFormShow, Command::PasswordGenerator1});
+    addCommands(mainForm, widgets, {Command::ShowClock, Command::ShowPasswordGenerator});
     QMenu *direction = subMenu(items.menu, "TrayDirection1", "Direction");
-    addCommands(mainForm, direction, {Command::FastToDoListShow, Command::WeekEditor1});
+    addCommands(mainForm, direction, {Command::ShowToDoList, Command::ShowTimeline});
     QMenu *commands = subMenu(items.menu, "TrayCommands1", "Commands");
     QMenu *coffee = subMenu(commands, "TrayCoffee1", "Coffee");
-    addCommands(mainForm, coffee, {Command::ActionOpenCD, Command::ActionCloseCD});
+    addCommands(mainForm, coffee, {Command::OpenCdTray, Command::CloseCdTray});
     items.menu->addSeparator();
     QMenu *help = subMenu(items.menu, "TrayHelp1", "Help");
-    addCommands(mainForm, help, {Command::AboutFormShow});
+    addCommands(mainForm, help, {Command::ShowAbout});
     items.menu->addSeparator();
-    addCommands(mainForm, items.menu, {Command::CloseApp});
+    addCommands(mainForm, items.menu, {Command::Exit});
     return items;
 }
 

@@ -3,7 +3,7 @@
 
 namespace veltrano {
 
-class TMainForm;
+class MainWindow;
 
 // Tray_Menu. Commands the main window has are its very actions, so shortcut,
 // caption and reaction stay one; the tray's own "Main..." and "Hide" are
@@ -14,6 +14,6 @@ struct TrayMenuItems {
     QAction *hide = nullptr; // "Hide"
 };
 
-TrayMenuItems BuildTrayMenu(TMainForm &mainForm);
+TrayMenuItems BuildTrayMenu(MainWindow &mainForm);
 
 } // namespace veltrano

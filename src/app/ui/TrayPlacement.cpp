@@ -1,13 +1,13 @@
 #include "app/ui/TrayPlacement.h"
 
 #include "app/logic/DayPictures.h"
-#include "app/logic/HelpCommands.h"
-#include "app/logic/Snap.h"
+#include "app/logic/HelpPage.h"
+#include "common/logic/SnapToWorkArea.h"
 #include "app/logic/Startup.h"
-#include "app/ui/About.h"
+#include "app/ui/AboutDialog.h"
 #include "app/ui/AppIcon.h"
 #include "app/ui/GlobalHotKeys.h"
-#include "app/ui/Main.h"
+#include "app/ui/MainWindow.h"
 #include "app/ui/TrayMenu.h"
 #include "common/ui/WindowPlacement.h"
 #include "platform/Clock.h"
@@ -41,25 +41,25 @@ QIcon ApplicationIcon()
 
 } // namespace
 
-TrayPlacement *InstallTrayPlacement(TMainForm &main)
+TrayPlacement *InstallTrayPlacement(MainWindow &main)
 {
     QGuiApplication::setDesktopFileName(QStringLiteral("veltrano"));
     auto *hotKeys = new GlobalHotKeys(main);
     auto *placement = new TrayPlacement(main, *hotKeys);
-    QObject::connect(&main, &TMainForm::started, placement, &TrayPlacement::start);
+    QObject::connect(&main, &MainWindow::started, placement, &TrayPlacement::start);
     return placement;
 }
 
-TrayPlacement::TrayPlacement(TMainForm &main, GlobalHotKeys &hotKeys)
+TrayPlacement::TrayPlacement(MainWindow &main, GlobalHotKeys &hotKeys)
     : QObject(&main), m_main(main), m_tray(main.platform().tray()), m_hotKeys(&hotKeys)
 {
     setObjectName(QStringLiteral("TrayPlacement"));
-    connect(&m_tray, &Tray::doubleClicked, this, &TrayPlacement::TrayIconDblClick);
+    connect(&m_tray, &Tray::doubleClicked, this, &TrayPlacement::onTrayIconDoubleClicked);
     connectMainActions();
 
     m_snapTimer.setSingleShot(true);
     m_snapTimer.setInterval(kSnapSettleMs);
-    connect(&m_snapTimer, &QTimer::timeout, this, &TrayPlacement::SnapMainWindow);
+    connect(&m_snapTimer, &QTimer::timeout, this, &TrayPlacement::snapMainWindow);
     m_trayWatch.setInterval(kTrayWatchMs);
     connect(&m_trayWatch, &QTimer::timeout, this, &TrayPlacement::watchTrayWhileHidden);
     main.installEventFilter(this);
@@ -75,15 +75,15 @@ void TrayPlacement::start()
     QApplication::setWindowIcon(ApplicationIcon());
     m_hotKeys->registerKeys();
     showTrayIcon();
-    ShowGreetingBalloon();
+    showGreeting();
 }
 
 void TrayPlacement::showTrayIcon()
 {
     const TrayMenuItems items = BuildTrayMenu(m_main);
     m_menu.reset(items.menu);
-    connect(items.main, &QAction::triggered, this, &TrayPlacement::RestoreWindoeExecute);
-    connect(items.hide, &QAction::triggered, this, &TrayPlacement::Hide1Click);
+    connect(items.main, &QAction::triggered, this, &TrayPlacement::restoreFromTray);
+    connect(items.hide, &QAction::triggered, this, &TrayPlacement::hideFromTrayMenu);
     // Until the clock's first tick, the tray shows today already.
     const int day = m_trayDay.value_or(m_main.platform().clock().now().date().day());
     m_tray.show(DayIcon(day), QString::fromUtf16(kTrayToolTip), m_menu.get());
@@ -94,17 +94,17 @@ void TrayPlacement::connectMainActions()
     const auto on = [this](Command id, auto reaction) {
         connect(m_main.command(id), &QAction::triggered, this, reaction);
     };
-    on(Command::MinimuzeWindoe, &TrayPlacement::MinimuzeWindoeExecute);
-    on(Command::StayOnTop1, &TrayPlacement::StayOnTop1Click);
-    on(Command::AboutFormShow, &TrayPlacement::AboutFormShowExecute);
-    on(Command::ShowHelp, &TrayPlacement::ShowHelpExecute);
+    on(Command::HideToTray, &TrayPlacement::hideToTray);
+    on(Command::StayOnTop, &TrayPlacement::toggleStayOnTop);
+    on(Command::ShowAbout, &TrayPlacement::showAbout);
+    on(Command::ShowHelp, &TrayPlacement::showHelp);
     Shell &shell = m_main.platform().shell();
     MessageBoxes &messages = m_main.messages();
-    on(Command::Help1, [&shell, &messages] { Help1Click(shell, messages); });
-    on(Command::QuillonHomePage1, [&shell, &messages] { QuillonHomePage1Click(shell, messages); });
+    on(Command::MailDeveloper, [&shell, &messages] { MailDeveloper(shell, messages); });
+    on(Command::OpenHomePage, [&shell, &messages] { OpenHomePage(shell, messages); });
 }
 
-void TrayPlacement::ShowGreetingBalloon()
+void TrayPlacement::showGreeting()
 {
     Platform &platform = m_main.platform();
     m_tray.showBalloon(QString::fromUtf16(kBalloonTitle),
@@ -155,45 +155,45 @@ void TrayPlacement::showMainWindow()
     m_main.showNormal();
 }
 
-void TrayPlacement::MinimuzeWindoeExecute()
+void TrayPlacement::hideToTray()
 {
     hideMainWindow();
 }
 
-void TrayPlacement::Hide1Click()
+void TrayPlacement::hideFromTrayMenu()
 {
     if (m_main.isVisible())
         hideMainWindow();
 }
 
-void TrayPlacement::RestoreWindoeExecute()
+void TrayPlacement::restoreFromTray()
 {
     m_main.startupFlags().hidden = false;
     showMainWindow();
 }
 
-void TrayPlacement::TrayIconDblClick()
+void TrayPlacement::onTrayIconDoubleClicked()
 {
     showMainWindow();
     m_main.raise();
     m_main.activateWindow();
 }
 
-void TrayPlacement::StayOnTop1Click()
+void TrayPlacement::toggleStayOnTop()
 {
-    SetStaysOnTop(m_main, m_main.command(Command::StayOnTop1)->isChecked());
+    SetStaysOnTop(m_main, m_main.command(Command::StayOnTop)->isChecked());
 }
 
-void TrayPlacement::AboutFormShowExecute()
+void TrayPlacement::showAbout()
 {
     if (m_about)
-        m_about->AboutFormShowExecute();
+        m_about->showAbout();
 }
 
-void TrayPlacement::ShowHelpExecute()
+void TrayPlacement::showHelp()
 {
     Platform &platform = m_main.platform();
-    veltrano::ShowHelpExecute(platform.shell(), platform.files(), m_main.messages(), m_main.dataFolder(),
+    ShowHelpPage(platform.shell(), platform.files(), m_main.messages(), m_main.dataFolder(),
                               platform.dataLocations().executablePath());
 }
 
@@ -217,7 +217,7 @@ void TrayPlacement::windowStateChanged(Qt::WindowStates old)
     }
 }
 
-void TrayPlacement::SnapMainWindow()
+void TrayPlacement::snapMainWindow()
 {
     if (!m_main.isVisible() || m_main.isMinimized() || !m_main.screen())
         return;

@@ -10,8 +10,8 @@ class QMenu;
 namespace veltrano {
 
 class GlobalHotKeys;
-class TAboutForm;
-class TMainForm;
+class AboutDialog;
+class MainWindow;
 class Tray;
 
 inline constexpr auto kTrayToolTip = u"Veltrano";
@@ -26,7 +26,7 @@ inline constexpr int kTrayWatchMs = 1000;
 class TrayPlacement final : public QObject {
     Q_OBJECT
 public:
-    TrayPlacement(TMainForm &main, GlobalHotKeys &hotKeys);
+    TrayPlacement(MainWindow &main, GlobalHotKeys &hotKeys);
     ~TrayPlacement() override;
 
     // Once the main window's first frame is on screen: the application icon,
@@ -34,21 +34,21 @@ public:
     // menu, and the greeting.
     void start();
     // The greeting in a balloon (or its stand-in on a desktop without a tray).
-    void ShowGreetingBalloon();
-    void setAboutForm(TAboutForm *about) { m_about = about; }
+    void showGreeting();
+    void setAboutForm(AboutDialog *about) { m_about = about; }
     // The day of the month the tray icon shows; 0 for none yet.
     void setTrayDay(int day);
     QMenu *trayMenu() const { return m_menu.get(); }
     // Ctrl+F1 and Shift+F1, whose reactions the assembly site sets.
     GlobalHotKeys &hotKeys() const { return *m_hotKeys; }
 
-    void MinimuzeWindoeExecute();
-    void Hide1Click();
-    void RestoreWindoeExecute();
-    void TrayIconDblClick();
-    void StayOnTop1Click();
-    void AboutFormShowExecute();
-    void ShowHelpExecute();
+    void hideToTray();
+    void hideFromTrayMenu();
+    void restoreFromTray();
+    void onTrayIconDoubleClicked();
+    void toggleStayOnTop();
+    void showAbout();
+    void showHelp();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,12 +60,12 @@ private:
     void hideMainWindow();
     void showMainWindow();
     void windowStateChanged(Qt::WindowStates old);
-    void SnapMainWindow();
+    void snapMainWindow();
     void watchTrayWhileHidden();
 
-    TMainForm &m_main;
+    MainWindow &m_main;
     Tray &m_tray;
-    TAboutForm *m_about = nullptr;
+    AboutDialog *m_about = nullptr;
     GlobalHotKeys *m_hotKeys = nullptr;
     bool m_started = false;
     std::optional<int> m_trayDay; // told before the icon was shown
@@ -75,7 +75,7 @@ private:
 };
 
 // Joins the main window while it is created; the tray, the hot keys and the
-// greeting start after the window's first frame (TMainForm::started).
-TrayPlacement *InstallTrayPlacement(TMainForm &main);
+// greeting start after the window's first frame (MainWindow::started).
+TrayPlacement *InstallTrayPlacement(MainWindow &main);
 
 } // namespace veltrano

@@ -1,10 +1,10 @@
 #include "clocks/ui/ClocksFeature.h"
 
-#include "app/ui/Main.h"
+#include "app/ui/MainWindow.h"
 #include "clocks/logic/AlarmClock.h"
 #include "clocks/ui/AlarmPage.h"
-#include "clocks/ui/FormClock.h"
-#include "clocks/ui/OpenDialogSound.h"
+#include "clocks/ui/ClockWindow.h"
+#include "clocks/ui/AlarmSoundChooser.h"
 #include "platform/Platform.h"
 
 #include <QAction>
@@ -13,7 +13,7 @@
 
 namespace veltrano {
 
-ClocksFeature::ClocksFeature(TMainForm &main, std::function<void(int day)> showTrayDay)
+ClocksFeature::ClocksFeature(MainWindow &main, std::function<void(int day)> showTrayDay)
     : QObject(&main), m_main(main)
 {
     setObjectName(QStringLiteral("ClocksFeature"));
@@ -26,13 +26,13 @@ ClocksFeature::ClocksFeature(TMainForm &main, std::function<void(int day)> showT
                                  platform.sound(), platform.tray(),          main.messages()};
     m_alarm = new AlarmClock(services, std::move(showTrayDay), this);
 
-    connect(m_alarmPage->soundFolderButton(), &QPushButton::clicked, this, &ClocksFeature::Button1Click);
-    connect(&main.timerTime(), &QTimer::timeout, this, &ClocksFeature::AlarmTick);
+    connect(m_alarmPage->soundFolderButton(), &QPushButton::clicked, this, &ClocksFeature::chooseAlarmSound);
+    connect(&main.timerTime(), &QTimer::timeout, this, &ClocksFeature::onTick);
     // The page and the tray show the time and the day from the start, not a
     // second later.
-    connect(&main, &TMainForm::created, this, &ClocksFeature::AlarmTick);
-    connect(&main, &TMainForm::resized, this, &ClocksFeature::FormResize);
-    connect(&main, &TMainForm::savingShutdownSettings, this, &ClocksFeature::writeAlarm);
+    connect(&main, &MainWindow::created, this, &ClocksFeature::onTick);
+    connect(&main, &MainWindow::resized, this, &ClocksFeature::fitAlarmPage);
+    connect(&main, &MainWindow::savingShutdownSettings, this, &ClocksFeature::writeAlarm);
 }
 
 ClocksFeature::~ClocksFeature() = default;
@@ -42,25 +42,25 @@ void ClocksFeature::disableAlarm()
     m_alarmPage->checkBoxAlarmClock()->setChecked(false);
 }
 
-void ClocksFeature::setClockWindow(TfrmClock &clock)
+void ClocksFeature::setClockWindow(ClockWindow &clock)
 {
-    connect(m_main.command(Command::ActionDeduviClockFormShow), &QAction::triggered, &clock,
-            &TfrmClock::ActionDeduviClockFormShowExecute);
+    connect(m_main.command(Command::ShowClock), &QAction::triggered, &clock,
+            &ClockWindow::showClock);
 }
 
-void ClocksFeature::AlarmTick()
+void ClocksFeature::onTick()
 {
     const AlarmClock::Labels labels = m_alarm->AlarmTick(m_alarmPage->values());
     m_alarmPage->showTimeAndDate(labels.time, labels.date);
 }
 
-void ClocksFeature::Button1Click()
+void ClocksFeature::chooseAlarmSound()
 {
     if (const auto chosen = ChooseAlarmSound(m_main.dialogs(), &m_main))
         m_alarmPage->setSound(*chosen);
 }
 
-void ClocksFeature::FormResize()
+void ClocksFeature::fitAlarmPage()
 {
     m_alarmPage->fitBevels(m_main.pageSheet(Page::Tasks)->width());
 }

@@ -6,8 +6,8 @@ namespace veltrano {
 
 class AlarmClock;
 class AlarmPage;
-class TMainForm;
-class TfrmClock;
+class MainWindow;
+class ClockWindow;
 
 // The clocks' share of the main window: the alarm on the "Wake Up!" page,
 // ticked by the window's one-second `TimerTime`, its values read while the
@@ -17,7 +17,7 @@ class ClocksFeature final : public QObject {
     Q_OBJECT
 public:
     // `showTrayDay` puts day d's picture (1..31) on the tray icon.
-    ClocksFeature(TMainForm &main, std::function<void(int day)> showTrayDay);
+    ClocksFeature(MainWindow &main, std::function<void(int day)> showTrayDay);
     ~ClocksFeature() override;
 
     AlarmPage &alarmPage() const { return *m_alarmPage; }
@@ -26,16 +26,16 @@ public:
     void disableAlarm();
     // The desk clock, created after the main window; "Deduvi Clock" (menu,
     // tray menu, tool bar, Shift+F1) shows it.
-    void setClockWindow(TfrmClock &clock);
+    void setClockWindow(ClockWindow &clock);
 
-    void AlarmTick();
-    void Button1Click();
+    void onTick();
+    void chooseAlarmSound();
 
 private:
-    void FormResize();
+    void fitAlarmPage();
     void writeAlarm();
 
-    TMainForm &m_main;
+    MainWindow &m_main;
     AlarmPage *m_alarmPage = nullptr;
     AlarmClock *m_alarm = nullptr;
 };

@@ -3,8 +3,8 @@
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/TextCodec.h"
-#include "projects/logic/ProjectFileManagement.h"
-#include "projects/logic/rtf/RtfReader.h"
+#include "projects/logic/ProjectStore.h"
+#include "rtf/RtfReader.h"
 
 #include <QTextDocument>
 

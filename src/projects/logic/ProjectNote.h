@@ -1,7 +1,7 @@
 // The note of a structure: "note.rtf" in its folder, loaded into the editor's
 // document when the node is selected and written whole on every change.
 #pragma once
-#include "projects/logic/rtf/RtfWriter.h"
+#include "rtf/RtfWriter.h"
 
 #include <QString>
 

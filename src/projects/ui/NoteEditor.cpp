@@ -24,11 +24,11 @@ NoteEditor::NoteEditor(ProjectNotePage &page, const NoteEditorServices &services
 {
     setObjectName(QStringLiteral("NoteEditor"));
     QTextEdit *editor = m_page.editor();
-    connect(editor, &QTextEdit::textChanged, this, &NoteEditor::RichEditProjectNoteChange);
-    connect(m_page.clearButton(), &QToolButton::clicked, this, &NoteEditor::ToolButton11Click);
-    connect(m_page.printButton(), &QToolButton::clicked, this, &NoteEditor::ToolButton26Click);
-    connect(m_page.dateTimeButton(), &QToolButton::clicked, this, &NoteEditor::ToolButton13Click);
-    connect(m_page.fontButton(), &QToolButton::clicked, this, &NoteEditor::ToolButton29Click);
+    connect(editor, &QTextEdit::textChanged, this, &NoteEditor::onNoteChanged);
+    connect(m_page.clearButton(), &QToolButton::clicked, this, &NoteEditor::clearNote);
+    connect(m_page.printButton(), &QToolButton::clicked, this, &NoteEditor::printNote);
+    connect(m_page.dateTimeButton(), &QToolButton::clicked, this, &NoteEditor::insertDateTime);
+    connect(m_page.fontButton(), &QToolButton::clicked, this, &NoteEditor::changeFont);
 }
 
 NoteEditor::~NoteEditor() = default;
@@ -37,7 +37,7 @@ NoteEditor::~NoteEditor() = default;
 // a document the editor gets whole is laid out a screenful at a time as it is
 // shown, while one filled under its eyes is laid out whole at once (a second
 // for a note of a few megabytes).
-void NoteEditor::LoadNote(const QString &structurePath)
+void NoteEditor::loadNote(const QString &structurePath)
 {
     QTextEdit *editor = m_page.editor();
     m_page.currentProject()->setText(structurePath);
@@ -55,14 +55,14 @@ void NoteEditor::LoadNote(const QString &structurePath)
     emit status(load.message, load.result != NoteLoad::Result::Loaded && load.result != NoteLoad::Result::Created);
 }
 
-void NoteEditor::RichEditProjectNoteChange()
+void NoteEditor::onNoteChanged()
 {
     if (m_loading)
         return;
-    SaveNote();
+    saveNote();
 }
 
-void NoteEditor::SaveNote()
+void NoteEditor::saveNote()
 {
     const NoteSave save = m_note.SaveNote(m_page.currentProject()->text(), *m_page.editor()->document());
     if (!save.keptAside.isEmpty())
@@ -84,7 +84,7 @@ void NoteEditor::reportFailure(const QString &text)
     QTimer::singleShot(0, this, [this, text] { m_services.messages.error(text); });
 }
 
-void NoteEditor::ToolButton11Click()
+void NoteEditor::clearNote()
 {
     if (m_services.messages.ask(QStringLiteral("Clear note?"), true) != MessageBoxes::Answer::Yes)
         return;
@@ -99,10 +99,10 @@ void NoteEditor::ToolButton11Click()
     all.setCharFormat(QTextCharFormat());
     all.endEditBlock();
     if (wasEmpty)
-        SaveNote();
+        saveNote();
 }
 
-void NoteEditor::ToolButton26Click()
+void NoteEditor::printNote()
 {
     if (!m_printer) {
         m_ownPrinter = std::make_unique<PrintModulePrinter>(m_services.dialogs, m_page.window(),
@@ -130,14 +130,14 @@ void NoteEditor::appendLine(const QString &text)
 
 // Two lines at the end, whatever the caret; the clock is read for each, and
 // each line is a change of its own, saved as it is made.
-void NoteEditor::ToolButton13Click()
+void NoteEditor::insertDateTime()
 {
     const Clock &clock = m_services.clock;
     appendLine(QStringLiteral("Date : ") + m_services.formats.shortDate(clock.now().date()));
     appendLine(QStringLiteral("Time : ") + m_services.formats.longTime(clock.now().time()));
 }
 
-void NoteEditor::ToolButton29Click()
+void NoteEditor::changeFont()
 {
     QTextEdit *editor = m_page.editor();
     QFontDialog dialog(m_page.window());

@@ -39,7 +39,7 @@ public:
 
     // Shows the note of `structurePath` (the caption of Label11 becomes it),
     // creating the note empty when it has none.
-    void LoadNote(const QString &structurePath);
+    void loadNote(const QString &structurePath);
     // Printing goes through here; tests put a fake in its place.
     void setPrinter(NotePrinter *printer) { m_printer = printer; }
 
@@ -49,12 +49,12 @@ signals:
     void status(const QString &text, bool lasting);
 
 private:
-    void RichEditProjectNoteChange();
-    void SaveNote();
-    void ToolButton11Click();
-    void ToolButton26Click();
-    void ToolButton13Click();
-    void ToolButton29Click();
+    void onNoteChanged();
+    void saveNote();
+    void clearNote();
+    void printNote();
+    void insertDateTime();
+    void changeFont();
     void appendLine(const QString &text);
     void reportFailure(const QString &text);
 

@@ -2,12 +2,12 @@
 
 #include "common/logic/MessageBoxes.h"
 #include "common/ui/ModalDialogs.h"
-#include "projects/logic/ProjectFileManagement.h"
-#include "projects/ui/FormNewProject.h"
-#include "projects/ui/FormNewSub.h"
-#include "projects/ui/FormProjectDelete.h"
-#include "projects/ui/ProjectManager.h"
-#include "projects/ui/UnitProjectRenamer.h"
+#include "projects/logic/ProjectStore.h"
+#include "projects/ui/NewProjectDialog.h"
+#include "projects/ui/NewSubStructureDialog.h"
+#include "projects/ui/DeleteStructureDialog.h"
+#include "projects/ui/ProjectTreePresenter.h"
+#include "projects/ui/RenameStructureDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +15,7 @@
 
 namespace veltrano {
 
-ProjectCommands::ProjectCommands(TVTProjectManager &manager, QTreeWidget &tree, ProjectStore &store,
+ProjectCommands::ProjectCommands(ProjectTreePresenter &manager, QTreeWidget &tree, ProjectStore &store,
                                  MessageBoxes &messages, ModalDialogs &dialogs, QObject *parent)
     : QObject(parent), m_manager(manager), m_tree(tree), m_store(store), m_messages(messages), m_dialogs(dialogs)
 {
@@ -29,22 +29,22 @@ void ProjectCommands::takeForm(QPointer<Form> &slot, Form *form, void (ProjectCo
     connect(form, &StructureDialog::confirmed, this, confirmed);
 }
 
-void ProjectCommands::setNewProjectForm(TfrmNewProject *form)
+void ProjectCommands::setNewProjectForm(NewProjectDialog *form)
 {
     takeForm(m_newProject, form, &ProjectCommands::newProjectConfirmed);
 }
 
-void ProjectCommands::setNewSubForm(TfrmNewSub *form)
+void ProjectCommands::setNewSubForm(NewSubStructureDialog *form)
 {
     takeForm(m_newSub, form, &ProjectCommands::newSubConfirmed);
 }
 
-void ProjectCommands::setRenamerForm(TfrmProjectRenamer *form)
+void ProjectCommands::setRenamerForm(RenameStructureDialog *form)
 {
     takeForm(m_renamer, form, &ProjectCommands::renameConfirmed);
 }
 
-void ProjectCommands::setDeleteForm(TfrmProjectDelete *form)
+void ProjectCommands::setDeleteForm(DeleteStructureDialog *form)
 {
     // Its path label is made empty; clearing it here would build the dialog
     // at start-up.
@@ -57,38 +57,38 @@ QTreeWidgetItem *ProjectCommands::selectedNode() const
     return current && current->isSelected() ? current : nullptr;
 }
 
-void ProjectCommands::NewSub1Click()
+void ProjectCommands::newStructure()
 {
     const QTreeWidgetItem *node = selectedNode();
-    if (!node || TVTProjectManager::levelOf(node) == 0) {
+    if (!node || ProjectTreePresenter::levelOf(node) == 0) {
         if (!m_newProject)
             return;
-        m_newProject->FormShow(m_store.SuggestProjectName());
+        m_newProject->prepare(m_store.SuggestProjectName());
         m_dialogs.exec(*m_newProject);
         return;
     }
     if (!m_newSub)
         return;
-    m_newSub->FormShow();
+    m_newSub->prepare();
     m_dialogs.exec(*m_newSub);
 }
 
-void ProjectCommands::Rename1Click()
+void ProjectCommands::renameStructure()
 {
     const QTreeWidgetItem *node = selectedNode();
-    if (!node || TVTProjectManager::levelOf(node) == 0 || !m_renamer)
+    if (!node || ProjectTreePresenter::levelOf(node) == 0 || !m_renamer)
         return;
     m_renamer->label1()->setText(node->text(0));
-    m_renamer->FormShow();
+    m_renamer->prepare();
     m_dialogs.exec(*m_renamer);
 }
 
-void ProjectCommands::DeleteProject1Click()
+void ProjectCommands::deleteStructure()
 {
     const QTreeWidgetItem *node = selectedNode();
-    if (!node || TVTProjectManager::levelOf(node) == 0 || !m_delete)
+    if (!node || ProjectTreePresenter::levelOf(node) == 0 || !m_delete)
         return;
-    const QString path = TVTProjectManager::StructurePath(node);
+    const QString path = ProjectTreePresenter::StructurePath(node);
     m_delete->label2()->setText(path);
     m_delete->label2()->setToolTip(path);
     m_dialogs.exec(*m_delete);
@@ -135,7 +135,7 @@ void ProjectCommands::newSubConfirmed()
         m_newSub->reject();
         return;
     }
-    if (accepted(m_store.CreateStructure(TVTProjectManager::StructurePath(node), name)))
+    if (accepted(m_store.CreateStructure(ProjectTreePresenter::StructurePath(node), name)))
         finishNaming(*m_newSub, name, true);
 }
 
@@ -147,7 +147,7 @@ void ProjectCommands::renameConfirmed()
         m_renamer->reject();
         return;
     }
-    const QString parentPath = TVTProjectManager::StructurePath(node->parent());
+    const QString parentPath = ProjectTreePresenter::StructurePath(node->parent());
     if (accepted(m_store.RenameStructure(parentPath, m_renamer->label1()->text(), name)))
         finishNaming(*m_renamer, name, false);
 }

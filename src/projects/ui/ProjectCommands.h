@@ -11,11 +11,11 @@ class MessageBoxes;
 class ModalDialogs;
 class ProjectStore;
 class StructureDialog;
-class TVTProjectManager;
-class TfrmNewProject;
-class TfrmNewSub;
-class TfrmProjectDelete;
-class TfrmProjectRenamer;
+class ProjectTreePresenter;
+class NewProjectDialog;
+class NewSubStructureDialog;
+class DeleteStructureDialog;
+class RenameStructureDialog;
 struct StructureChange;
 
 // The three commands on the project structure and the dialogs they open:
@@ -24,21 +24,21 @@ struct StructureChange;
 class ProjectCommands final : public QObject {
     Q_OBJECT
 public:
-    ProjectCommands(TVTProjectManager &manager, QTreeWidget &tree, ProjectStore &store, MessageBoxes &messages,
+    ProjectCommands(ProjectTreePresenter &manager, QTreeWidget &tree, ProjectStore &store, MessageBoxes &messages,
                     ModalDialogs &dialogs, QObject *parent = nullptr);
 
     // The dialogs come later than the main window, each at its place in the
     // creation order.
-    void setNewProjectForm(TfrmNewProject *form);
-    void setNewSubForm(TfrmNewSub *form);
-    void setRenamerForm(TfrmProjectRenamer *form);
-    void setDeleteForm(TfrmProjectDelete *form);
+    void setNewProjectForm(NewProjectDialog *form);
+    void setNewSubForm(NewSubStructureDialog *form);
+    void setRenamerForm(RenameStructureDialog *form);
+    void setDeleteForm(DeleteStructureDialog *form);
 
     // With no node selected (after a rebuild) a new structure can only be a
     // project, and there is nothing to rename or delete.
-    void NewSub1Click();
-    void Rename1Click();
-    void DeleteProject1Click();
+    void newStructure();
+    void renameStructure();
+    void deleteStructure();
 
     // The selected node, or none.
     QTreeWidgetItem *selectedNode() const;
@@ -54,16 +54,16 @@ private:
     bool accepted(const StructureChange &change);
     void finishNaming(StructureDialog &dialog, const QString &name, bool focusWhenMissing);
 
-    TVTProjectManager &m_manager;
+    ProjectTreePresenter &m_manager;
     QTreeWidget &m_tree;
     ProjectStore &m_store;
     MessageBoxes &m_messages;
     ModalDialogs &m_dialogs;
     // Destroyed before the main window at exit.
-    QPointer<TfrmNewProject> m_newProject;
-    QPointer<TfrmNewSub> m_newSub;
-    QPointer<TfrmProjectRenamer> m_renamer;
-    QPointer<TfrmProjectDelete> m_delete;
+    QPointer<NewProjectDialog> m_newProject;
+    QPointer<NewSubStructureDialog> m_newSub;
+    QPointer<RenameStructureDialog> m_renamer;
+    QPointer<DeleteStructureDialog> m_delete;
 };
 
 } // namespace veltrano

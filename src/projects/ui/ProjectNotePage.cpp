@@ -120,7 +120,7 @@ void ProjectNotePage::setEditable(bool editable)
         item->setEnabled(editable);
 }
 
-void ProjectNotePage::Label11MouseMove()
+void ProjectNotePage::onCurrentProjectHovered()
 {
     // A long project path can be read in full from the hint.
     m_label11->setToolTip(m_label11->text());
@@ -130,7 +130,7 @@ void ProjectNotePage::Label11MouseMove()
 bool ProjectNotePage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_label11 && event->type() == QEvent::MouseMove)
-        Label11MouseMove();
+        onCurrentProjectHovered();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -36,7 +36,7 @@ private:
     void createToolBar();
     void createPopupMenu();
     QWidget *createProjectInfo();
-    void Label11MouseMove();
+    void onCurrentProjectHovered();
 
     QTextEdit *m_editor = nullptr;
     QLabel *m_label11 = nullptr;

@@ -1,7 +1,7 @@
 #include "projects/ui/ProjectPictures.h"
 
 #include "common/ui/AppPictures.h"
-#include "projects/logic/ProjectsUtils.h"
+#include "projects/logic/ProjectTree.h"
 
 #include <array>
 

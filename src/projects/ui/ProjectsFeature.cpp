@@ -1,6 +1,6 @@
 #include "projects/ui/ProjectsFeature.h"
 
-#include "app/ui/Main.h"
+#include "app/ui/MainWindow.h"
 #include "common/ui/Hints.h"
 #include "platform/Platform.h"
 #include "projects/ui/NoteEditor.h"
@@ -24,7 +24,7 @@ constexpr int kPassingStatusMs = 20000;
 
 } // namespace
 
-ProjectsFeature::ProjectsFeature(TMainForm &main)
+ProjectsFeature::ProjectsFeature(MainWindow &main)
     : QObject(&main), m_main(main), m_store(main.platform().files(), main.dataFolder())
 {
     setObjectName(QStringLiteral("ProjectsFeature"));
@@ -35,7 +35,7 @@ ProjectsFeature::ProjectsFeature(TMainForm &main)
     main.setPageContent(Page::TheContacts, createTheContactsPage());
 
     Platform &platform = main.platform();
-    m_manager = new TVTProjectManager(*m_worklist->tree(), *m_label10, platform.files(), main.messages(),
+    m_manager = new ProjectTreePresenter(*m_worklist->tree(), *m_label10, platform.files(), main.messages(),
                                       main.dataFolder(), this);
     m_noteEditor = new NoteEditor(*m_notePage,
                                   {platform.files(), platform.textCodec(), platform.clock(),
@@ -46,8 +46,8 @@ ProjectsFeature::ProjectsFeature(TMainForm &main)
     wireTree();
     wireCommands();
 
-    connect(&main, &TMainForm::pageChosen, this, &ProjectsFeature::pageChosen);
-    connect(&main, &TMainForm::showing, this, &ProjectsFeature::FormShow);
+    connect(&main, &MainWindow::pageChosen, this, &ProjectsFeature::pageChosen);
+    connect(&main, &MainWindow::showing, this, &ProjectsFeature::onMainWindowShowing);
 }
 
 ProjectsFeature::~ProjectsFeature() = default;
@@ -70,12 +70,12 @@ QWidget *ProjectsFeature::createTheContactsPage()
 void ProjectsFeature::wireTree()
 {
     QTreeWidget *tree = m_worklist->tree();
-    connect(tree, &QTreeWidget::currentItemChanged, this, &ProjectsFeature::TreeViewProjectsChange);
+    connect(tree, &QTreeWidget::currentItemChanged, this, &ProjectsFeature::onTreeSelectionChanged);
     m_treeViewport = tree->viewport();
     m_treeViewport->installEventFilter(this);
     tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(tree, &QWidget::customContextMenuRequested, this, &ProjectsFeature::TreeViewProjectsContextPopup);
-    connect(m_worklist->popupMenu(), &QMenu::aboutToShow, this, &ProjectsFeature::PopupMenuProjectsPopup);
+    connect(tree, &QWidget::customContextMenuRequested, this, &ProjectsFeature::onTreeContextMenu);
+    connect(m_worklist->popupMenu(), &QMenu::aboutToShow, this, &ProjectsFeature::onTreeMenuAboutToShow);
 }
 
 void ProjectsFeature::wireCommands()
@@ -83,20 +83,20 @@ void ProjectsFeature::wireCommands()
     const auto run = [this](QAction *action, void (ProjectCommands::*command)()) {
         connect(action, &QAction::triggered, m_commands, command);
     };
-    run(m_worklist->newSubItem(), &ProjectCommands::NewSub1Click);
-    run(m_worklist->renameItem(), &ProjectCommands::Rename1Click);
-    run(m_worklist->deleteItem(), &ProjectCommands::DeleteProject1Click);
-    run(m_main.command(Command::NewProject2), &ProjectCommands::NewSub1Click);
-    run(m_main.command(Command::Rename2), &ProjectCommands::Rename1Click);
-    run(m_main.command(Command::Delete2), &ProjectCommands::DeleteProject1Click);
-    connect(m_worklist->newButton(), &QToolButton::clicked, m_commands, &ProjectCommands::NewSub1Click);
-    connect(m_worklist->deleteButton(), &QToolButton::clicked, m_commands, &ProjectCommands::DeleteProject1Click);
+    run(m_worklist->newSubItem(), &ProjectCommands::newStructure);
+    run(m_worklist->renameItem(), &ProjectCommands::renameStructure);
+    run(m_worklist->deleteItem(), &ProjectCommands::deleteStructure);
+    run(m_main.command(Command::NewStructure), &ProjectCommands::newStructure);
+    run(m_main.command(Command::RenameStructure), &ProjectCommands::renameStructure);
+    run(m_main.command(Command::DeleteStructure), &ProjectCommands::deleteStructure);
+    connect(m_worklist->newButton(), &QToolButton::clicked, m_commands, &ProjectCommands::newStructure);
+    connect(m_worklist->deleteButton(), &QToolButton::clicked, m_commands, &ProjectCommands::deleteStructure);
 }
 
-void ProjectsFeature::setNewProjectForm(TfrmNewProject *form) { m_commands->setNewProjectForm(form); }
-void ProjectsFeature::setNewSubForm(TfrmNewSub *form) { m_commands->setNewSubForm(form); }
-void ProjectsFeature::setRenamerForm(TfrmProjectRenamer *form) { m_commands->setRenamerForm(form); }
-void ProjectsFeature::setDeleteForm(TfrmProjectDelete *form) { m_commands->setDeleteForm(form); }
+void ProjectsFeature::setNewProjectForm(NewProjectDialog *form) { m_commands->setNewProjectForm(form); }
+void ProjectsFeature::setNewSubForm(NewSubStructureDialog *form) { m_commands->setNewSubForm(form); }
+void ProjectsFeature::setRenamerForm(RenameStructureDialog *form) { m_commands->setRenamerForm(form); }
+void ProjectsFeature::setDeleteForm(DeleteStructureDialog *form) { m_commands->setDeleteForm(form); }
 
 // The Worklist, Planner and Notelist items also turn the worklist to their
 // own page; the Worklist item then hands the tree the focus.
@@ -119,7 +119,7 @@ void ProjectsFeature::pageChosen(Page page)
 }
 
 // The tree is read from the disk at every showing; the note shown stays.
-void ProjectsFeature::FormShow()
+void ProjectsFeature::onMainWindowShowing()
 {
     m_manager->RebuildTree();
     m_manager->CountProjects();
@@ -131,25 +131,25 @@ void ProjectsFeature::FormShow()
 // note of the new one. A node the view made current by itself (when it got
 // the focus) is selected too, so the node drawn selected is the one the
 // commands act on.
-void ProjectsFeature::TreeViewProjectsChange(QTreeWidgetItem *current, QTreeWidgetItem *previous)
+void ProjectsFeature::onTreeSelectionChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous)
 {
     if (m_manager->rebuilding())
         return;
     if (previous)
-        LoadNote(previous);
+        loadNote(previous);
     if (current) {
         current->setSelected(true);
-        LoadNote(current);
+        loadNote(current);
     }
     m_manager->CountProjects();
 }
 
-void ProjectsFeature::TreeViewProjectsClick()
+void ProjectsFeature::onTreeClicked()
 {
-    LoadNote(m_commands->selectedNode());
+    loadNote(m_commands->selectedNode());
 }
 
-void ProjectsFeature::TreeViewProjectsContextPopup(const QPoint &at)
+void ProjectsFeature::onTreeContextMenu(const QPoint &at)
 {
     QTreeWidget *tree = m_worklist->tree();
     if (QTreeWidgetItem *under = tree->itemAt(at); under && under != m_commands->selectedNode()) {
@@ -159,24 +159,24 @@ void ProjectsFeature::TreeViewProjectsContextPopup(const QPoint &at)
     m_worklist->popupMenu()->popup(tree->viewport()->mapToGlobal(at));
 }
 
-void ProjectsFeature::PopupMenuProjectsPopup()
+void ProjectsFeature::onTreeMenuAboutToShow()
 {
     const QTreeWidgetItem *node = m_commands->selectedNode();
-    const bool belowRoot = node && TVTProjectManager::levelOf(node) > 0;
+    const bool belowRoot = node && ProjectTreePresenter::levelOf(node) > 0;
     m_worklist->renameItem()->setEnabled(belowRoot);
     m_worklist->deleteItem()->setEnabled(belowRoot);
 }
 
 // With no node there is no note to show: the editor keeps what it shows
 // rather than reading a note.rtf straight from the data folder.
-void ProjectsFeature::LoadNote(QTreeWidgetItem *node)
+void ProjectsFeature::loadNote(QTreeWidgetItem *node)
 {
     QTreeWidget *tree = m_worklist->tree();
     if (tree->topLevelItemCount() > 0)
         tree->topLevelItem(0)->setExpanded(true);
     if (!node)
         return;
-    m_noteEditor->LoadNote(TVTProjectManager::StructurePath(node));
+    m_noteEditor->loadNote(ProjectTreePresenter::StructurePath(node));
     m_projectSelected.flag = false;
     m_main.choosePage(Page::Projects);
 }
@@ -194,9 +194,9 @@ bool ProjectsFeature::eventFilter(QObject *watched, QEvent *event)
     const bool leftRelease = event->type() == QEvent::MouseButtonRelease
                              && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
     if (watched == m_label14 && leftRelease)
-        m_main.command(Command::FastToDoListShow)->trigger();
+        m_main.command(Command::ShowToDoList)->trigger();
     else if (watched == m_treeViewport && leftRelease)
-        TreeViewProjectsClick();
+        onTreeClicked();
     return QObject::eventFilter(watched, event);
 }
 

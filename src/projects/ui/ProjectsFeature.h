@@ -1,6 +1,6 @@
 #pragma once
-#include "projects/logic/ProjectFileManagement.h"
-#include "projects/ui/ProjectManager.h"
+#include "projects/logic/ProjectStore.h"
+#include "projects/ui/ProjectTreePresenter.h"
 
 #include <QObject>
 #include <memory>
@@ -13,11 +13,11 @@ namespace veltrano {
 class NoteEditor;
 class ProjectCommands;
 class ProjectNotePage;
-class TMainForm;
-class TfrmNewProject;
-class TfrmNewSub;
-class TfrmProjectDelete;
-class TfrmProjectRenamer;
+class MainWindow;
+class NewProjectDialog;
+class NewSubStructureDialog;
+class DeleteStructureDialog;
+class RenameStructureDialog;
 class WorklistPanel;
 enum class Page;
 
@@ -27,21 +27,21 @@ enum class Page;
 class ProjectsFeature final : public QObject {
     Q_OBJECT
 public:
-    explicit ProjectsFeature(TMainForm &main);
+    explicit ProjectsFeature(MainWindow &main);
     ~ProjectsFeature() override;
 
     WorklistPanel &worklist() const { return *m_worklist; }
     ProjectNotePage &notePage() const { return *m_notePage; }
     NoteEditor &noteEditor() const { return *m_noteEditor; }
     ProjectCommands &commands() const { return *m_commands; }
-    TVTProjectManager &projectManager() const { return *m_manager; }
+    ProjectTreePresenter &projectManager() const { return *m_manager; }
     // The Contacts page's `Label14`, whose text the to-do window keeps.
     QLabel *toDoCountLabel() const { return m_label14; }
 
-    void setNewProjectForm(TfrmNewProject *form);
-    void setNewSubForm(TfrmNewSub *form);
-    void setRenamerForm(TfrmProjectRenamer *form);
-    void setDeleteForm(TfrmProjectDelete *form);
+    void setNewProjectForm(NewProjectDialog *form);
+    void setNewSubForm(NewSubStructureDialog *form);
+    void setRenamerForm(RenameStructureDialog *form);
+    void setDeleteForm(DeleteStructureDialog *form);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -51,15 +51,15 @@ private:
     void wireTree();
     void wireCommands();
     void pageChosen(Page page);
-    void FormShow();
-    void TreeViewProjectsChange(QTreeWidgetItem *current, QTreeWidgetItem *previous);
-    void TreeViewProjectsClick();
-    void TreeViewProjectsContextPopup(const QPoint &at);
-    void PopupMenuProjectsPopup();
-    void LoadNote(QTreeWidgetItem *node);
+    void onMainWindowShowing();
+    void onTreeSelectionChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);
+    void onTreeClicked();
+    void onTreeContextMenu(const QPoint &at);
+    void onTreeMenuAboutToShow();
+    void loadNote(QTreeWidgetItem *node);
     void showNoteStatus(const QString &text, bool lasting);
 
-    TMainForm &m_main;
+    MainWindow &m_main;
     WorklistPanel *m_worklist = nullptr;
     ProjectNotePage *m_notePage = nullptr;
     QLabel *m_label14 = nullptr;
@@ -68,8 +68,8 @@ private:
     // main window takes its children down.
     QObject *m_treeViewport = nullptr;
     ProjectStore m_store;
-    TVTProjectManager *m_manager = nullptr;
-    TProjectSelected m_projectSelected;
+    ProjectTreePresenter *m_manager = nullptr;
+    CurrentProject m_projectSelected;
     NoteEditor *m_noteEditor = nullptr;
     ProjectCommands *m_commands = nullptr;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // One weekday's plan as a view holds it: the day the view shows, and the
 // entries it shows, which every change writes back whole.
-#include "timeline/logic/UnitWeek.h"
+#include "timeline/logic/WeekStore.h"
 
 #include <array>
 #include <optional>

@@ -1,12 +1,12 @@
 #include "timeline/ui/TimelineFeature.h"
 
-#include "app/logic/GUI.h"
-#include "app/ui/Main.h"
+#include "app/logic/PanelMenuState.h"
+#include "app/ui/MainWindow.h"
 #include "common/ui/Hints.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
-#include "timeline/ui/FormWeekEdit1.h"
-#include "timeline/ui/FormWeekEditor.h"
+#include "timeline/ui/TodayItemDialog.h"
+#include "timeline/ui/WeekEditor.h"
 #include "timeline/ui/TimelineGrid.h"
 
 #include <QAction>
@@ -22,7 +22,7 @@ constexpr int kTodayRowHeight = 16;
 
 } // namespace
 
-TimelineFeature::TimelineFeature(TMainForm &main)
+TimelineFeature::TimelineFeature(MainWindow &main)
     : QObject(&main), m_main(main),
       m_store(main.platform().files(), main.platform().textCodec(), main.dataFolder()),
       m_context{m_store, main.platform().clock(), main.messages(), main.dialogs()}
@@ -33,24 +33,24 @@ TimelineFeature::TimelineFeature(TMainForm &main)
     m_grid->installEventFilter(this);
     main.setPageContent(Page::Today, m_grid);
     createPopupMenu();
-    connect(m_grid, &TimelineGrid::editRequested, this, &TimelineFeature::Edit2Click);
-    connect(main.command(Command::WeekEditor1), &QAction::triggered, this, &TimelineFeature::WeekEditor1Click);
+    connect(m_grid, &TimelineGrid::editRequested, this, &TimelineFeature::editTodayEntry);
+    connect(main.command(Command::ShowTimeline), &QAction::triggered, this, &TimelineFeature::showTimeline);
 
     // The main window has just shown the Today page.
-    RefreshToday();
+    refreshToday();
     applyTodayGridFit();
 
-    connect(&main, &TMainForm::showing, this, &TimelineFeature::RefreshTodayCaption);
-    connect(&main, &TMainForm::pageChosen, this, [this](Page page) {
+    connect(&main, &MainWindow::showing, this, &TimelineFeature::refreshTodayCaption);
+    connect(&main, &MainWindow::pageChosen, this, [this](Page page) {
         if (page == Page::Today)
-            TodayChosen();
+            onTodayChosen();
     });
-    connect(&main, &TMainForm::resized, this, &TimelineFeature::applyTodayGridFit);
-    connect(&main.timerUpdate(), &QTimer::timeout, this, &TimelineFeature::TimerUpdateTimer);
+    connect(&main, &MainWindow::resized, this, &TimelineFeature::applyTodayGridFit);
+    connect(&main.timerUpdate(), &QTimer::timeout, this, &TimelineFeature::onHourlyTimer);
     connect(&main.timerTime(), &QTimer::timeout, this, &TimelineFeature::refreshAfterMidnight);
 }
 
-void TimelineFeature::setEditItem(TfrmWeekEdit *editItem)
+void TimelineFeature::setEditItem(TimelineItemDialog *editItem)
 {
     if (m_editor)
         m_editor->setEditItem(editItem);
@@ -77,29 +77,29 @@ void TimelineFeature::createPopupMenu()
     menu->addSeparator()->setObjectName(QStringLiteral("N46"));
     QAction *update = add("Update1", QStringLiteral("Update"));
     attachContextMenu(m_grid, menu);
-    connect(edit, &QAction::triggered, this, &TimelineFeature::Edit2Click);
-    connect(erase, &QAction::triggered, this, &TimelineFeature::Delete1Click);
-    connect(timeline, &QAction::triggered, m_main.command(Command::WeekEditor1), &QAction::trigger);
-    connect(update, &QAction::triggered, this, &TimelineFeature::Update1Click);
+    connect(edit, &QAction::triggered, this, &TimelineFeature::editTodayEntry);
+    connect(erase, &QAction::triggered, this, &TimelineFeature::clearTodayEntry);
+    connect(timeline, &QAction::triggered, m_main.command(Command::ShowTimeline), &QAction::trigger);
+    connect(update, &QAction::triggered, this, &TimelineFeature::onUpdateToday);
 }
 
-int TimelineFeature::ShownDay() const
+int TimelineFeature::shownDay() const
 {
     return m_grid->day();
 }
 
-void TimelineFeature::RefreshToday()
+void TimelineFeature::refreshToday()
 {
-    RefreshTodayCaption();
-    RefreshTodayFill();
+    refreshTodayCaption();
+    refreshTodayFill();
 }
 
-void TimelineFeature::RefreshTodayCaption()
+void TimelineFeature::refreshTodayCaption()
 {
     m_main.setPageCaption(Page::Today, DayName(TodayNumber(m_context.clock)));
 }
 
-void TimelineFeature::RefreshTodayFill()
+void TimelineFeature::refreshTodayFill()
 {
     m_shownDate = m_context.clock.now().date();
     m_grid->showDay(DayNumberOf(m_shownDate));
@@ -132,28 +132,28 @@ bool TimelineFeature::eventFilter(QObject *watched, QEvent *event)
 }
 
 // The Today item's share of the click: today's plan again, fitted, in focus.
-void TimelineFeature::TodayChosen()
+void TimelineFeature::onTodayChosen()
 {
-    RefreshTodayFill();
+    refreshTodayFill();
     applyTodayGridFit();
     m_grid->setFocus();
 }
 
-void TimelineFeature::Update1Click()
+void TimelineFeature::onUpdateToday()
 {
-    m_main.command(Command::ActionShowToday)->trigger();
-    RefreshToday();
+    m_main.command(Command::ShowTodayPage)->trigger();
+    refreshToday();
 }
 
 // An hourly refresh that comes while the Today Editor is open waits for it to
 // close: the entry being typed belongs to the plan the dialog was opened on.
-void TimelineFeature::TimerUpdateTimer()
+void TimelineFeature::onHourlyTimer()
 {
     if (m_todayEditorOpen) {
         m_refreshWaiting = true;
         return;
     }
-    Update1Click();
+    onUpdateToday();
 }
 
 // The hourly refresh alone would leave yesterday's plan under yesterday's name
@@ -162,10 +162,10 @@ void TimelineFeature::TimerUpdateTimer()
 void TimelineFeature::refreshAfterMidnight()
 {
     if (!m_todayEditorOpen && m_context.clock.now().date() != m_shownDate)
-        RefreshToday();
+        refreshToday();
 }
 
-void TimelineFeature::WeekEditor1Click()
+void TimelineFeature::showTimeline()
 {
     if (!m_editor || m_todayEditorOpen)
         return;
@@ -177,16 +177,16 @@ void TimelineFeature::WeekEditor1Click()
     m_editorOpen = true;
     m_editor->execOnToday(m_grid->currentHour());
     m_editorOpen = false;
-    RefreshToday();
+    refreshToday();
 }
 
-void TimelineFeature::Edit2Click()
+void TimelineFeature::editTodayEntry()
 {
     openTodayEditor(m_grid->currentEntry());
 }
 
 // The entry becomes "none" only once the user confirms it.
-void TimelineFeature::Delete1Click()
+void TimelineFeature::clearTodayEntry()
 {
     openTodayEditor(QString::fromUtf16(kMissingDayEntry));
 }
@@ -199,7 +199,7 @@ void TimelineFeature::openTodayEditor(const QString &preset)
     m_todayEditor->edit(preset, [this](const QString &text) { return m_grid->setCurrentEntry(text); });
     m_todayEditorOpen = false;
     if (std::exchange(m_refreshWaiting, false))
-        TimerUpdateTimer();
+        onHourlyTimer();
     else
         refreshAfterMidnight();
 }

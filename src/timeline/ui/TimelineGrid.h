@@ -2,7 +2,7 @@
 // The grid both timeline views show a day in: 24 hour rows, the hour label
 // beside each entry, whole rows selected, cells painted in stripes.
 #include "timeline/logic/DayView.h"
-#include "timeline/ui/WeekWindows.h"
+#include "timeline/ui/WeekContext.h"
 
 #include <QTableWidget>
 

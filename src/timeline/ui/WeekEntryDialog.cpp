@@ -3,7 +3,7 @@
 #include "common/ui/AppPictures.h"
 #include "common/ui/DialogKeys.h"
 #include "common/ui/ModalDialogs.h"
-#include "timeline/ui/WeekWindows.h"
+#include "timeline/ui/WeekContext.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,8 +57,8 @@ void WeekEntryDialog::createControls()
     const int right = kEdit.right() + 1;
     m_change = button(this, "Button", QStringLiteral("Change"), right - 2 * kButtonSize.width() - 8);
     m_cancel = button(this, "Button1", QStringLiteral("Cancel"), right - kButtonSize.width());
-    connect(m_change, &QPushButton::clicked, this, &WeekEntryDialog::ButtonClick);
-    connect(m_cancel, &QPushButton::clicked, this, &WeekEntryDialog::Button1Click);
+    connect(m_change, &QPushButton::clicked, this, &WeekEntryDialog::change);
+    connect(m_cancel, &QPushButton::clicked, this, &WeekEntryDialog::cancel);
     if (m_enter == EnterGoesTo::ChangeButton) {
         m_change->setDefault(true);
     } else {
@@ -78,20 +78,20 @@ void WeekEntryDialog::edit(const QString &preset, Change change)
     m_store = nullptr;
 }
 
-void WeekEntryDialog::ButtonClick()
+void WeekEntryDialog::change()
 {
     if (m_store && m_store(m_edit->text()))
         accept();
 }
 
-void WeekEntryDialog::Button1Click()
+void WeekEntryDialog::cancel()
 {
     reject();
 }
 
 bool WeekEntryDialog::handleKey(QKeyEvent *event)
 {
-    return AnswerEnterOrEscape(*event, [this] { ButtonClick(); }, [this] { Button1Click(); });
+    return AnswerEnterOrEscape(*event, [this] { change(); }, [this] { cancel(); });
 }
 
 bool WeekEntryDialog::eventFilter(QObject *watched, QEvent *event)

@@ -24,8 +24,8 @@ public:
     // Runs the dialog modally with `preset` in the edit box.
     void edit(const QString &preset, Change change);
 
-    void ButtonClick();
-    void Button1Click();
+    void change();
+    void cancel();
 
 protected:
     // Who answers Enter: "Change" as the default button, or the dialog itself

@@ -1,12 +1,12 @@
 #pragma once
-#include "todo/ui/FormToDo.h"
+#include "todo/ui/ToDoWindow.h"
 
 #include <QObject>
 #include <QPointer>
 
 namespace veltrano {
 
-class TMainForm;
+class MainWindow;
 
 // The to-do list's share of the main window: its "To-Do List..." command
 // (tool button, menus, tray, `Label14`) shows the to-do window; with the
@@ -15,22 +15,22 @@ class TMainForm;
 class ToDoFeature final : public QObject {
     Q_OBJECT
 public:
-    explicit ToDoFeature(TMainForm &main);
+    explicit ToDoFeature(MainWindow &main);
 
     bool autostart() const { return m_autostart; }
     // The window, once it is created (it is not the main window's child).
-    void setWindow(TFastToDo *window) { m_window = window; }
-    TFastToDo *window() const { return m_window; }
+    void setWindow(ToDoWindow *window) { m_window = window; }
+    ToDoWindow *window() const { return m_window; }
 
     // Shows the to-do window and brings the main window's count up to date.
-    void FastToDoListShowExecute();
+    void showToDoWindow();
 
 private:
-    void FormShow();
+    void onMainWindowShown();
     void dock();
 
-    TMainForm &m_main;
-    QPointer<TFastToDo> m_window;
+    MainWindow &m_main;
+    QPointer<ToDoWindow> m_window;
     bool m_autostart = true;
     bool m_showingWithMain = false;
 };

@@ -1,4 +1,4 @@
-#include "support/AssembledMainWindow.h"
+#include "support/AssembledProgram.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -85,7 +85,7 @@ QStringList namelessIn(QWidget &window)
     return nameless;
 }
 
-class AccessibleNames : public AssembledMainWindow {};
+class AccessibleNames : public AssembledProgram {};
 
 } // namespace
 
@@ -95,7 +95,7 @@ class AccessibleNames : public AssembledMainWindow {};
 TEST_F(AccessibleNames, EveryControlAndWindowOfTheProgramIsNamed)
 {
     create();
-    QSignalSpy started(&main(), &TMainForm::started);
+    QSignalSpy started(&main(), &MainWindow::started);
     main().show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return started.count() == 1; }, 5000)); // tray menu and the like
     QStringList nameless;

@@ -1,7 +1,7 @@
 // The windows made hidden at start-up and opened only when asked for: until
 // then they hold no controls (no fonts measured, no pictures drawn), and the
 // first opening builds them in full.
-#include "support/AssembledMainWindow.h"
+#include "support/AssembledProgram.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ void PrintTo(const HiddenWindow &hidden, std::ostream *out)
     *out << hidden.window;
 }
 
-class HiddenWindows : public AssembledMainWindow, public ::testing::WithParamInterface<HiddenWindow> {
+class HiddenWindows : public AssembledProgram, public ::testing::WithParamInterface<HiddenWindow> {
 protected:
     QWidget *topLevel(const char *name) const
     {

@@ -1,5 +1,5 @@
-#include "app/ui/About.h"
-#include "app/ui/Main.h"
+#include "app/ui/AboutDialog.h"
+#include "app/ui/MainWindow.h"
 #include "app/ui/TrayPlacement.h"
 
 #include "platform/fake/FakePlatform.h"
@@ -29,7 +29,7 @@ protected:
     // As the program has it once the main window's first frame is up.
     TrayPlacement &start()
     {
-        main = std::make_unique<TMainForm>(platform, messages, dialogs);
+        main = std::make_unique<MainWindow>(platform, messages, dialogs);
         placement = InstallTrayPlacement(*main);
         placement->start();
         return *placement;
@@ -38,7 +38,7 @@ protected:
     {
         start();
         main->show();
-        shows = std::make_unique<QSignalSpy>(main.get(), &TMainForm::shown);
+        shows = std::make_unique<QSignalSpy>(main.get(), &MainWindow::shown);
         return *placement;
     }
     QAction *action(const char *name) const { return main->findChild<QAction *>(QLatin1String(name)); }
@@ -54,7 +54,7 @@ protected:
     FakePlatform platform;
     FakeMessageBoxes messages;
     FakeModalDialogs dialogs;
-    std::unique_ptr<TMainForm> main;
+    std::unique_ptr<MainWindow> main;
     TrayPlacement *placement = nullptr;
     std::unique_ptr<QSignalSpy> shows;
 };
@@ -65,14 +65,14 @@ protected:
 // the greeting come once the window is on screen, and only once.
 TEST_F(TrayWindow, TrayHotKeysAndGreetingWaitForTheFirstFrame)
 {
-    main = std::make_unique<TMainForm>(platform, messages, dialogs);
+    main = std::make_unique<MainWindow>(platform, messages, dialogs);
     placement = InstallTrayPlacement(*main);
     EXPECT_FALSE(platform.trayFake.shown);
     EXPECT_TRUE(platform.hotKeysFake.registered.isEmpty());
     EXPECT_TRUE(platform.trayFake.balloons.isEmpty());
     EXPECT_EQ(placement->trayMenu(), nullptr);
 
-    QSignalSpy started(main.get(), &TMainForm::started);
+    QSignalSpy started(main.get(), &MainWindow::started);
     main->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return started.count() == 1; }, 3000));
     EXPECT_TRUE(platform.trayFake.shown);
@@ -89,7 +89,7 @@ TEST_F(TrayWindow, TrayHotKeysAndGreetingWaitForTheFirstFrame)
 // Hidden before its icon is in the tray, the window could not come back.
 TEST_F(TrayWindow, HidingBeforeTheTrayIconIsShownGoesToTheTaskBar)
 {
-    main = std::make_unique<TMainForm>(platform, messages, dialogs);
+    main = std::make_unique<MainWindow>(platform, messages, dialogs);
     placement = InstallTrayPlacement(*main);
     main->show();
     action("MinimuzeWindoe")->trigger();
@@ -260,7 +260,7 @@ TEST_F(TrayWindow, DroppedNearAnEdgeTheWindowLandsOnIt)
     const QRect area = main->screen()->availableGeometry();
     // Windows that keep beside the main window hear of each settled place.
     QList<QPoint> placed;
-    QObject::connect(main.get(), &TMainForm::placed, main.get(), [&] { placed << main->frameGeometry().topLeft(); });
+    QObject::connect(main.get(), &MainWindow::placed, main.get(), [&] { placed << main->frameGeometry().topLeft(); });
     main->move(area.left() + 10, area.top() + 60);
     EXPECT_TRUE(QTest::qWaitFor([&] { return main->frameGeometry().topLeft() == QPoint(area.left(), area.top() + 60); }, 2000))
         << main->frameGeometry().x();
@@ -298,7 +298,7 @@ TEST_F(TrayWindow, HelpMenuCommandsGoThroughTheShell)
 TEST_F(TrayWindow, AboutCommandShowsTheAboutBoxModally)
 {
     start();
-    TAboutForm about(platform.shellFake, messages, dialogs);
+    AboutDialog about(platform.shellFake, messages, dialogs);
     placement->setAboutForm(&about);
     action("AboutFormShow")->trigger();
     EXPECT_EQ(dialogs.ran, QStringList{QStringLiteral("AboutForm")});

@@ -1,8 +1,8 @@
 #include "clocks/ui/ClocksFeature.h"
 
 #include "clocks/logic/AlarmClock.h"
-#include "clocks/ui/FormClock.h"
-#include "support/AssembledMainWindow.h"
+#include "clocks/ui/ClockWindow.h"
+#include "support/AssembledProgram.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,7 +17,7 @@ using namespace veltrano::test;
 
 namespace {
 
-class ClocksFeatureTest : public AssembledMainWindow {
+class ClocksFeatureTest : public AssembledProgram {
 protected:
     ClocksFeatureTest() { platform.clockFake.current = QDateTime(QDate(2026, 12, 8), QTime(7, 29, 58)); }
     // Each tick comes from the main window's own timer, made quick: the
@@ -31,10 +31,10 @@ protected:
             ASSERT_TRUE(ticked.wait(2000));
         }
     }
-    TfrmClock *clockWindow() const
+    ClockWindow *clockWindow() const
     {
         for (QWidget *window : QApplication::topLevelWidgets())
-            if (auto *clock = qobject_cast<TfrmClock *>(window))
+            if (auto *clock = qobject_cast<ClockWindow *>(window))
                 return clock;
         return nullptr;
     }
@@ -111,7 +111,7 @@ TEST_F(ClocksFeatureTest, TheOneSecondTimerDrivesThePageTheTrayAndTheAlarm)
 TEST_F(ClocksFeatureTest, ShiftF1AndTheMenuShowTheDeskClockOwnedByTheDesktop)
 {
     create();
-    TfrmClock *clock = clockWindow();
+    ClockWindow *clock = clockWindow();
     ASSERT_NE(clock, nullptr);
     EXPECT_FALSE(clock->isVisible());
     EXPECT_EQ(clock->parentWidget(), nullptr);

@@ -4,7 +4,7 @@
 
 #include "rtf/RtfTestSupport.h"
 #include "platform/fake/FakePlatform.h"
-#include "projects/logic/rtf/RtfReader.h"
+#include "rtf/RtfReader.h"
 #include "support/TempFolder.h"
 
 #include <QDir>

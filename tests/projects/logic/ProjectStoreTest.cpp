@@ -1,4 +1,4 @@
-#include "projects/logic/ProjectFileManagement.h"
+#include "projects/logic/ProjectStore.h"
 
 #include "platform/fake/FakePlatform.h"
 #include "support/TempFolder.h"

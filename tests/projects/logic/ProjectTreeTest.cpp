@@ -1,5 +1,5 @@
 #include "platform/qt/QtFileSystem.h"
-#include "projects/logic/ProjectsUtils.h"
+#include "projects/logic/ProjectTree.h"
 
 #include "platform/fake/FakePlatform.h"
 #include "support/TempFolder.h"

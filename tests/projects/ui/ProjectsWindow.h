@@ -1,9 +1,9 @@
 #pragma once
-#include "projects/logic/rtf/RtfReader.h"
+#include "rtf/RtfReader.h"
 #include "projects/ui/ProjectsFeature.h"
 #include "projects/ui/StructureDialog.h"
 #include "projects/ui/WorklistPanel.h"
-#include "support/AssembledMainWindow.h"
+#include "support/AssembledProgram.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,15 +31,15 @@ inline void typeInto(QWidget *target, const QString &text)
 }
 
 // The assembled program with folders of projects under its data folder.
-class ProjectsWindow : public AssembledMainWindow {
+class ProjectsWindow : public AssembledProgram {
 protected:
     // Creates the program over these folders (below "Projects Group") and
     // shows it, which builds the tree.
-    TMainForm &start(const QStringList &folders = {})
+    MainWindow &start(const QStringList &folders = {})
     {
         for (const QString &folder : folders)
             QDir().mkpath(group(folder));
-        TMainForm &form = create();
+        MainWindow &form = create();
         form.show();
         return form;
     }

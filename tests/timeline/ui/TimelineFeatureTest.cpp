@@ -2,7 +2,7 @@
 // triggers, changed hour by hour through the Today Editor.
 #include "TimelineFixture.h"
 
-#include "app/ui/Main.h"
+#include "app/ui/MainWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -44,7 +44,7 @@ TEST_F(TodayView, OpensOnTodaysPlanUnderTodaysName)
     create();
     main().show();
     EXPECT_EQ(todayCaption(), u"Tuesday");
-    EXPECT_EQ(timeline().ShownDay(), kTuesday);
+    EXPECT_EQ(timeline().shownDay(), kTuesday);
     EXPECT_EQ(cell(today(), 0, 0), u"0:00");
     EXPECT_EQ(cell(today(), 23, 0), u"23:00");
     EXPECT_EQ(cell(today(), 9), u"Tuesday 9");
@@ -171,11 +171,11 @@ TEST_F(TodayView, DateChangeSeenByTheSecondTickRefreshesAtOnceAndTheHourlyTimerS
     create();
     platform.clockFake.current = QDateTime(QDate(2026, 12, 8), QTime(23, 59, 59));
     tick(main().timerTime());
-    EXPECT_EQ(timeline().ShownDay(), kTuesday);
+    EXPECT_EQ(timeline().shownDay(), kTuesday);
     platform.clockFake.advanceSeconds(1);
     tick(main().timerTime());
     EXPECT_EQ(todayCaption(), u"Wednesday");
-    EXPECT_EQ(timeline().ShownDay(), 4);
+    EXPECT_EQ(timeline().shownDay(), 4);
     EXPECT_EQ(cell(today(), 0), u"Wednesday 0");
     EXPECT_EQ(main().timerUpdate().interval(), 3600000);
     EXPECT_TRUE(main().timerUpdate().isActive());
@@ -205,7 +205,7 @@ TEST_F(TodayView, TodayEditorConfirmedAfterMidnightWritesTheDayItWasOpenedOn)
     todayMenu("Edit2")->trigger();
     EXPECT_EQ(dayLines(u"Tuesday"_qs).at(23), u"Sleep");
     EXPECT_EQ(dayLines(u"Wednesday"_qs).at(23), u"Wednesday 23");
-    EXPECT_EQ(timeline().ShownDay(), 4);
+    EXPECT_EQ(timeline().shownDay(), 4);
     EXPECT_EQ(cell(today(), 23), u"Wednesday 23");
 }
 

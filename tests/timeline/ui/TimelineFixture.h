@@ -1,9 +1,9 @@
 #pragma once
 // The program put together on a fixed clock (Tuesday 8 December 2026, 9:30)
 // in a fresh data folder, with the timeline's dialogs answered by script.
-#include "app/ui/AppWindows.h"
-#include "support/AssembledMainWindow.h"
-#include "timeline/ui/FormWeekEditor.h"
+#include "app/ui/Application.h"
+#include "support/AssembledProgram.h"
+#include "timeline/ui/WeekEditor.h"
 #include "timeline/ui/TimelineFeature.h"
 #include "timeline/ui/TimelineGrid.h"
 
@@ -18,7 +18,7 @@ namespace veltrano::test {
 
 inline constexpr int kTuesday = 3;
 
-class TimelineFixture : public AssembledMainWindow {
+class TimelineFixture : public AssembledProgram {
 protected:
     TimelineFixture()
     {
@@ -55,7 +55,7 @@ protected:
 
     TimelineFeature &timeline() const { return windows->timeline(); }
     TimelineGrid &today() const { return *timeline().todayGrid(); }
-    TfrmWeekEditor &editor() const { return *timeline().weekEditor(); }
+    WeekEditor &editor() const { return *timeline().weekEditor(); }
     QString cell(const TimelineGrid &grid, int row, int column = 1) const { return grid.item(row, column)->text(); }
 
     // Fills the edit box of an entry dialog and presses "Change" or "Cancel".

@@ -1,8 +1,8 @@
 // "Edit Item" and "Today Editor": the preset ready to be typed over, Enter
 // confirms once, Escape leaves without a change.
 #include "support/FakeModalDialogs.h"
-#include "timeline/ui/FormWeekEdit.h"
-#include "timeline/ui/FormWeekEdit1.h"
+#include "timeline/ui/TimelineItemDialog.h"
+#include "timeline/ui/TodayItemDialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -36,7 +36,7 @@ QLineEdit *editBox(QDialog &dialog)
 TEST(WeekEntryDialog, EditItemOpensWithThePresetSelectedAndEnterConfirmsOnce)
 {
     FakeModalDialogs dialogs;
-    TfrmWeekEdit editItem(dialogs);
+    TimelineItemDialog editItem(dialogs);
     editItem.ensurePolished(); // as opening it does
     EXPECT_EQ(editItem.windowTitle(), u"Edit Item");
     EXPECT_EQ(editItem.size(), QSize(457, 73));
@@ -64,7 +64,7 @@ TEST(WeekEntryDialog, EditItemOpensWithThePresetSelectedAndEnterConfirmsOnce)
 TEST(WeekEntryDialog, TodayEditorAnswersEnterAndEscapeOnTheDialogToo)
 {
     FakeModalDialogs dialogs;
-    TfrmWeekEdit1 todayEditor(dialogs);
+    TodayItemDialog todayEditor(dialogs);
     EXPECT_EQ(todayEditor.windowTitle(), u"Today Editor");
     EntryRun run;
     dialogs.answer = [](QDialog &dialog) {

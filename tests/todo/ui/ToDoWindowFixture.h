@@ -1,6 +1,6 @@
 #pragma once
-#include "support/AssembledMainWindow.h"
-#include "todo/ui/FormToDo.h"
+#include "support/AssembledProgram.h"
+#include "todo/ui/ToDoWindow.h"
 #include "todo/ui/ToDoFeature.h"
 
 #include <QApplication>
@@ -10,16 +10,16 @@ namespace veltrano::test {
 
 // The program put together as it runs, with a to-do list file of the test's
 // choosing; finds the to-do window's controls and the other windows by name.
-class ToDoWindowFixture : public AssembledMainWindow {
+class ToDoWindowFixture : public AssembledProgram {
 protected:
-    TFastToDo &start(const QByteArray &ini = {}, const QByteArray &list = {})
+    ToDoWindow &start(const QByteArray &ini = {}, const QByteArray &list = {})
     {
         if (!list.isEmpty())
             dir.write(QStringLiteral("list.todo"), list);
         create(ini);
         return toDo();
     }
-    TFastToDo &toDo() const { return *windows->toDo().window(); }
+    ToDoWindow &toDo() const { return *windows->toDo().window(); }
     QListView *view() const { return inToDo<QListView>("ToDoList"); }
     QByteArray listFile() const { return dir.read(QStringLiteral("list.todo")); }
 

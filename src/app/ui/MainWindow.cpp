@@ -1,0 +1,297 @@
+#include "app/ui/MainWindow.h"
+
+#include "app/ui/PanelMenu.h"
+#include "common/logic/MessageBoxes.h"
+#include "common/logic/SettingsStore.h"
+#include "common/ui/FirstShow.h"
+#include "platform/FileSystem.h"
+#include "platform/Platform.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QToolBar>
+
+namespace veltrano {
+
+namespace {
+constexpr int kPanelAdditionalWidth = 252;
+constexpr int kTimerTimeMs = 1000;
+constexpr int kTimerUpdateMs = 3600000;
+// A window that never gets exposed (mapped on a desktop out of view) starts
+// its services after this long all the same.
+constexpr int kStartWithoutFrameMs = 1000;
+} // namespace
+
+MainWindow::MainWindow(Platform &platform, MessageBoxes &messages, ModalDialogs &dialogs, const FeaturePlugs &plugs,
+                     QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_messages(messages), m_dialogs(dialogs), m_timerTime(this),
+      m_timerUpdate(this)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QString::fromUtf16(kMainCaption));
+    // System menu and minimise box, no maximise box.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setMinimumSize(kMainMinimumSize);
+    createActions();
+    createMainMenu();
+    createLayout();
+    runCreationSteps(plugs);
+}
+
+MainWindow::~MainWindow()
+{
+    runDestructionSteps();
+}
+
+void MainWindow::runCreationSteps(const FeaturePlugs &plugs)
+{
+    m_pageControlTabManager->setCurrentIndex(0);
+
+    m_dataFolder = OpenDataFolder(m_platform.dataLocations(), m_platform.files(), m_messages);
+    m_settings = std::make_unique<SettingsStore>(
+        m_platform.files(), m_platform.textCodec(), m_dataFolder + QStringLiteral("PM.INI"),
+        [this](const QString &message) { m_messages.error(message); });
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const StartupValues values = ReadStartupSettings(*m_settings, screen ? screen->availableVirtualSize() : QSize());
+    m_flags = std::make_unique<StartupFlags>(values.flags);
+    applyStartupGeometry(values);
+    applyStartupBars(values.bars);
+
+    m_panelMenuState = std::make_unique<PanelMenuState>();
+    m_panelMenu->setState(m_panelMenuState.get());
+    m_panelMenu->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_panelMenu->paintBox()->setAttribute(Qt::WA_OpaquePaintEvent);
+    command(Command::ShowTodayPage)->trigger();
+
+    // The features read their settings and fill their pages now, while the
+    // settings store is open and before any other window exists.
+    if (plugs)
+        plugs(*this);
+
+    m_panelTodo->setFixedHeight(0);
+    m_panelTodo->hide();
+    m_panel1->hide();
+    m_panel2->hide();
+    m_timerTime.setObjectName(QStringLiteral("TimerTime"));
+    m_timerTime.start(kTimerTimeMs);
+    m_timerUpdate.setObjectName(QStringLiteral("TimerUpdate"));
+    m_timerUpdate.start(kTimerUpdateMs);
+    emit created();
+}
+
+void MainWindow::applyStartupGeometry(const StartupValues &values)
+{
+    m_requestedOuterSize = values.size.expandedTo(kMainMinimumSize);
+    resize(m_requestedOuterSize);
+    if (values.position) {
+        move(*values.position);
+    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), m_requestedOuterSize);
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void MainWindow::applyStartupBars(const BarFlags &bars)
+{
+    command(Command::ToggleMainToolBar)->setChecked(bars.main);
+    m_mainToolBar->setVisible(bars.main);
+    command(Command::ToggleBottomBar)->setChecked(bars.bottom);
+    m_panelCommon->setVisible(bars.bottom);
+    command(Command::ToggleStatusBar)->setChecked(bars.status);
+    statusBar()->setVisible(bars.status);
+}
+
+// The stored size is the outer size, but the frame the window manager adds is
+// only known once the window has been framed, which may come well after the
+// first show. The first time a frame is seen, the inner size gives way to it,
+// so the window does not grow by its frame at every start.
+void MainWindow::applyOuterSize()
+{
+    if (!m_outerSizePending || !isVisible())
+        return;
+    if (frameGeometry().size() == size())
+        return; // not framed (yet)
+    m_outerSizePending = false;
+    // A size given meanwhile (a preset, the user) is not overridden.
+    if (size() == m_requestedOuterSize)
+        resizeOuter(m_requestedOuterSize);
+}
+
+void MainWindow::setOuterSize(QSize outer)
+{
+    resizeOuter(outer);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), frameGeometry().size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void MainWindow::applySizePreset(SizePreset preset)
+{
+    setOuterSize(SizePresetOuterSize(preset));
+    // A hidden window gets its resize event only when shown: fit the pages now.
+    layOutPages();
+}
+
+void MainWindow::toggleBar(Command item, QWidget *bar, Bar which)
+{
+    QAction *tick = command(item);
+    // The menu item has already changed its tick when this runs.
+    const bool shown = tick->isChecked();
+    // A refused write stops the toggle there: bar and tick stay as stored.
+    if (!WriteBarShown(*m_settings, which, shown)) {
+        const QSignalBlocker quiet(tick);
+        tick->setChecked(!shown);
+        return;
+    }
+    bar->setVisible(shown);
+    layOutPages();
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    applyOuterSize();
+    layOutPages();
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    applyOuterSize(); // reparenting into a frame arrives as a move
+}
+
+void MainWindow::layOutPages()
+{
+    // Let the layouts place the pages at the new size before measuring them.
+    if (QLayout *layout = this->layout())
+        layout->activate();
+    emit resized();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (!m_startAwaited) {
+        m_startAwaited = true;
+        AfterFirstFrame(*this, [this] { emit started(); }, kStartWithoutFrameMs);
+    }
+    if (!m_splitterPlaced) {
+        // The worklist keeps its designed width; the pages take the rest.
+        m_splitterPlaced = true;
+        QTimer::singleShot(0, this, [this] {
+            const int total = m_splitter2->width() - m_splitter2->handleWidth();
+            m_splitter2->setSizes({total - kPanelAdditionalWidth, kPanelAdditionalWidth});
+        });
+    }
+    runShowSteps();
+    QTimer::singleShot(0, this, &MainWindow::applyOuterSize);
+    setOffScreen(false);
+}
+
+void MainWindow::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    if (!event->spontaneous())
+        setOffScreen(true);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible())
+        setOffScreen(isMinimized());
+}
+
+void MainWindow::setOffScreen(bool off)
+{
+    if (off == m_offScreen)
+        return;
+    m_offScreen = off;
+    if (off)
+        emit hidden();
+    else
+        emit restored();
+}
+
+void MainWindow::runShowSteps()
+{
+    emit showing();
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QPoint guarded = GuardOffScreen(pos(), screen->geometry().size());
+        if (guarded != pos())
+            move(guarded);
+    }
+    choosePage(Page::Today);
+    emit shown();
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        showStatusHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+// Status tips already carry the long part of each hint.
+void MainWindow::showStatusHint(const QString &statusTip)
+{
+    m_statusPanelHint->setText(statusTip);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing the main window ends the program; it does not hide it.
+    event->accept();
+    quit();
+}
+
+void MainWindow::quit()
+{
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::resizeOuter(QSize outer)
+{
+    const QSize frameExtra = frameGeometry().size() - size();
+    resize((outer - frameExtra).expandedTo(kMainMinimumSize));
+}
+
+void MainWindow::runDestructionSteps()
+{
+    if (!m_settings)
+        return;
+    m_timerTime.stop();
+    m_timerUpdate.stop();
+    emit aboutToBeDestroyed();
+    m_panelMenu->setState(nullptr);
+    m_panelMenuState.reset();
+    ShutdownValues values;
+    values.hidden = m_flags->hidden;
+    values.position = frameGeometry().topLeft();
+    values.size = frameGeometry().size();
+    if (WriteShutdownSettings(*m_settings, values))
+        emit savingShutdownSettings();
+    m_flags.reset();
+    m_settings.reset();
+    // The hot keys go with their holder, a child of this window, right after.
+}
+
+} // namespace veltrano

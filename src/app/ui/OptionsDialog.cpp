@@ -1,0 +1,335 @@
+#include "app/ui/OptionsDialog.h"
+
+#include "app/ui/MainWindow.h"
+#include "common/ui/Hints.h"
+#include "common/ui/WindowPlacement.h"
+#include "common/ui/ModalDialogs.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+namespace veltrano {
+namespace {
+
+constexpr int kPageTab[] = {0, 1}; // the tab of each chooser node
+constexpr int kFontPixels = 11;
+constexpr int kOpaque = 255;
+// The controls as created, before any value is loaded: boxes unticked, the
+// slider opaque.
+constexpr ConfigurationValues kAsCreated{.toDoPos = false,
+                                         .toDoAlpha = false,
+                                         .toDoAlphaPos = kOpaque,
+                                         .saveWinPos = false,
+                                         .saveWinSize = false,
+                                         .clockPosition = false,
+                                         .toDoAutostart = false};
+
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption)
+{
+    return named(new QCheckBox(caption, parent), name);
+}
+
+QVBoxLayout *column(QWidget *owner, int margin, int spacing)
+{
+    auto *layout = new QVBoxLayout(owner);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
+// A framed group on a page; its rows go into the column it hands back.
+QVBoxLayout *group(QWidget *page, QVBoxLayout *pageColumn, const char *name, const QString &caption)
+{
+    auto *box = named(new QGroupBox(caption, page), name);
+    pageColumn->addWidget(box);
+    return column(box, 6, 2);
+}
+
+} // namespace
+
+OptionsDialog::OptionsDialog(MainWindow &main, ConfigurationReactions reactions)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint),
+      m_main(main), m_reactions(std::move(reactions)), m_values(kAsCreated),
+      m_controls(*this, [this] { createControls(); })
+{
+    setObjectName(QStringLiteral("Configuration"));
+    setWindowTitle(QString::fromUtf16(kConfigurationCaption));
+    setFixedSize(kConfigurationClientSize);
+    QFont small = font();
+    small.setPixelSize(kFontPixels);
+    setFont(small);
+    connect(main.command(Command::ShowOptions), &QAction::triggered, this,
+            &OptionsDialog::openOnCommonPage);
+    readValues();
+}
+
+void OptionsDialog::createControls()
+{
+    auto *layout = column(this, 8, 8);
+    auto *body = new QHBoxLayout;
+    body->setSpacing(8);
+    m_treeView1 = named(new QTreeWidget(this), "TreeView1");
+    m_treeView1->setAccessibleName(QStringLiteral("Pages"));
+    m_treeView1->setHeaderHidden(true);
+    m_treeView1->setRootIsDecorated(false);
+    m_treeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_treeView1->setFixedWidth(76);
+    m_treeView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_treeView1->addTopLevelItems({new QTreeWidgetItem({QStringLiteral("Common")}),
+                                   new QTreeWidgetItem({QStringLiteral("To-Does")})});
+    connect(m_treeView1, &QTreeWidget::currentItemChanged, this, &OptionsDialog::showChosenPage);
+    body->addWidget(m_treeView1);
+
+    m_pageControl = named(new QTabWidget(this), "PageControl");
+    m_pageControl->addTab(createCommonPage(), QStringLiteral("Common"));
+    m_pageControl->addTab(createToDoesPage(), QStringLiteral("To-Does"));
+    m_pageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
+    m_pageControl->setTabVisible(kPageTab[ToDoesNode], false);
+    body->addWidget(m_pageControl, 1);
+    layout->addLayout(body, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto *ok = named(new QPushButton(QStringLiteral("OK"), this), "OK");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::onOk);
+    auto *cancel = named(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton");
+    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::onCancel);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    fillControls();
+    bindBox(m_toDoListMemory, &ConfigurationValues::toDoPos);
+    bindBox(m_checkBox1, &ConfigurationValues::saveWinPos);
+    bindBox(m_checkBox2, &ConfigurationValues::saveWinSize);
+    bindBox(m_saveDeduviPosition, &ConfigurationValues::clockPosition);
+    bindBox(m_toDoAutostart, &ConfigurationValues::toDoAutostart);
+    connect(m_toDoAlpha, &QCheckBox::toggled, this, &OptionsDialog::changeToDoAlpha);
+    connect(m_trackBarToDo, &QSlider::valueChanged, this, &OptionsDialog::changeToDoAlphaPos);
+}
+
+void OptionsDialog::bindBox(QCheckBox *box, bool ConfigurationValues::*value)
+{
+    connect(box, &QCheckBox::toggled, this, [this, value](bool on) { m_values.*value = on; });
+}
+
+// Signals blocked: the values shown are held already and have acted.
+void OptionsDialog::fillControls()
+{
+    if (!m_trackBarToDo)
+        return;
+    const auto set = [](QCheckBox *box, bool on) {
+        const QSignalBlocker quiet(box);
+        box->setChecked(on);
+    };
+    set(m_toDoListMemory, m_values.toDoPos);
+    set(m_toDoAlpha, m_values.toDoAlpha);
+    set(m_checkBox1, m_values.saveWinPos);
+    set(m_checkBox2, m_values.saveWinSize);
+    set(m_saveDeduviPosition, m_values.clockPosition);
+    set(m_toDoAutostart, m_values.toDoAutostart);
+    const QSignalBlocker quiet(m_trackBarToDo);
+    m_trackBarToDo->setValue(m_values.toDoAlphaPos);
+}
+
+QWidget *OptionsDialog::createCommonPage()
+{
+    auto *page = named(new QWidget, "Common");
+    auto *layout = column(page, 6, 6);
+    QVBoxLayout *mainWindow = group(page, layout, "GroupBox1", QStringLiteral("Main window settings"));
+    m_checkBox1 = checkBox(page, "CheckBox1", QStringLiteral("Save window position"));
+    m_checkBox2 = checkBox(page, "CheckBox2", QStringLiteral("Save window size"));
+    mainWindow->addWidget(m_checkBox1);
+    mainWindow->addWidget(m_checkBox2);
+    QVBoxLayout *clock = group(page, layout, "GroupBox2", QStringLiteral("Deduvi Clock"));
+    m_saveDeduviPosition = checkBox(page, "CheckBoxSaveDeduviPosition", QStringLiteral("Save window position"));
+    clock->addWidget(m_saveDeduviPosition);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *OptionsDialog::createToDoesPage()
+{
+    auto *page = named(new QWidget, "TabSheetCommon");
+    auto *layout = column(page, 6, 6);
+    QVBoxLayout *rows = group(page, layout, "GroupBox3", QStringLiteral("Common To-Do List"));
+    m_toDoListMemory = checkBox(page, "CheckBoxToDoListMemory", QStringLiteral("Save To-Do List position"));
+    m_toDoAlpha = checkBox(page, "CheckBoxToDoAlpha", QStringLiteral("To-Do List alpha"));
+    auto *blending = named(new QLabel(QStringLiteral("To-Do List Blending:"), page), "Label1");
+
+    auto *slider = new QHBoxLayout;
+    slider->setSpacing(4);
+    m_trackBarToDo = named(new QSlider(Qt::Horizontal, page), "TrackBarToDo");
+    m_trackBarToDo->setRange(0, kOpaque);
+    m_trackBarToDo->setTickPosition(QSlider::NoTicks);
+    m_trackBarToDo->setAccessibleName(QStringLiteral("To-Do List Blending"));
+    blending->setBuddy(m_trackBarToDo);
+    auto *show = named(new QToolButton(page), "SpeedButton1");
+    show->setText(QStringLiteral(">>"));
+    show->setToolTip(QStringLiteral("Show the To-Do List"));
+    show->setAccessibleName(QStringLiteral("Show the To-Do List"));
+    connect(show, &QToolButton::clicked, this, &OptionsDialog::onShowToDoWindow);
+    slider->addWidget(m_trackBarToDo, 1);
+    slider->addWidget(show);
+
+    m_toDoAutostart = checkBox(page, "CheckBoxToDoAutostart", QStringLiteral("Show with main form"));
+    rows->addWidget(m_toDoListMemory);
+    rows->addWidget(m_toDoAlpha);
+    rows->addWidget(blending);
+    rows->addLayout(slider);
+    rows->addWidget(m_toDoAutostart);
+    layout->addStretch(1);
+    return page;
+}
+
+void OptionsDialog::readValues()
+{
+    loadValues();
+}
+
+void OptionsDialog::openOnPage(Node node)
+{
+    m_controls.ensureBuilt();
+    m_treeView1->setCurrentItem(m_treeView1->topLevelItem(node));
+    m_main.dialogs().exec(*this);
+}
+
+void OptionsDialog::showEvent(QShowEvent *event)
+{
+    CentreOnDesktop(*this);
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        onShow();
+}
+
+void OptionsDialog::onShow()
+{
+    loadValues();
+    showChosenPage();
+    m_treeView1->setFocus(Qt::OtherFocusReason);
+}
+
+// Each value is set in turn; one that changes runs its control's reaction,
+// so loading already acts on the to-do window's blending, built or not.
+void OptionsDialog::loadValues()
+{
+    const ConfigurationValues v = ReadConfigurationValues(m_main.settings());
+    m_values.toDoPos = v.toDoPos;
+    changeToDoAlpha(v.toDoAlpha);
+    changeToDoAlphaPos(v.toDoAlphaPos);
+    m_values.saveWinPos = v.saveWinPos;
+    m_values.saveWinSize = v.saveWinSize;
+    m_values.clockPosition = v.clockPosition;
+    m_values.toDoAutostart = v.toDoAutostart;
+    fillControls();
+}
+
+void OptionsDialog::saveValues()
+{
+    WriteConfigurationValues(m_main.settings(), m_values);
+}
+
+void OptionsDialog::showChosenPage()
+{
+    const QTreeWidgetItem *node = m_treeView1->currentItem();
+    if (!node)
+        return;
+    const int index = m_treeView1->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(node));
+    if (index < 0 || index >= int(std::size(kPageTab)))
+        return;
+    for (const int tab : kPageTab)
+        m_pageControl->setTabVisible(tab, false);
+    m_pageControl->setTabVisible(kPageTab[index], true);
+    m_pageControl->setCurrentIndex(kPageTab[index]);
+}
+
+bool OptionsDialog::toDoAlpha() const
+{
+    return m_values.toDoAlpha;
+}
+
+int OptionsDialog::toDoAlphaPos() const
+{
+    return m_values.toDoAlphaPos;
+}
+
+void OptionsDialog::changeToDoAlpha(bool on)
+{
+    if (std::exchange(m_values.toDoAlpha, on) == on)
+        return;
+    if (m_toDoAlpha) {
+        const QSignalBlocker quiet(m_toDoAlpha);
+        m_toDoAlpha->setChecked(on);
+    }
+    onBlendingToggled(on);
+}
+
+// The slider's range holds a stored value beyond it at its nearest end.
+void OptionsDialog::changeToDoAlphaPos(int position)
+{
+    position = std::clamp(position, 0, kOpaque);
+    if (std::exchange(m_values.toDoAlphaPos, position) == position)
+        return;
+    if (m_trackBarToDo) {
+        const QSignalBlocker quiet(m_trackBarToDo);
+        m_trackBarToDo->setValue(position);
+    }
+    onBlendValueChanged(position);
+}
+
+void OptionsDialog::onBlendingToggled(bool on)
+{
+    if (m_reactions.switchToDoBlending)
+        m_reactions.switchToDoBlending(on);
+}
+
+void OptionsDialog::onBlendValueChanged(int position)
+{
+    changeToDoAlpha(true);
+    if (m_reactions.setToDoBlendValue)
+        m_reactions.setToDoBlendValue(position);
+}
+
+void OptionsDialog::onShowToDoWindow()
+{
+    if (m_reactions.showToDoWindow)
+        m_reactions.showToDoWindow();
+}
+
+void OptionsDialog::onOk()
+{
+    accept();
+    saveValues();
+}
+
+void OptionsDialog::onCancel()
+{
+    reject();
+}
+
+void OptionsDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        onCancel();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+} // namespace veltrano

@@ -1,0 +1,76 @@
+#include "console/ui/ConsoleFeature.h"
+
+#include "app/ui/MainWindow.h"
+#include "common/ui/Hints.h"
+#include "common/ui/ModalDialogs.h"
+#include "platform/Platform.h"
+#include "console/logic/Console.h"
+#include "console/ui/KeymapInfoDialog.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace veltrano {
+
+ConsoleFeature::ConsoleFeature(MainWindow &main) : QObject(&main), m_main(main)
+{
+    setObjectName(QStringLiteral("ConsoleFeature"));
+    m_mainEditCmd = named(new QLineEdit, "MainEditCmd");
+    m_mainEditCmd->setAccessibleName(QStringLiteral("Console"));
+    m_mainEditCmd->installEventFilter(this);
+    main.setConsoleLine(m_mainEditCmd);
+
+    // Its own menu takes the place of the edit's cut-and-paste menu.
+    auto *menu = named(new QMenu(m_mainEditCmd), "PopupMenuCmd");
+    QAction *keymapInfo = makeAction(menu, "KeymapInfo1", QStringLiteral("Keymap Info..."));
+    menu->addAction(keymapInfo);
+    connect(keymapInfo, &QAction::triggered, this, &ConsoleFeature::showKeymapInfo);
+    attachContextMenu(m_mainEditCmd, menu);
+}
+
+void ConsoleFeature::runThroughConsole(const QString &text)
+{
+    m_mainEditCmd->clear();
+    m_mainEditCmd->setText(text);
+    runCommand(m_mainEditCmd->text());
+    m_mainEditCmd->clear();
+}
+
+void ConsoleFeature::runCommand(const QString &text)
+{
+    const ConsoleReactions reactions{[this] { m_main.close(); }, [this] { showKeymapInfo(); }};
+    RunConsoleCommand(text, m_main.platform().shell(), m_main.messages(), reactions);
+}
+
+void ConsoleFeature::showKeymapInfo()
+{
+    if (m_keyMap)
+        m_main.dialogs().exec(*m_keyMap);
+}
+
+bool ConsoleFeature::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_mainEditCmd && event->type() == QEvent::KeyPress)
+        return onConsoleKey(static_cast<const QKeyEvent &>(*event));
+    return QObject::eventFilter(watched, event);
+}
+
+// Enter runs the line and Esc drops it; either way the key goes no further.
+bool ConsoleFeature::onConsoleKey(const QKeyEvent &key)
+{
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        runCommand(m_mainEditCmd->text());
+        m_mainEditCmd->clear();
+        return true;
+    case Qt::Key_Escape:
+        m_mainEditCmd->clear();
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace veltrano

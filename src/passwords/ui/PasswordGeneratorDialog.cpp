@@ -1,0 +1,71 @@
+#include "passwords/ui/PasswordGeneratorDialog.h"
+
+#include "common/ui/Hints.h"
+#include "common/ui/ModalDialogs.h"
+#include "passwords/logic/PasswordGenerator.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace veltrano {
+namespace {
+
+QPushButton *addButton(QWidget *dialog, const char *name, const QString &caption, QPoint at)
+{
+    auto *button = named(new QPushButton(caption, dialog), name);
+    button->setGeometry(QRect(at, QSize(75, 25)));
+    // Enter in the edit does not press a button; only a click or Esc acts.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+PasswordGeneratorDialog::PasswordGeneratorDialog(ModalDialogs &dialogs, GuidSource source)
+    : FixedDialog("frmPasswordGenerator", QString::fromUtf16(kPasswordGeneratorCaption),
+                  kPasswordGeneratorClientSize),
+      m_dialogs(dialogs), m_source(std::move(source)), m_controls(*this, [this] { createControls(); })
+{
+    // Laid out in pixels for this font, so it is not scaled with the system's.
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSize(8);
+    setFont(tahoma);
+}
+
+void PasswordGeneratorDialog::createControls()
+{
+    m_edit1 = named(new QLineEdit(QStringLiteral("Edit1"), this), "Edit1");
+    m_edit1->setGeometry(8, 8, 397, 21);
+    m_edit1->setAccessibleName(QStringLiteral("Password"));
+    connect(addButton(this, "ButtonGenerator", QStringLiteral("GUID"), {420, 8}), &QPushButton::clicked, this,
+            &PasswordGeneratorDialog::onGenerate);
+    connect(addButton(this, "ButtonClose", QStringLiteral("Close"), {420, 40}), &QPushButton::clicked, this,
+            &PasswordGeneratorDialog::closeDialog);
+}
+
+void PasswordGeneratorDialog::openWithNewPassword()
+{
+    generate();
+    m_edit1->setFocus();
+    m_dialogs.exec(*this);
+}
+
+void PasswordGeneratorDialog::onGenerate()
+{
+    generate();
+}
+
+void PasswordGeneratorDialog::closeDialog()
+{
+    reject();
+}
+
+// Selected, so one copy takes the whole value.
+void PasswordGeneratorDialog::generate()
+{
+    m_controls.ensureBuilt();
+    m_edit1->setText(GeneratePasswordText(m_source));
+    m_edit1->selectAll();
+}
+
+} // namespace veltrano

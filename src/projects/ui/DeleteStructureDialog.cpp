@@ -1,0 +1,12 @@
+#include "projects/ui/DeleteStructureDialog.h"
+
+namespace veltrano {
+
+DeleteStructureDialog::DeleteStructureDialog(QWidget *parent)
+    : StructureDialog({"frmProjectDelete", "Delete Structure:", "dialog_delete", QSize(430, 102),
+                       "Please, confirm deleting structure:", "Delete", false},
+                      parent)
+{
+}
+
+} // namespace veltrano

@@ -1,0 +1,15 @@
+#pragma once
+#include "projects/ui/StructureDialog.h"
+
+namespace veltrano {
+
+// "Delete Structure:": asks before a structure goes with everything in it;
+// `Label2` shows its path.
+class DeleteStructureDialog final : public StructureDialog {
+    Q_OBJECT
+public:
+    explicit DeleteStructureDialog(QWidget *parent = nullptr);
+    QLabel *label2() { return secondLabel(); }
+};
+
+} // namespace veltrano

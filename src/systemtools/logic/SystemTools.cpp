@@ -1,0 +1,29 @@
+#include "systemtools/logic/SystemTools.h"
+
+#include "common/logic/MessageBoxes.h"
+#include "platform/Power.h"
+
+namespace veltrano {
+
+void OpenLauncher(DesktopTool tool, Shell &shell, MessageBoxes &messages)
+{
+    if (!shell.startTool(tool))
+        messages.notice(QString::fromUtf16(kLauncherFailedMessage));
+}
+
+void OpenPanel(DesktopTool tool, Shell &shell)
+{
+    shell.startTool(tool);
+}
+
+void GoToSleepMode(MessageBoxes &messages, Power &power, const std::function<void()> &disableAlarm)
+{
+    if (messages.ask(QString::fromUtf16(kSleepQuestion), true) != MessageBoxes::Answer::Yes)
+        return;
+    if (disableAlarm)
+        disableAlarm();
+    // A refusal is not reported: the alarm stays off all the same.
+    power.suspend();
+}
+
+} // namespace veltrano

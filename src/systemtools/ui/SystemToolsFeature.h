@@ -1,0 +1,43 @@
+#pragma once
+#include <QObject>
+#include <QThreadPool>
+#include <functional>
+
+namespace veltrano {
+
+class MainWindow;
+
+// The main window's shortcuts to the desktop: launchers, settings panels, the
+// CD tray, sleep, backup and the autostart entry, in every menu, tool bar and
+// bottom-bar place that carries them.
+class SystemToolsFeature final : public QObject {
+    Q_OBJECT
+public:
+    explicit SystemToolsFeature(MainWindow &main);
+    ~SystemToolsFeature() override;
+
+    // What belongs to other features, given where the program is put together.
+    void setDisableAlarm(std::function<void()> disableAlarm) { m_disableAlarm = std::move(disableAlarm); }
+    void setRunThroughConsole(std::function<void(const QString &)> run) { m_runThroughConsole = std::move(run); }
+
+    void goToSleep();
+    void startBackup();
+    void openCdTray();
+    void closeCdTray();
+    void addToAutorun();
+    void removeFromAutorun();
+    // Waits for the tray moves asked for so far; false when `msecs` ran out.
+    bool waitForCdTray(int msecs = -1);
+
+private:
+    void connectLaunchers();
+    void connectPanels();
+
+    MainWindow &m_main;
+    std::function<void()> m_disableAlarm;
+    std::function<void(const QString &)> m_runThroughConsole;
+    // A tray takes seconds to move; the window stays responsive meanwhile.
+    QThreadPool m_cdTrayWorker;
+};
+
+} // namespace veltrano

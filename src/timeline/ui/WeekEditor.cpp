@@ -1,0 +1,172 @@
+#include "timeline/ui/WeekEditor.h"
+
+#include "common/ui/Hints.h"
+#include "common/ui/ModalDialogs.h"
+#include "timeline/ui/TimelineItemDialog.h"
+#include "timeline/ui/TimelineGrid.h"
+#include "timeline/ui/WeekContext.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace veltrano {
+namespace {
+
+constexpr QSize kClientSize{554, 467};
+constexpr int kToolBarWidth = 69;
+constexpr int kRowHeight = 17;
+
+} // namespace
+
+WeekEditor::WeekEditor(const WeekContext &context)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint),
+      m_context(context), m_controls(*this, [this] { createControls(); })
+{
+    setObjectName(QStringLiteral("frmWeekEditor"));
+    setWindowTitle(QStringLiteral("Timeline"));
+    setFixedSize(kClientSize);
+}
+
+void WeekEditor::createControls()
+{
+    m_pageControlWeek = named(new QTabWidget(this), "PageControlWeek");
+    auto *page = named(new QWidget, "TabSheetDomeDay");
+    auto *pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    m_grid = new TimelineGrid(m_context, kRowHeight, page);
+    m_grid->setAccessibleName(QStringLiteral("Time Table"));
+    pageLayout->addWidget(m_grid);
+    m_pageControlWeek->addTab(page, QStringLiteral("Time Table"));
+    m_pageControlWeek->tabBar()->setFocusPolicy(Qt::NoFocus);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 4, 4);
+    layout->setSpacing(2);
+    layout->addWidget(createDayButtons());
+    layout->addWidget(m_pageControlWeek, 1);
+    connect(m_grid, &TimelineGrid::editRequested, this, &WeekEditor::editCurrentEntry);
+    createPopupMenu();
+}
+
+QToolBar *WeekEditor::createDayButtons()
+{
+    auto *bar = named(new QToolBar(this), "ToolBar1");
+    bar->setOrientation(Qt::Vertical);
+    bar->setFixedWidth(kToolBarWidth);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setAccessibleName(QStringLiteral("Days"));
+    // The grid's small font, so the longest name fits the bar's width.
+    bar->setFont(m_grid->font());
+    m_dayButtons = new QActionGroup(this);
+    for (const DayNumber day : kDayButtonOrder) {
+        const QString name = DayName(day);
+        auto *choose = new QAction(name, m_dayButtons);
+        choose->setObjectName(u"Action" + name);
+        choose->setCheckable(true);
+        choose->setData(day);
+        bar->addAction(choose);
+        QWidget *button = bar->widgetForAction(choose);
+        button->setObjectName(u"ToolButton" + name);
+        button->setCursor(Qt::PointingHandCursor);
+        // Reachable with Tab too; a day chosen hands the keys back to the grid.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setMinimumWidth(kToolBarWidth - 4);
+        connect(choose, &QAction::triggered, this, [this, day] { onDayButton(day); });
+    }
+    return bar;
+}
+
+void WeekEditor::createPopupMenu()
+{
+    auto *menu = named(new QMenu(this), "PopupMenu");
+    QAction *edit = makeAction(menu, "Edit1", QStringLiteral("Edit"));
+    QAction *erase = makeAction(menu, "Delete1", QStringLiteral("Delete"), {}, QKeySequence(Qt::Key_Delete));
+    erase->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_grid->addAction(erase);
+    menu->addActions({edit, erase});
+    menu->addSeparator()->setObjectName(QStringLiteral("N2"));
+    auto *cleaning = named(new QMenu(QStringLiteral("Cleaning"), menu), "N1");
+    QAction *all = makeAction(cleaning, "All1", QStringLiteral("All"));
+    cleaning->addAction(all);
+    menu->addMenu(cleaning);
+    attachContextMenu(m_grid, menu);
+    connect(edit, &QAction::triggered, this, &WeekEditor::editCurrentEntry);
+    connect(erase, &QAction::triggered, this, &WeekEditor::clearCurrentEntry);
+    connect(all, &QAction::triggered, this, &WeekEditor::clearDay);
+}
+
+void WeekEditor::execOnToday(int hour)
+{
+    grid()->setCurrentHour(hour);
+    onShow();
+    m_context.dialogs.exec(*this);
+}
+
+void WeekEditor::onShow()
+{
+    const DayNumber today = TodayNumber(m_context.clock);
+    showDay(today, DayName(today));
+    m_grid->setFocus();
+}
+
+TimelineGrid *WeekEditor::grid()
+{
+    m_controls.ensureBuilt();
+    return m_grid;
+}
+
+int WeekEditor::selectedDay()
+{
+    return grid()->day();
+}
+
+void WeekEditor::onDayButton(int day)
+{
+    showDay(day, DayButtonPageCaption(day));
+    grid()->setFocus();
+}
+
+void WeekEditor::showDay(int day, const QString &caption)
+{
+    m_controls.ensureBuilt();
+    m_pageControlWeek->setTabText(0, caption);
+    for (QAction *choose : m_dayButtons->actions())
+        choose->setChecked(choose->data().toInt() == day);
+    m_grid->showDay(day);
+}
+
+void WeekEditor::editCurrentEntry()
+{
+    editEntry(grid()->currentEntry());
+}
+
+void WeekEditor::clearCurrentEntry()
+{
+    editEntry(QString());
+}
+
+// Empties the whole day at once: the menu item itself is the confirmation.
+void WeekEditor::clearDay()
+{
+    grid()->clearDay();
+}
+
+void WeekEditor::editEntry(const QString &preset)
+{
+    if (m_editItem)
+        m_editItem->edit(preset, [this](const QString &text) { return m_grid->setCurrentEntry(text); });
+}
+
+void WeekEditor::showEvent(QShowEvent *event)
+{
+    centreOnFirstShow(*this, m_placed);
+    QDialog::showEvent(event);
+}
+
+} // namespace veltrano

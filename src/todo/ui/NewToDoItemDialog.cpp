@@ -1,0 +1,169 @@
+#include "todo/ui/NewToDoItemDialog.h"
+
+#include "app/ui/MainWindow.h"
+#include "common/logic/MessageBoxes.h"
+#include "common/ui/AppPictures.h"
+#include "common/ui/DialogKeys.h"
+#include "common/ui/Hints.h"
+#include "common/ui/WindowPlacement.h"
+#include "platform/Platform.h"
+#include "todo/logic/ToDoListModel.h"
+#include "todo/ui/ToDoWindow.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace veltrano {
+namespace {
+
+constexpr QRect kPictureRect{8, 8, 48, 48};
+constexpr QRect kFrameRect{64, 8, 281, 106};
+constexpr QSize kButtonSize{89, 27};
+constexpr int kButtonsY = 124;
+
+} // namespace
+
+NewToDoItemDialog::NewToDoItemDialog(MainWindow &main, ToDoWindow &toDo)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      m_main(main), m_toDo(toDo), m_options(ReadToDoComposeOptions(main.settings())),
+      m_controls(*this, [this] { createControls(); })
+{
+    setObjectName(QStringLiteral("ToDoEditForm"));
+    setWindowTitle(QString::fromUtf16(kComposerCaption));
+    setFixedSize(kComposerClientSize);
+}
+
+NewToDoItemDialog::~NewToDoItemDialog()
+{
+    if (!WriteToDoComposeOptions(m_main.settings(), options()))
+        m_toDo.settingsRefusedAtExit();
+}
+
+void NewToDoItemDialog::createControls()
+{
+    auto *picture = named(new QLabel(this), "Image1");
+    picture->setGeometry(kPictureRect);
+    picture->setPixmap(appPicture(QStringLiteral("todoadd")).pixmap(kPictureRect.size()));
+    picture->setAccessibleName(QStringLiteral("New item"));
+
+    auto *frame = named(new QFrame(this), "Bevel1");
+    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    frame->setGeometry(kFrameRect);
+    m_edit = named(new QLineEdit(QStringLiteral("..."), this), "EditMainToDo");
+    m_edit->setAccessibleName(QStringLiteral("To-do item"));
+    m_edit->setGeometry(kFrameRect.x() + 8, kFrameRect.y() + 10, kFrameRect.width() - 16, 24);
+    m_edit->installEventFilter(this);
+
+    const int left = kFrameRect.x() + 10;
+    const int right = kFrameRect.x() + kFrameRect.width() / 2 + 14;
+    const int row = kFrameRect.y() + 42;
+    m_num = addOption("CheckBoxNum", QStringLiteral("Autonumeration"), {left, row}, &ToDoComposeOptions::autonumeration);
+    m_prior = addOption("CheckBoxPrior", QStringLiteral("[!]"), {left, row + 20}, &ToDoComposeOptions::priority);
+    m_scob = addOption("CheckBoxScob", QStringLiteral("[...]"), {left, row + 40}, &ToDoComposeOptions::brackets);
+    m_mark = addOption("CheckBoxMark", QStringLiteral("Marker"), {right, row}, &ToDoComposeOptions::marker);
+    m_time = addOption("CheckBoxTime", QStringLiteral("Time"), {right, row + 20}, &ToDoComposeOptions::time);
+    m_date = addOption("CheckBoxDate", QStringLiteral("Date"), {right, row + 40}, &ToDoComposeOptions::date);
+
+    const auto button = [this](const char *name, const QString &caption, int x, void (NewToDoItemDialog::*click)()) {
+        auto *b = named(new QPushButton(caption, this), name);
+        b->setGeometry(QRect(QPoint(x, kButtonsY), kButtonSize));
+        b->setFocusPolicy(Qt::ClickFocus); // Tab stays in the edit
+        connect(b, &QPushButton::clicked, this, click);
+        return b;
+    };
+    QPushButton *add = button("BitBtnAdd", QStringLiteral("Add (Enter)"), kFrameRect.x(), &NewToDoItemDialog::addItem);
+    add->setDefault(true);
+    button("BitBtnDef", QStringLiteral("Set defaults"), kFrameRect.x() + 96, &NewToDoItemDialog::setDefaults);
+    button("BitBtnCancel", QStringLiteral("Cancel (Esc)"), kFrameRect.right() + 1 - kButtonSize.width(),
+           &NewToDoItemDialog::cancel);
+    setOptions(m_options);
+}
+
+QCheckBox *NewToDoItemDialog::addOption(const char *name, const QString &caption, QPoint at,
+                                     bool ToDoComposeOptions::*option)
+{
+    auto *box = named(new QCheckBox(caption, this), name);
+    box->move(at);
+    box->adjustSize();
+    box->setFocusPolicy(Qt::ClickFocus);
+    connect(box, &QCheckBox::toggled, this, [this, option](bool on) { m_options.*option = on; });
+    // The typing goes on in the edit after an option is switched.
+    connect(box, &QCheckBox::clicked, this, [this] {
+        if (isVisible())
+            m_edit->setFocus(Qt::OtherFocusReason);
+    });
+    return box;
+}
+
+void NewToDoItemDialog::setOptions(ToDoComposeOptions o)
+{
+    m_options = o;
+    if (!m_date) // not built yet: the boxes start from m_options
+        return;
+    m_mark->setChecked(o.marker);
+    m_time->setChecked(o.time);
+    m_date->setChecked(o.date);
+    m_prior->setChecked(o.priority);
+    m_scob->setChecked(o.brackets);
+    m_num->setChecked(o.autonumeration);
+}
+
+void NewToDoItemDialog::addItem()
+{
+    Platform &platform = m_main.platform();
+    const ToDoStamps stamps = ReadToDoStamps(platform.clock(), platform.regionalFormats());
+    if (m_edit->text().isEmpty()) {
+        m_main.messages().notice(QString::fromUtf16(kInputSomeEventMessage));
+        return;
+    }
+    ToDoListModel &list = m_toDo.list();
+    list.AppendToDoItem(ComposeToDoText(m_edit->text(), options(), stamps.date, stamps.time, list.count()));
+    m_edit->clear();
+    m_edit->setFocus(Qt::OtherFocusReason);
+    m_toDo.updateCaption();
+}
+
+void NewToDoItemDialog::cancel()
+{
+    reject();
+}
+
+void NewToDoItemDialog::setDefaults()
+{
+    setOptions(ToDoComposeOptions::defaults());
+}
+
+void NewToDoItemDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (!AnswerEnterOrEscape(*event, [this] { addItem(); }, [this] { cancel(); }))
+        QDialog::keyPressEvent(event);
+}
+
+void NewToDoItemDialog::showEvent(QShowEvent *event)
+{
+    CentreOnDesktop(*this);
+    QDialog::showEvent(event);
+    m_edit->setFocus(Qt::OtherFocusReason);
+    m_edit->selectAll();
+}
+
+// The whole text is selected whenever the edit gets the focus, so typing
+// replaces what was left from last time.
+bool NewToDoItemDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_edit && event->type() == QEvent::FocusIn) {
+        m_edit->selectAll();
+        // A click places the caret after the focus has come: select again then.
+        if (static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
+            QTimer::singleShot(0, m_edit, &QLineEdit::selectAll);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace veltrano

@@ -1,0 +1,101 @@
+#include "todo/ui/ToDoItemEditor.h"
+
+#include "platform/fake/FakePlatform.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/TempFolder.h"
+#include "todo/logic/ToDoListModel.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace veltrano;
+using namespace veltrano::test;
+
+namespace {
+
+class RedactorTest : public ::testing::Test {
+protected:
+    RedactorTest()
+    {
+        data.write(QStringLiteral("list.todo"), "0Open item\r\n1Done item\r\n");
+        list.LoadToDoFile();
+    }
+    QLineEdit *edit() const { return redactor.findChild<QLineEdit *>(QStringLiteral("Edit")); }
+    QPushButton *change() const { return redactor.findChild<QPushButton *>(QStringLiteral("Button")); }
+    void open(int index)
+    {
+        redactor.editedItemIndex = index;
+        redactor.show();
+    }
+    QByteArray file() const { return data.read(QStringLiteral("list.todo")); }
+
+    TempFolder data;
+    FakeFileSystem files;
+    Utf8SystemCodec codec{TextEncoding::Windows1251, false};
+    FakeMessageBoxes messages;
+    ToDoListModel list{files, codec, data.path(), [] {}};
+    ToDoItemEditor redactor{messages, list};
+};
+
+TEST_F(RedactorTest, ChangingTheTextKeepsTheDoneMarkAndThePlace)
+{
+    EXPECT_EQ(redactor.windowTitle(), u"To-Do Redactor");
+    EXPECT_EQ(redactor.size(), QSize(457, 73));
+    open(1);
+    EXPECT_EQ(edit()->text(), u"Done item");
+    edit()->setText(QStringLiteral("Done, and renamed"));
+    QTest::keyClick(edit(), Qt::Key_Return);
+    EXPECT_FALSE(redactor.isVisible());
+    EXPECT_EQ(list.items().at(1), (ToDoItem{QStringLiteral("Done, and renamed"), true}));
+    EXPECT_EQ(file(), "0Open item\r\n1Done, and renamed\r\n");
+}
+
+TEST_F(RedactorTest, EnterOnTheButtonOrTheDialogChangesEscInTheEditDoesNot)
+{
+    open(0);
+    edit()->setText(QStringLiteral("edited, then thought better of"));
+    QTest::keyClick(edit(), Qt::Key_Escape);
+    EXPECT_FALSE(redactor.isVisible());
+    EXPECT_EQ(list.items().at(0).text, u"Open item");
+
+    open(0);
+    edit()->setText(QStringLiteral("by the button"));
+    QTest::keyClick(change(), Qt::Key_Return);
+    EXPECT_EQ(list.items().at(0).text, u"by the button");
+    open(0);
+    edit()->setText(QStringLiteral("by the dialog"));
+    QTest::keyClick(&redactor, Qt::Key_Enter);
+    EXPECT_EQ(list.items().at(0).text, u"by the dialog");
+    open(0);
+    redactor.findChild<QPushButton *>(QStringLiteral("Button1"))->click();
+    EXPECT_FALSE(redactor.isVisible());
+}
+
+TEST_F(RedactorTest, EmptiedItemStaysListedButLeavesTheFile)
+{
+    open(0);
+    edit()->clear();
+    change()->click();
+    EXPECT_EQ(list.count(), 2);
+    EXPECT_TRUE(list.items().at(0).text.isEmpty());
+    EXPECT_EQ(file(), "1Done item\r\n");
+}
+
+TEST_F(RedactorTest, WithoutAnItemItSaysSoAndCannotChange)
+{
+    open(-1);
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("To-Do Item not selected")});
+    EXPECT_FALSE(change()->isEnabled());
+    QTest::keyClick(edit(), Qt::Key_Return);
+    EXPECT_EQ(file(), "0Open item\r\n1Done item\r\n");
+    redactor.hide();
+    open(5); // an index the list no longer has
+    EXPECT_EQ(messages.shown.size(), 2);
+    redactor.hide();
+    open(0);
+    EXPECT_TRUE(change()->isEnabled());
+}
+
+} // namespace
