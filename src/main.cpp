@@ -1,11 +1,11 @@
 #include "CommandLine.h"
-#include "common/logic/EndingMessages.h"
 #include "app/logic/Startup.h"
 #include "app/ui/AppStyle.h"
 #include "app/ui/Application.h"
-#include "app/ui/MainWindow.h"
+#include "common/logic/EndingMessages.h"
 #include "common/ui/QtMessageBoxes.h"
 #include "common/ui/QtModalDialogs.h"
+#include "platform/Notifications.h"
 #include "platform/Platform.h"
 #include "platform/SingleInstance.h"
 #include "platform/Termination.h"
@@ -13,6 +13,18 @@
 #include <QApplication>
 
 using namespace veltrano;
+
+namespace {
+
+// The refusal of a second copy is a box of its own: the program ends once it
+// has been read.
+int refuseSecondCopy(MessageBoxes &messages)
+{
+    messages.confirmNotice(QString::fromUtf16(kSecondCopyMessage));
+    return QApplication::exec();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -25,10 +37,8 @@ int main(int argc, char *argv[])
     QtModalDialogs dialogs;
 
     auto marker = AcquireSingleInstance(platform->singleInstance());
-    if (!marker) {
-        messages.confirmNotice(QString::fromUtf16(kSecondCopyMessage));
-        return 0;
-    }
+    if (!marker)
+        return refuseSecondCopy(messages);
     QApplication::setApplicationName(QString::fromUtf16(kApplicationTitle));
     QApplication::setStyle(new AppStyle);
     // The to-do and clock windows only hide when closed; the main window's close
@@ -36,25 +46,17 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     // A terminate signal or the session's end runs the same shutdown as "Exit",
-    // also when it arrives while the windows are still being created; what it
-    // has to report reaches the user without a box to wait behind.
-    bool terminating = false;
+    // whatever box is open; what it has to report reaches the user without a
+    // box to wait behind.
     Termination &termination = platform->termination();
-    QObject::connect(&termination, &Termination::terminationRequested, &app, [&terminating, &messages] {
+    QObject::connect(&termination, &Termination::terminationRequested, &app, [&messages] {
         messages.endWithoutWaiting();
-        terminating = true;
         QCoreApplication::exit(0);
     });
     termination.watch();
 
-    int exitCode = 0;
-    {
-        Application windows(*platform, messages, dialogs);
-        if (!terminating) {
-            windows.main().show();
-            exitCode = QApplication::exec();
-        }
-        marker.reset();
-    }
+    Application program(*platform, messages, dialogs);
+    const int exitCode = program.run();
+    marker.reset();
     return exitCode;
 }

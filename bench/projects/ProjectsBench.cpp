@@ -46,8 +46,8 @@ public:
         main().show();
         QCoreApplication::processEvents();
     }
-    MainWindow &main() const { return m_windows->main(); }
-    ProjectsFeature &projects() const { return m_windows->projects(); }
+    MainWindow &main() const { return m_program->mainWindow(); }
+    ProjectsFeature &projects() const { return m_program->projects(); }
     QTreeWidget &tree() const { return *main().findChild<QTreeWidget *>(QStringLiteral("TreeViewProjects")); }
     QTextEdit &editor() const { return *main().findChild<QTextEdit *>(QStringLiteral("RichEditProjectNote")); }
     void select(const QString &label) const

@@ -20,10 +20,12 @@ public:
     void bare(const QString &text) override { shown.append({QStringLiteral("bare"), text}); }
     void error(const QString &text) override { shown.append({QStringLiteral("error"), text}); }
     void confirmNotice(const QString &text) override { shown.append({QStringLiteral("confirm"), text}); }
-    Answer ask(const QString &text, bool) override
+    void ask(const QString &text, bool, Reply then) override
     {
         shown.append({QStringLiteral("ask"), text});
-        return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
+        const Answer answer = answers.isEmpty() ? Answer::Yes : answers.takeFirst();
+        if (then)
+            then(answer);
     }
     QStringList texts() const
     {

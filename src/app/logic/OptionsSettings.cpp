@@ -2,6 +2,9 @@
 
 #include "common/logic/SettingsStore.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace veltrano {
 namespace {
 
@@ -41,6 +44,42 @@ bool WriteConfigurationValues(SettingsStore &settings, const ConfigurationValues
            && settings.writeBool(mainForm(), QStringLiteral("SaveWinPos"), v.saveWinPos)
            && settings.writeBool(mainForm(), QStringLiteral("SaveWinSize"), v.saveWinSize)
            && settings.writeBool(common(), QStringLiteral("To-Do Autostart"), v.toDoAutostart);
+}
+
+void OptionsValues::load(const SettingsStore &settings)
+{
+    const ConfigurationValues stored = ReadConfigurationValues(settings);
+    m_values.toDoPos = stored.toDoPos;
+    setToDoAlpha(stored.toDoAlpha);
+    setToDoAlphaPos(stored.toDoAlphaPos);
+    m_values.saveWinPos = stored.saveWinPos;
+    m_values.saveWinSize = stored.saveWinSize;
+    m_values.clockPosition = stored.clockPosition;
+    m_values.toDoAutostart = stored.toDoAutostart;
+    emit changed();
+}
+
+bool OptionsValues::save(SettingsStore &settings) const
+{
+    return WriteConfigurationValues(settings, m_values);
+}
+
+void OptionsValues::setToDoAlpha(bool on)
+{
+    if (std::exchange(m_values.toDoAlpha, on) == on)
+        return;
+    emit blendingSwitched(on);
+    emit changed();
+}
+
+void OptionsValues::setToDoAlphaPos(int position)
+{
+    position = std::clamp(position, 0, 255);
+    if (std::exchange(m_values.toDoAlphaPos, position) == position)
+        return;
+    setToDoAlpha(true);
+    emit blendValueSet(position);
+    emit changed();
 }
 
 } // namespace veltrano

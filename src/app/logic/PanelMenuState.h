@@ -1,13 +1,9 @@
 #pragma once
 #include <QColor>
 #include <QRect>
-#include <QSize>
-#include <QString>
 #include <optional>
 
 namespace veltrano {
-
-class SettingsStore;
 
 inline constexpr int kPanelMenuItemCount = 7;
 // The panel menu paints its face this much lighter than the button face.
@@ -22,15 +18,6 @@ QColor LightenColour(const QColor &colour, int percent);
 // (item - 1) * 52 + 56, right and bottom edges exclusive.
 std::optional<QRect> MenuFrameRect(int item);
 
-struct TodayGridSize {
-    int column1Width;
-    int defaultRowHeight;
-    bool operator==(const TodayGridSize &) const = default;
-};
-// Column 1 takes the grid's width less 60; rows share the height once the grid
-// can show 26 of at least 17 pixels, otherwise they stay 16 high.
-TodayGridSize TodayGridFit(int gridWidth, int gridHeight);
-
 // Which panel menu item shows the current page and which one the mouse is
 // over (0: none). Setters only store; the caller repaints.
 class PanelMenuState {
@@ -44,17 +31,5 @@ private:
     unsigned m_selected = 1;
     unsigned m_hovered = 0;
 };
-
-// A hint is "short|long": tool tips show the short part, the status bar the
-// long one. A hint without "|" is both.
-QString HintShortPart(const QString &hint);
-QString HintLongPart(const QString &hint);
-
-enum class Bar { Main, Bottom, Status };
-// Stores a bar's visibility at once ("ToolBars" section).
-bool WriteBarShown(SettingsStore &settings, Bar bar, bool shown);
-
-enum class SizePreset { Default, Large, VeryLarge };
-QSize SizePresetOuterSize(SizePreset preset);
 
 } // namespace veltrano

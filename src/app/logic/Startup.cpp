@@ -148,11 +148,4 @@ bool WriteShutdownSettings(SettingsStore &settings, const ShutdownValues &values
            && settings.writeInteger(kMainForm, QStringLiteral("Hei"), values.size.height());
 }
 
-QPoint GuardOffScreen(QPoint position, QSize screen)
-{
-    if (position.x() > screen.width() || position.y() > screen.height())
-        return QPoint(0, 0);
-    return position;
-}
-
 } // namespace veltrano

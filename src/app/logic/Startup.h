@@ -77,8 +77,5 @@ QString ComposeGreeting(const QDateTime &now, const RegionalFormats &formats);
 // Writes the main window's own keys in shutdown order; stops at the first
 // refused write.
 bool WriteShutdownSettings(SettingsStore &settings, const ShutdownValues &values);
-// A window whose left edge lies right of the screen, or whose top edge lies
-// below it, is brought back to (0, 0).
-QPoint GuardOffScreen(QPoint position, QSize screen);
 
 } // namespace veltrano

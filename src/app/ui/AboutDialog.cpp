@@ -2,14 +2,10 @@
 
 #include "app/logic/HelpPage.h"
 #include "app/ui/AboutBanner.h"
-#include "common/ui/FirstShow.h"
-#include "common/ui/ModalDialogs.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace veltrano {
 namespace {
@@ -19,23 +15,17 @@ constexpr QSize kButtonSize{100, 30};
 
 } // namespace
 
-AboutDialog::AboutDialog(Shell &shell, MessageBoxes &messages, ModalDialogs &dialogs, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint),
-      m_shell(shell), m_messages(messages), m_dialogs(dialogs)
+AboutDialog::AboutDialog(Shell &shell, MessageBoxes &messages)
+    : SmallDialog("AboutForm", QString::fromUtf16(kAboutCaption), kAboutClientSize), m_shell(shell),
+      m_messages(messages)
 {
-    setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QString::fromUtf16(kAboutCaption));
-    setFixedSize(kAboutClientSize);
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    BuildWhenFirstShown(*this, [this] { buildContents(); });
+    buildContents();
 }
 
-// The labels measure their fonts and the banner draws the program's picture:
-// nothing of it is needed before the box is first shown.
 void AboutDialog::buildContents()
 {
     auto *banner = new AboutBanner(this);
@@ -86,11 +76,6 @@ void AboutDialog::buildLabels()
     m_version->adjustSize();
 }
 
-void AboutDialog::showAbout()
-{
-    m_dialogs.exec(*this);
-}
-
 void AboutDialog::onThanksClicked()
 {
     accept();
@@ -112,16 +97,6 @@ void AboutDialog::handleKey(QKeyEvent *event)
 void AboutDialog::keyPressEvent(QKeyEvent *event)
 {
     handleKey(event);
-}
-
-void AboutDialog::showEvent(QShowEvent *event)
-{
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), frameGeometry().size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    QDialog::showEvent(event);
 }
 
 bool AboutDialog::eventFilter(QObject *watched, QEvent *event)

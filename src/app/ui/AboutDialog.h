@@ -1,12 +1,11 @@
 #pragma once
-#include <QDialog>
+#include "common/ui/SmallDialog.h"
 
 class QLabel;
 
 namespace veltrano {
 
 class MessageBoxes;
-class ModalDialogs;
 class Shell;
 
 inline constexpr auto kAboutCaption = u"About";
@@ -15,21 +14,18 @@ inline constexpr auto kAboutBuild = u"Build 700";
 inline constexpr QSize kAboutClientSize{698, 405};
 inline constexpr QSize kAboutBannerSize{698, 185};
 
-// The About box: shown modally (through ModalDialogs) from the Help and tray
-// menus, hidden again by "OK" or Esc, alive until the program ends. Created at
-// start-up, it builds its pictures and labels when first shown.
-class AboutDialog : public QDialog {
+// The About box: opened modally from the Help and tray menus, hidden again by
+// "OK" or Esc. Made the first time it is opened.
+class AboutDialog : public SmallDialog {
     Q_OBJECT
 public:
-    AboutDialog(Shell &shell, MessageBoxes &messages, ModalDialogs &dialogs, QWidget *parent = nullptr);
+    AboutDialog(Shell &shell, MessageBoxes &messages);
 
-    void showAbout();
     void onThanksClicked();
     void onAddressClicked();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -40,7 +36,6 @@ private:
 
     Shell &m_shell;
     MessageBoxes &m_messages;
-    ModalDialogs &m_dialogs;
     QLabel *m_version = nullptr;
     QLabel *m_address = nullptr;
 };

@@ -1,31 +1,35 @@
 #pragma once
-#include <QObject>
+#include <QList>
+#include <QString>
 #include <memory>
-#include <vector>
+
+class QWidget;
 
 namespace veltrano {
 
+class AppContext;
 class ClocksFeature;
 class ConsoleFeature;
+class MainWindow;
 class MessageBoxes;
 class ModalDialogs;
+class OptionsFeature;
 class PasswordsFeature;
 class Platform;
 class ProjectsFeature;
+class SettingsStore;
 class SystemToolsFeature;
-class OptionsDialog;
-class TDataModuleImg;
-class ToDoWindow;
-class MainWindow;
-struct ConfigurationReactions;
 class TimelineFeature;
 class ToDoFeature;
 class TrayPlacement;
 
-// The one place the program is put together: every window (and the shared
-// picture lists) created once at start-up in a fixed order, the main window
-// first with its features plugged in, and destroyed in the reverse order at
-// exit, the main window last. The order is listed in Application.cpp.
+// The program put together: it opens the data folder and the settings file,
+// holds the application context, makes the main window and plugs every
+// feature into it in start-up order. Each feature reads its settings into
+// plain objects as it is made and makes its windows when they are first
+// needed. At the end one save-all writes every setting and list, in the order
+// the program has always written them, before any window goes; what could not
+// be written is told after it, once.
 class Application {
 public:
     Application(Platform &platform, MessageBoxes &messages, ModalDialogs &dialogs);
@@ -33,8 +37,15 @@ public:
     Application(const Application &) = delete;
     Application &operator=(const Application &) = delete;
 
-    MainWindow &main() const { return *m_main; }
-    TDataModuleImg &images() const { return *m_images; }
+    // Shows the main window and runs until the program is told to end, then
+    // shuts down; the exit code.
+    int run();
+    // Stops the timers and saves everything; the windows stay until the
+    // Application goes. Runs once; later calls do nothing.
+    void shutDown();
+
+    AppContext &context() const { return *m_context; }
+    MainWindow &mainWindow() const { return *m_main; }
     TrayPlacement &tray() const { return *m_tray; }
     TimelineFeature &timeline() const { return *m_timeline; }
     ProjectsFeature &projects() const { return *m_projects; }
@@ -42,26 +53,32 @@ public:
     ToDoFeature &toDo() const { return *m_toDo; }
     SystemToolsFeature &systemTools() const { return *m_systemTools; }
     ConsoleFeature &console() const { return *m_console; }
+    PasswordsFeature &passwords() const { return *m_passwords; }
+    OptionsFeature &options() const { return *m_options; }
 
 private:
-    template <typename Window, typename... Args> Window &create(Args &&...args);
-    void plugMainWindowFeatures(MainWindow &main);
-    static ConfigurationReactions optionsReactions(ToDoWindow &toDo);
-    void joinToDoWindow(ToDoWindow &toDo, OptionsDialog &options);
+    void createFeatures();
+    void joinFeatures();
+    // Writes everything in the order of old: what the windows made last
+    // wrote first, the main window's keys and the alarm's last.
+    void saveAll();
+    void waitForBoxesOfTheEnd(const QList<QWidget *> &openBefore);
 
-    // Windows and the picture module, in creation order.
-    std::vector<std::unique_ptr<QObject>> m_windows;
-    MainWindow *m_main = nullptr;
-    TDataModuleImg *m_images = nullptr;
-    // The features live as long as the main window, as its children.
-    TrayPlacement *m_tray = nullptr;
-    TimelineFeature *m_timeline = nullptr;
-    ProjectsFeature *m_projects = nullptr;
-    ClocksFeature *m_clocks = nullptr;
-    ToDoFeature *m_toDo = nullptr;
-    SystemToolsFeature *m_systemTools = nullptr;
-    ConsoleFeature *m_console = nullptr;
-    PasswordsFeature *m_passwords = nullptr;
+    Platform &m_platform;
+    MessageBoxes &m_messages;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<TrayPlacement> m_tray;
+    std::unique_ptr<TimelineFeature> m_timeline;
+    std::unique_ptr<ProjectsFeature> m_projects;
+    std::unique_ptr<ClocksFeature> m_clocks;
+    std::unique_ptr<ToDoFeature> m_toDo;
+    std::unique_ptr<OptionsFeature> m_options;
+    std::unique_ptr<SystemToolsFeature> m_systemTools;
+    std::unique_ptr<ConsoleFeature> m_console;
+    std::unique_ptr<PasswordsFeature> m_passwords;
+    bool m_shutDown = false;
 };
 
 } // namespace veltrano

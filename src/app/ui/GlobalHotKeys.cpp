@@ -1,10 +1,12 @@
 #include "app/ui/GlobalHotKeys.h"
 
-#include "app/ui/MainWindow.h"
+#include "common/ui/AppContext.h"
+#include "common/ui/MainFrame.h"
 #include "common/logic/MessageBoxes.h"
 #include "platform/HotKeys.h"
 #include "platform/Platform.h"
 
+#include <QWidget>
 #include <QAction>
 
 namespace veltrano {
@@ -12,8 +14,8 @@ namespace veltrano {
 // Silent unless QT_LOGGING_RULES asks for it (the end-to-end tests do).
 Q_LOGGING_CATEGORY(lcHotKeys, "veltrano.hotkeys", QtWarningMsg)
 
-GlobalHotKeys::GlobalHotKeys(MainWindow &main)
-    : QObject(&main), m_main(main), m_keys(main.platform().hotKeys())
+GlobalHotKeys::GlobalHotKeys(AppContext &context, MainFrame &frame)
+    : m_context(context), m_frame(frame), m_keys(context.platform().hotKeys())
 {
     setObjectName(QStringLiteral("GlobalHotKeys"));
     connect(&m_keys, &HotKeys::hotKeyPressed, this, &GlobalHotKeys::onHotKey);
@@ -43,7 +45,7 @@ void GlobalHotKeys::registerKey(int id, int modifiers, const char16_t *refusal)
         return;
     qCInfo(lcHotKeys) << "hot key" << id << "refused"
                       << (result == HotKeys::Refusal::Unsupported ? "(no X11 session)" : "(held by another program)");
-    m_main.messages().notice(QString::fromUtf16(refusal));
+    m_context.messagesAbout(&m_frame.window()).notice(QString::fromUtf16(refusal));
 }
 
 void GlobalHotKeys::onHotKey(int id)
@@ -55,7 +57,7 @@ void GlobalHotKeys::onHotKey(int id)
         reaction->second();
         return;
     }
-    m_main.command(id == kToDoHotKey ? Command::ShowToDoList : Command::ShowClock)->trigger();
+    m_frame.command(id == kToDoHotKey ? Command::ShowToDoList : Command::ShowClock)->trigger();
 }
 
 void GlobalHotKeys::setReaction(int id, std::function<void()> reaction)

@@ -6,8 +6,9 @@
 
 namespace veltrano {
 
+class AppContext;
 class HotKeys;
-class MainWindow;
+class MainFrame;
 
 Q_DECLARE_LOGGING_CATEGORY(lcHotKeys)
 
@@ -17,11 +18,11 @@ inline constexpr auto kToDoHotKeyRefused = u"Sorry. Unable to assign Ctrl-F1 as 
 inline constexpr auto kClockHotKeyRefused = u"Sorry. Unable to assign Shift-F1 as hotkey.";
 
 // Ctrl+F1 and Shift+F1 for the whole desktop, held from just after the main
-// window's first frame to its destruction.
+// window's first frame to the end.
 class GlobalHotKeys final : public QObject {
     Q_OBJECT
 public:
-    explicit GlobalHotKeys(MainWindow &main);
+    GlobalHotKeys(AppContext &context, MainFrame &frame);
     ~GlobalHotKeys() override;
 
     // Registers both keys; a refused one is reported and the other still
@@ -35,9 +36,8 @@ public:
 
 private:
     void registerKey(int id, int modifiers, const char16_t *refusal);
-    MainWindow &m_main;
-    // Kept apart from m_main: the keys are let go while the main window is
-    // being torn down, when it is no longer a MainWindow.
+    AppContext &m_context;
+    MainFrame &m_frame;
     HotKeys &m_keys;
     std::map<int, std::function<void()>> m_reactions;
     bool m_registered = false;

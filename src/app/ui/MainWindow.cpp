@@ -1,11 +1,11 @@
 #include "app/ui/MainWindow.h"
 
+#include "app/ui/MainWindowFrame.h"
 #include "app/ui/PanelMenu.h"
-#include "common/logic/MessageBoxes.h"
 #include "common/logic/SettingsStore.h"
-#include "common/ui/FirstShow.h"
-#include "platform/FileSystem.h"
-#include "platform/Platform.h"
+#include "common/ui/AppContext.h"
+#include "common/ui/FirstFrame.h"
+#include "common/ui/WindowGeometry.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -31,10 +31,8 @@ constexpr int kTimerUpdateMs = 3600000;
 constexpr int kStartWithoutFrameMs = 1000;
 } // namespace
 
-MainWindow::MainWindow(Platform &platform, MessageBoxes &messages, ModalDialogs &dialogs, const FeaturePlugs &plugs,
-                     QWidget *parent)
-    : QMainWindow(parent), m_platform(platform), m_messages(messages), m_dialogs(dialogs), m_timerTime(this),
-      m_timerUpdate(this)
+MainWindow::MainWindow(AppContext &context)
+    : m_context(context), m_frame(std::make_unique<MainWindowFrame>(*this)), m_timerTime(this), m_timerUpdate(this)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromUtf16(kMainCaption));
@@ -45,49 +43,43 @@ MainWindow::MainWindow(Platform &platform, MessageBoxes &messages, ModalDialogs 
     createActions();
     createMainMenu();
     createLayout();
-    runCreationSteps(plugs);
-}
-
-MainWindow::~MainWindow()
-{
-    runDestructionSteps();
-}
-
-void MainWindow::runCreationSteps(const FeaturePlugs &plugs)
-{
     m_pageControlTabManager->setCurrentIndex(0);
 
-    m_dataFolder = OpenDataFolder(m_platform.dataLocations(), m_platform.files(), m_messages);
-    m_settings = std::make_unique<SettingsStore>(
-        m_platform.files(), m_platform.textCodec(), m_dataFolder + QStringLiteral("PM.INI"),
-        [this](const QString &message) { m_messages.error(message); });
-
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const StartupValues values = ReadStartupSettings(*m_settings, screen ? screen->availableVirtualSize() : QSize());
-    m_flags = std::make_unique<StartupFlags>(values.flags);
+    const StartupValues values =
+        ReadStartupSettings(context.settings(), screen ? screen->availableVirtualSize() : QSize());
+    m_flags = values.flags;
     applyStartupGeometry(values);
     applyStartupBars(values.bars);
 
-    m_panelMenuState = std::make_unique<PanelMenuState>();
-    m_panelMenu->setState(m_panelMenuState.get());
+    m_panelMenu->setState(&m_panelMenuState);
     m_panelMenu->setAttribute(Qt::WA_OpaquePaintEvent);
     m_panelMenu->paintBox()->setAttribute(Qt::WA_OpaquePaintEvent);
     command(Command::ShowTodayPage)->trigger();
+    m_timerTime.setObjectName(QStringLiteral("TimerTime"));
+    m_timerUpdate.setObjectName(QStringLiteral("TimerUpdate"));
+}
 
-    // The features read their settings and fill their pages now, while the
-    // settings store is open and before any other window exists.
-    if (plugs)
-        plugs(*this);
+MainFrame &MainWindow::frame() const
+{
+    return *m_frame;
+}
 
+// The panel menu goes before its state does.
+MainWindow::~MainWindow()
+{
+    m_panelMenu->setState(nullptr);
+}
+
+void MainWindow::finishCreation()
+{
     m_panelTodo->setFixedHeight(0);
     m_panelTodo->hide();
     m_panel1->hide();
     m_panel2->hide();
-    m_timerTime.setObjectName(QStringLiteral("TimerTime"));
     m_timerTime.start(kTimerTimeMs);
-    m_timerUpdate.setObjectName(QStringLiteral("TimerUpdate"));
     m_timerUpdate.start(kTimerUpdateMs);
-    emit created();
+    emit m_frame->created();
 }
 
 void MainWindow::applyStartupGeometry(const StartupValues &values)
@@ -132,11 +124,7 @@ void MainWindow::applyOuterSize()
 void MainWindow::setOuterSize(QSize outer)
 {
     resizeOuter(outer);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), frameGeometry().size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnDesktop(*this);
 }
 
 void MainWindow::applySizePreset(SizePreset preset)
@@ -152,7 +140,7 @@ void MainWindow::toggleBar(Command item, QWidget *bar, Bar which)
     // The menu item has already changed its tick when this runs.
     const bool shown = tick->isChecked();
     // A refused write stops the toggle there: bar and tick stay as stored.
-    if (!WriteBarShown(*m_settings, which, shown)) {
+    if (!WriteBarShown(m_context.settings(), which, shown)) {
         const QSignalBlocker quiet(tick);
         tick->setChecked(!shown);
         return;
@@ -179,7 +167,7 @@ void MainWindow::layOutPages()
     // Let the layouts place the pages at the new size before measuring them.
     if (QLayout *layout = this->layout())
         layout->activate();
-    emit resized();
+    emit m_frame->resized();
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -189,7 +177,7 @@ void MainWindow::showEvent(QShowEvent *event)
         return;
     if (!m_startAwaited) {
         m_startAwaited = true;
-        AfterFirstFrame(*this, [this] { emit started(); }, kStartWithoutFrameMs);
+        AfterFirstFrame(*this, [this] { emit m_frame->started(); }, kStartWithoutFrameMs);
     }
     if (!m_splitterPlaced) {
         // The worklist keeps its designed width; the pages take the rest.
@@ -224,21 +212,17 @@ void MainWindow::setOffScreen(bool off)
         return;
     m_offScreen = off;
     if (off)
-        emit hidden();
+        emit m_frame->hidden();
     else
-        emit restored();
+        emit m_frame->restored();
 }
 
 void MainWindow::runShowSteps()
 {
-    emit showing();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QPoint guarded = GuardOffScreen(pos(), screen->geometry().size());
-        if (guarded != pos())
-            move(guarded);
-    }
+    emit m_frame->showing();
+    KeepOnScreen(*this);
     choosePage(Page::Today);
-    emit shown();
+    emit m_frame->shown();
 }
 
 bool MainWindow::event(QEvent *event)
@@ -274,24 +258,19 @@ void MainWindow::resizeOuter(QSize outer)
     resize((outer - frameExtra).expandedTo(kMainMinimumSize));
 }
 
-void MainWindow::runDestructionSteps()
+void MainWindow::stopTimers()
 {
-    if (!m_settings)
-        return;
     m_timerTime.stop();
     m_timerUpdate.stop();
-    emit aboutToBeDestroyed();
-    m_panelMenu->setState(nullptr);
-    m_panelMenuState.reset();
+}
+
+bool MainWindow::saveAtExit()
+{
     ShutdownValues values;
-    values.hidden = m_flags->hidden;
+    values.hidden = m_flags.hidden;
     values.position = frameGeometry().topLeft();
     values.size = frameGeometry().size();
-    if (WriteShutdownSettings(*m_settings, values))
-        emit savingShutdownSettings();
-    m_flags.reset();
-    m_settings.reset();
-    // The hot keys go with their holder, a child of this window, right after.
+    return WriteShutdownSettings(m_context.settings(), values);
 }
 
 } // namespace veltrano

@@ -1,6 +1,7 @@
 // Pages: the page actions, the View > Objects items that tick with them and
 // the click reactions of the panel menu, all read from the page table.
 #include "app/ui/MainWindow.h"
+#include "app/ui/MainWindowFrame.h"
 #include "app/ui/PanelMenu.h"
 #include "common/ui/Hints.h"
 
@@ -87,9 +88,7 @@ void MainWindow::showOnlyPage(Page page)
 
 void MainWindow::selectPanelMenuItem(unsigned item)
 {
-    if (!m_panelMenuState)
-        return;
-    m_panelMenuState->setSelectedItem(item);
+    m_panelMenuState.setSelectedItem(item);
     m_panelMenu->repaintMenu();
 }
 
@@ -97,7 +96,7 @@ void MainWindow::choosePage(Page page)
 {
     selectPanelMenuItem(PanelItemOf(page));
     command(PageRowOf(page).action)->trigger();
-    emit pageChosen(page);
+    emit m_frame->pageChosen(page);
 }
 
 } // namespace veltrano

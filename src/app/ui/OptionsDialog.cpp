@@ -1,9 +1,6 @@
 #include "app/ui/OptionsDialog.h"
 
-#include "app/ui/MainWindow.h"
 #include "common/ui/Hints.h"
-#include "common/ui/WindowPlacement.h"
-#include "common/ui/ModalDialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,8 +17,6 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <utility>
 
 namespace veltrano {
 namespace {
@@ -29,16 +24,6 @@ namespace {
 constexpr int kPageTab[] = {0, 1}; // the tab of each chooser node
 constexpr int kFontPixels = 11;
 constexpr int kOpaque = 255;
-// The controls as created, before any value is loaded: boxes unticked, the
-// slider opaque.
-constexpr ConfigurationValues kAsCreated{.toDoPos = false,
-                                         .toDoAlpha = false,
-                                         .toDoAlphaPos = kOpaque,
-                                         .saveWinPos = false,
-                                         .saveWinSize = false,
-                                         .clockPosition = false,
-                                         .toDoAutostart = false};
-
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption)
 {
     return named(new QCheckBox(caption, parent), name);
@@ -62,21 +47,14 @@ QVBoxLayout *group(QWidget *page, QVBoxLayout *pageColumn, const char *name, con
 
 } // namespace
 
-OptionsDialog::OptionsDialog(MainWindow &main, ConfigurationReactions reactions)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint),
-      m_main(main), m_reactions(std::move(reactions)), m_values(kAsCreated),
-      m_controls(*this, [this] { createControls(); })
+OptionsDialog::OptionsDialog(SettingsStore &settings, OptionsValues &values)
+    : SmallDialog("Configuration", QString::fromUtf16(kConfigurationCaption), kConfigurationClientSize),
+      m_settings(settings), m_values(values)
 {
-    setObjectName(QStringLiteral("Configuration"));
-    setWindowTitle(QString::fromUtf16(kConfigurationCaption));
-    setFixedSize(kConfigurationClientSize);
     QFont small = font();
     small.setPixelSize(kFontPixels);
     setFont(small);
-    connect(main.command(Command::ShowOptions), &QAction::triggered, this,
-            &OptionsDialog::openOnCommonPage);
-    readValues();
+    createControls();
 }
 
 void OptionsDialog::createControls()
@@ -116,37 +94,37 @@ void OptionsDialog::createControls()
     layout->addLayout(buttons);
 
     fillControls();
-    bindBox(m_toDoListMemory, &ConfigurationValues::toDoPos);
-    bindBox(m_checkBox1, &ConfigurationValues::saveWinPos);
-    bindBox(m_checkBox2, &ConfigurationValues::saveWinSize);
-    bindBox(m_saveDeduviPosition, &ConfigurationValues::clockPosition);
-    bindBox(m_toDoAutostart, &ConfigurationValues::toDoAutostart);
-    connect(m_toDoAlpha, &QCheckBox::toggled, this, &OptionsDialog::changeToDoAlpha);
-    connect(m_trackBarToDo, &QSlider::valueChanged, this, &OptionsDialog::changeToDoAlphaPos);
+    bindBox(m_toDoListMemory, &OptionsValues::setToDoPos);
+    bindBox(m_checkBox1, &OptionsValues::setSaveWinPos);
+    bindBox(m_checkBox2, &OptionsValues::setSaveWinSize);
+    bindBox(m_saveDeduviPosition, &OptionsValues::setClockPosition);
+    bindBox(m_toDoAutostart, &OptionsValues::setToDoAutostart);
+    bindBox(m_toDoAlpha, &OptionsValues::setToDoAlpha);
+    connect(m_trackBarToDo, &QSlider::valueChanged, &m_values, &OptionsValues::setToDoAlphaPos);
+    connect(&m_values, &OptionsValues::changed, this, &OptionsDialog::fillControls);
 }
 
-void OptionsDialog::bindBox(QCheckBox *box, bool ConfigurationValues::*value)
+void OptionsDialog::bindBox(QCheckBox *box, void (OptionsValues::*set)(bool))
 {
-    connect(box, &QCheckBox::toggled, this, [this, value](bool on) { m_values.*value = on; });
+    connect(box, &QCheckBox::toggled, &m_values, set);
 }
 
 // Signals blocked: the values shown are held already and have acted.
 void OptionsDialog::fillControls()
 {
-    if (!m_trackBarToDo)
-        return;
+    const ConfigurationValues &values = m_values.values();
     const auto set = [](QCheckBox *box, bool on) {
         const QSignalBlocker quiet(box);
         box->setChecked(on);
     };
-    set(m_toDoListMemory, m_values.toDoPos);
-    set(m_toDoAlpha, m_values.toDoAlpha);
-    set(m_checkBox1, m_values.saveWinPos);
-    set(m_checkBox2, m_values.saveWinSize);
-    set(m_saveDeduviPosition, m_values.clockPosition);
-    set(m_toDoAutostart, m_values.toDoAutostart);
+    set(m_toDoListMemory, values.toDoPos);
+    set(m_toDoAlpha, values.toDoAlpha);
+    set(m_checkBox1, values.saveWinPos);
+    set(m_checkBox2, values.saveWinSize);
+    set(m_saveDeduviPosition, values.clockPosition);
+    set(m_toDoAutostart, values.toDoAutostart);
     const QSignalBlocker quiet(m_trackBarToDo);
-    m_trackBarToDo->setValue(m_values.toDoAlphaPos);
+    m_trackBarToDo->setValue(values.toDoAlphaPos);
 }
 
 QWidget *OptionsDialog::createCommonPage()
@@ -185,7 +163,7 @@ QWidget *OptionsDialog::createToDoesPage()
     show->setText(QStringLiteral(">>"));
     show->setToolTip(QStringLiteral("Show the To-Do List"));
     show->setAccessibleName(QStringLiteral("Show the To-Do List"));
-    connect(show, &QToolButton::clicked, this, &OptionsDialog::onShowToDoWindow);
+    connect(show, &QToolButton::clicked, this, &OptionsDialog::toDoWindowWanted);
     slider->addWidget(m_trackBarToDo, 1);
     slider->addWidget(show);
 
@@ -199,51 +177,19 @@ QWidget *OptionsDialog::createToDoesPage()
     return page;
 }
 
-void OptionsDialog::readValues()
+void OptionsDialog::choosePage(Node node)
 {
-    loadValues();
-}
-
-void OptionsDialog::openOnPage(Node node)
-{
-    m_controls.ensureBuilt();
     m_treeView1->setCurrentItem(m_treeView1->topLevelItem(node));
-    m_main.dialogs().exec(*this);
 }
 
 void OptionsDialog::showEvent(QShowEvent *event)
 {
-    CentreOnDesktop(*this);
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        onShow();
-}
-
-void OptionsDialog::onShow()
-{
-    loadValues();
+    SmallDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    m_values.load(m_settings);
     showChosenPage();
     m_treeView1->setFocus(Qt::OtherFocusReason);
-}
-
-// Each value is set in turn; one that changes runs its control's reaction,
-// so loading already acts on the to-do window's blending, built or not.
-void OptionsDialog::loadValues()
-{
-    const ConfigurationValues v = ReadConfigurationValues(m_main.settings());
-    m_values.toDoPos = v.toDoPos;
-    changeToDoAlpha(v.toDoAlpha);
-    changeToDoAlphaPos(v.toDoAlphaPos);
-    m_values.saveWinPos = v.saveWinPos;
-    m_values.saveWinSize = v.saveWinSize;
-    m_values.clockPosition = v.clockPosition;
-    m_values.toDoAutostart = v.toDoAutostart;
-    fillControls();
-}
-
-void OptionsDialog::saveValues()
-{
-    WriteConfigurationValues(m_main.settings(), m_values);
 }
 
 void OptionsDialog::showChosenPage()
@@ -260,63 +206,10 @@ void OptionsDialog::showChosenPage()
     m_pageControl->setCurrentIndex(kPageTab[index]);
 }
 
-bool OptionsDialog::toDoAlpha() const
-{
-    return m_values.toDoAlpha;
-}
-
-int OptionsDialog::toDoAlphaPos() const
-{
-    return m_values.toDoAlphaPos;
-}
-
-void OptionsDialog::changeToDoAlpha(bool on)
-{
-    if (std::exchange(m_values.toDoAlpha, on) == on)
-        return;
-    if (m_toDoAlpha) {
-        const QSignalBlocker quiet(m_toDoAlpha);
-        m_toDoAlpha->setChecked(on);
-    }
-    onBlendingToggled(on);
-}
-
-// The slider's range holds a stored value beyond it at its nearest end.
-void OptionsDialog::changeToDoAlphaPos(int position)
-{
-    position = std::clamp(position, 0, kOpaque);
-    if (std::exchange(m_values.toDoAlphaPos, position) == position)
-        return;
-    if (m_trackBarToDo) {
-        const QSignalBlocker quiet(m_trackBarToDo);
-        m_trackBarToDo->setValue(position);
-    }
-    onBlendValueChanged(position);
-}
-
-void OptionsDialog::onBlendingToggled(bool on)
-{
-    if (m_reactions.switchToDoBlending)
-        m_reactions.switchToDoBlending(on);
-}
-
-void OptionsDialog::onBlendValueChanged(int position)
-{
-    changeToDoAlpha(true);
-    if (m_reactions.setToDoBlendValue)
-        m_reactions.setToDoBlendValue(position);
-}
-
-void OptionsDialog::onShowToDoWindow()
-{
-    if (m_reactions.showToDoWindow)
-        m_reactions.showToDoWindow();
-}
-
 void OptionsDialog::onOk()
 {
     accept();
-    saveValues();
+    m_values.save(m_settings);
 }
 
 void OptionsDialog::onCancel()

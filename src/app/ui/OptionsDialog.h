@@ -2,10 +2,7 @@
 // the to-do window comes with the main window, and its blending.
 #pragma once
 #include "app/logic/OptionsSettings.h"
-#include "common/ui/FirstShow.h"
-
-#include <QDialog>
-#include <functional>
+#include "common/ui/SmallDialog.h"
 
 class QCheckBox;
 class QSlider;
@@ -14,41 +11,31 @@ class QTreeWidget;
 
 namespace veltrano {
 
-class MainWindow;
+class SettingsStore;
 
 inline constexpr auto kConfigurationCaption = u"Configuration";
 inline constexpr QSize kConfigurationClientSize{298, 211};
 
-// What two of its controls do to the to-do window at once (set up by the
-// assembly site, which knows the to-do window).
-struct ConfigurationReactions {
-    std::function<void(bool on)> switchToDoBlending;
-    std::function<void(int value)> setToDoBlendValue;
-    std::function<void()> showToDoWindow;
-};
-
-// "Configuration": created once at start-up, after the to-do window, and
-// shown modally from the main window (page "Common") or the to-do window
-// (page "To-Does"). Its blending values are what the to-do window asks
-// whenever it is shown. Its controls are built when it is first opened; until
-// then the values it loaded at creation are held, and act, without them.
-class OptionsDialog final : public QDialog {
+// "Configuration": made the first time it is opened, from the main window
+// (page "Common") or the to-do window (page "To-Does"). Its controls show and
+// change the program's options; each opening loads them from the settings
+// file again, and "OK" writes them there.
+class OptionsDialog final : public SmallDialog {
     Q_OBJECT
 public:
     enum Node { CommonNode = 0, ToDoesNode = 1 };
 
-    OptionsDialog(MainWindow &main, ConfigurationReactions reactions);
+    OptionsDialog(SettingsStore &settings, OptionsValues &values);
 
-    // Selects the page chooser's node, then shows the dialog modally.
-    void openOnPage(Node node);
-    void openOnCommonPage() { openOnPage(CommonNode); }
-
-    bool toDoAlpha() const;
-    int toDoAlphaPos() const;
+    // Selects the page chooser's node (the dialog then shows its page).
+    void choosePage(Node node);
 
     void onOk();
     void onCancel();
-    void onShowToDoWindow();
+
+signals:
+    // ">>": the to-do window, to see the slider's effect.
+    void toDoWindowWanted();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -56,25 +43,14 @@ protected:
 
 private:
     void createControls();
-    void bindBox(QCheckBox *box, bool ConfigurationValues::*value);
+    void bindBox(QCheckBox *box, void (OptionsValues::*set)(bool));
     void fillControls();
     QWidget *createCommonPage();
     QWidget *createToDoesPage();
-    void readValues();
-    void onShow();
-    void loadValues();
-    void saveValues();
     void showChosenPage();
-    // A value changed, by the user or by loading: held, shown, acted on.
-    void changeToDoAlpha(bool on);
-    void changeToDoAlphaPos(int position);
-    void onBlendingToggled(bool on);
-    void onBlendValueChanged(int position);
 
-    MainWindow &m_main;
-    ConfigurationReactions m_reactions;
-    ConfigurationValues m_values; // what the controls show, built or not
-    BuiltWhenFirstShown m_controls;
+    SettingsStore &m_settings;
+    OptionsValues &m_values;
     QTreeWidget *m_treeView1 = nullptr;
     QTabWidget *m_pageControl = nullptr;
     QCheckBox *m_checkBox1 = nullptr;

@@ -2,33 +2,31 @@
 
 #include "app/logic/DayPictures.h"
 #include "app/logic/HelpPage.h"
-#include "common/logic/SnapToWorkArea.h"
 #include "app/logic/Startup.h"
 #include "app/ui/AboutDialog.h"
 #include "app/ui/AppIcon.h"
 #include "app/ui/GlobalHotKeys.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/TrayMenu.h"
-#include "common/ui/WindowPlacement.h"
+#include "common/logic/MessageBoxes.h"
+#include "common/ui/AppContext.h"
+#include "common/ui/AppPictures.h"
+#include "common/ui/MainFrame.h"
+#include "common/ui/ModalDialogs.h"
+#include "common/ui/WindowGeometry.h"
 #include "platform/Clock.h"
 #include "platform/DataLocations.h"
 #include "platform/Platform.h"
-#include "common/ui/AppPictures.h"
 #include "platform/Tray.h"
 
 #include <QAction>
-#include <QFile>
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
-#include <QScreen>
 #include <QWindowStateChangeEvent>
 
 namespace veltrano {
 namespace {
-
-// Long enough for a drag to come to rest, so the window manager and we do
-// not pull the window two ways while the mouse still moves it.
-constexpr int kSnapSettleMs = 120;
 
 // Drawn by our own engine rather than the SVG icon-engine plugin, which a
 // desktop may not have installed, and only at the sizes asked for (window
@@ -41,28 +39,20 @@ QIcon ApplicationIcon()
 
 } // namespace
 
-TrayPlacement *InstallTrayPlacement(MainWindow &main)
-{
-    QGuiApplication::setDesktopFileName(QStringLiteral("veltrano"));
-    auto *hotKeys = new GlobalHotKeys(main);
-    auto *placement = new TrayPlacement(main, *hotKeys);
-    QObject::connect(&main, &MainWindow::started, placement, &TrayPlacement::start);
-    return placement;
-}
-
-TrayPlacement::TrayPlacement(MainWindow &main, GlobalHotKeys &hotKeys)
-    : QObject(&main), m_main(main), m_tray(main.platform().tray()), m_hotKeys(&hotKeys)
+TrayPlacement::TrayPlacement(AppContext &context, MainWindow &main)
+    : m_context(context), m_main(main), m_tray(context.platform().tray()),
+      m_hotKeys(std::make_unique<GlobalHotKeys>(context, main.frame()))
 {
     setObjectName(QStringLiteral("TrayPlacement"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("veltrano"));
     connect(&m_tray, &Tray::doubleClicked, this, &TrayPlacement::onTrayIconDoubleClicked);
     connectMainActions();
-
-    m_snapTimer.setSingleShot(true);
-    m_snapTimer.setInterval(kSnapSettleMs);
-    connect(&m_snapTimer, &QTimer::timeout, this, &TrayPlacement::snapMainWindow);
+    // Windows that keep beside the main window follow it once it has snapped.
+    new SnapAfterDrag(main, [this] { emit m_main.frame().placed(); });
     m_trayWatch.setInterval(kTrayWatchMs);
     connect(&m_trayWatch, &QTimer::timeout, this, &TrayPlacement::watchTrayWhileHidden);
     main.installEventFilter(this);
+    connect(&main.frame(), &MainFrame::started, this, &TrayPlacement::start);
 }
 
 TrayPlacement::~TrayPlacement() = default;
@@ -85,7 +75,7 @@ void TrayPlacement::showTrayIcon()
     connect(items.main, &QAction::triggered, this, &TrayPlacement::restoreFromTray);
     connect(items.hide, &QAction::triggered, this, &TrayPlacement::hideFromTrayMenu);
     // Until the clock's first tick, the tray shows today already.
-    const int day = m_trayDay.value_or(m_main.platform().clock().now().date().day());
+    const int day = m_trayDay.value_or(m_context.platform().clock().now().date().day());
     m_tray.show(DayIcon(day), QString::fromUtf16(kTrayToolTip), m_menu.get());
 }
 
@@ -98,15 +88,15 @@ void TrayPlacement::connectMainActions()
     on(Command::StayOnTop, &TrayPlacement::toggleStayOnTop);
     on(Command::ShowAbout, &TrayPlacement::showAbout);
     on(Command::ShowHelp, &TrayPlacement::showHelp);
-    Shell &shell = m_main.platform().shell();
-    MessageBoxes &messages = m_main.messages();
+    Shell &shell = m_context.platform().shell();
+    MessageBoxes &messages = m_context.messagesAbout(&m_main);
     on(Command::MailDeveloper, [&shell, &messages] { MailDeveloper(shell, messages); });
     on(Command::OpenHomePage, [&shell, &messages] { OpenHomePage(shell, messages); });
 }
 
 void TrayPlacement::showGreeting()
 {
-    Platform &platform = m_main.platform();
+    Platform &platform = m_context.platform();
     m_tray.showBalloon(QString::fromUtf16(kBalloonTitle),
                        ComposeGreeting(platform.clock().now(), platform.regionalFormats()), kBalloonMsecs);
 }
@@ -184,17 +174,23 @@ void TrayPlacement::toggleStayOnTop()
     SetStaysOnTop(m_main, m_main.command(Command::StayOnTop)->isChecked());
 }
 
+AboutDialog &TrayPlacement::aboutDialog()
+{
+    if (!m_about)
+        m_about = std::make_unique<AboutDialog>(m_context.platform().shell(), m_context.messages());
+    return *m_about;
+}
+
 void TrayPlacement::showAbout()
 {
-    if (m_about)
-        m_about->showAbout();
+    m_context.dialogs().open(aboutDialog());
 }
 
 void TrayPlacement::showHelp()
 {
-    Platform &platform = m_main.platform();
-    ShowHelpPage(platform.shell(), platform.files(), m_main.messages(), m_main.dataFolder(),
-                              platform.dataLocations().executablePath());
+    Platform &platform = m_context.platform();
+    ShowHelpPage(platform.shell(), platform.files(), m_context.messagesAbout(&m_main), m_context.dataFolder(),
+                 platform.dataLocations().executablePath());
 }
 
 void TrayPlacement::windowStateChanged(Qt::WindowStates old)
@@ -217,32 +213,11 @@ void TrayPlacement::windowStateChanged(Qt::WindowStates old)
     }
 }
 
-void TrayPlacement::snapMainWindow()
-{
-    if (!m_main.isVisible() || m_main.isMinimized() || !m_main.screen())
-        return;
-    const QRect frame = m_main.frameGeometry();
-    const QPoint snapped = SnapToWorkArea(frame, m_main.screen()->availableGeometry());
-    if (snapped != frame.topLeft())
-        m_main.move(snapped);
-    // Windows that keep beside the main window follow it from here.
-    emit m_main.placed();
-}
-
 bool TrayPlacement::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_main) {
-        switch (event->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-            m_snapTimer.start();
-            break;
-        case QEvent::WindowStateChange:
+        if (event->type() == QEvent::WindowStateChange)
             windowStateChanged(static_cast<QWindowStateChangeEvent *>(event)->oldState());
-            break;
-        default:
-            break;
-        }
     }
     return QObject::eventFilter(watched, event);
 }

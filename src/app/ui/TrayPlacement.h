@@ -9,8 +9,9 @@ class QMenu;
 
 namespace veltrano {
 
-class GlobalHotKeys;
 class AboutDialog;
+class AppContext;
+class GlobalHotKeys;
 class MainWindow;
 class Tray;
 
@@ -21,12 +22,13 @@ inline constexpr int kBalloonMsecs = 3000;
 inline constexpr int kTrayWatchMs = 1000;
 
 // The main window's life beside the tray: the tray icon and its menu, hiding
-// and restoring, "Stay On Top", snapping to the work area's edges, and the
-// Help menu's commands. Lives as long as the main window, as its child.
+// and restoring, "Stay On Top", snapping to the work area's edges, the global
+// hot keys, the About box and the Help menu's commands. The tray, the hot
+// keys and the greeting start after the main window's first frame.
 class TrayPlacement final : public QObject {
     Q_OBJECT
 public:
-    TrayPlacement(MainWindow &main, GlobalHotKeys &hotKeys);
+    TrayPlacement(AppContext &context, MainWindow &main);
     ~TrayPlacement() override;
 
     // Once the main window's first frame is on screen: the application icon,
@@ -35,12 +37,13 @@ public:
     void start();
     // The greeting in a balloon (or its stand-in on a desktop without a tray).
     void showGreeting();
-    void setAboutForm(AboutDialog *about) { m_about = about; }
     // The day of the month the tray icon shows; 0 for none yet.
     void setTrayDay(int day);
     QMenu *trayMenu() const { return m_menu.get(); }
     // Ctrl+F1 and Shift+F1, whose reactions the assembly site sets.
     GlobalHotKeys &hotKeys() const { return *m_hotKeys; }
+    // The About box, made when first opened.
+    AboutDialog &aboutDialog();
 
     void hideToTray();
     void hideFromTrayMenu();
@@ -60,22 +63,17 @@ private:
     void hideMainWindow();
     void showMainWindow();
     void windowStateChanged(Qt::WindowStates old);
-    void snapMainWindow();
     void watchTrayWhileHidden();
 
+    AppContext &m_context;
     MainWindow &m_main;
     Tray &m_tray;
-    AboutDialog *m_about = nullptr;
-    GlobalHotKeys *m_hotKeys = nullptr;
+    std::unique_ptr<GlobalHotKeys> m_hotKeys;
+    std::unique_ptr<AboutDialog> m_about;
     bool m_started = false;
     std::optional<int> m_trayDay; // told before the icon was shown
     std::unique_ptr<QMenu> m_menu; // with the tray icon, from start()
-    QTimer m_snapTimer;
     QTimer m_trayWatch;
 };
-
-// Joins the main window while it is created; the tray, the hot keys and the
-// greeting start after the window's first frame (MainWindow::started).
-TrayPlacement *InstallTrayPlacement(MainWindow &main);
 
 } // namespace veltrano

@@ -7,21 +7,21 @@
 
 namespace veltrano {
 
-std::optional<QString> ChooseAlarmSound(ModalDialogs &dialogs, QWidget *parent)
+void ChooseAlarmSound(ModalDialogs &dialogs, QWidget *parent, std::function<void(const QString &path)> chosen)
 {
-    QFileDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("OpenDialogSound"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    auto *dialog = new QFileDialog(parent);
+    dialog->setObjectName(QStringLiteral("OpenDialogSound"));
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
     // Sounds carried over from Windows often have upper-case extensions,
     // which a Linux file system tells apart.
-    dialog.setNameFilter(QString::fromUtf16(kSoundFileFilter));
-    if (dialogs.exec(dialog) != QDialog::Accepted)
-        return std::nullopt;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty())
-        return std::nullopt;
-    return QFileInfo(chosen.first()).absoluteFilePath();
+    dialog->setNameFilter(QString::fromUtf16(kSoundFileFilter));
+    dialogs.open(*dialog, [dialog, chosen = std::move(chosen)](int result) {
+        const QStringList files = dialog->selectedFiles();
+        if (result == QDialog::Accepted && !files.isEmpty())
+            chosen(QFileInfo(files.first()).absoluteFilePath());
+        dialog->deleteLater();
+    });
 }
 
 } // namespace veltrano

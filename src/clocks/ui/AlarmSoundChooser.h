@@ -1,7 +1,7 @@
 #pragma once
 // The file-open dialog that picks the alarm's sound.
 #include <QString>
-#include <optional>
+#include <functional>
 
 class QWidget;
 
@@ -11,8 +11,8 @@ class ModalDialogs;
 
 inline constexpr auto kSoundFileFilter = u"mid, wav, avi, mp3 (*.mid *.wav *.avi *.mp3 *.MID *.WAV *.AVI *.MP3)";
 
-// `OpenDialogSound` run through `dialogs`: the full path of the file picked,
-// nothing on cancel.
-std::optional<QString> ChooseAlarmSound(ModalDialogs &dialogs, QWidget *parent);
+// Opens `OpenDialogSound` through `dialogs` and returns; `chosen` gets the
+// full path of the file picked (it is not called on cancel).
+void ChooseAlarmSound(ModalDialogs &dialogs, QWidget *parent, std::function<void(const QString &path)> chosen);
 
 } // namespace veltrano

@@ -1,7 +1,6 @@
 #include "clocks/ui/ClockWindow.h"
 
-#include "common/logic/SnapToWorkArea.h"
-#include "app/logic/Startup.h"
+#include "common/ui/WindowGeometry.h"
 #include "clocks/logic/ClockSettings.h"
 #include "clocks/ui/ClockLayers.h"
 #include "common/ui/Hints.h"
@@ -9,11 +8,8 @@
 #include "platform/RegionalFormats.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QScreen>
-#include <QWindow>
 
 namespace veltrano {
 namespace {
@@ -21,13 +17,11 @@ namespace {
 constexpr QRect kPanelClock(8, 7, 153, 153);
 constexpr QSize kLayerSize(151, 151);
 constexpr QRect kLabelTime(12, 165, 151, 17);
-// Long enough for a drag to come to rest, so the window manager and we do
-// not pull the window two ways while the mouse still moves it.
-constexpr int kSnapSettleMs = 120;
 
 } // namespace
 
-ClockWindow::ClockWindow(SettingsStore &settings, const Clock &clock, const RegionalFormats &formats)
+ClockWindow::ClockWindow(SettingsStore &settings, const Clock &clock, const RegionalFormats &formats,
+                         std::optional<QPoint> savedPosition)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint),
       m_settings(settings), m_clock(clock), m_formats(formats)
@@ -38,9 +32,8 @@ ClockWindow::ClockWindow(SettingsStore &settings, const Clock &clock, const Regi
     buildPanel();
     buildMenu();
 
-    m_savedPosition = ReadClockPosition(m_settings);
-    if (m_savedPosition) {
-        move(*m_savedPosition);
+    if (savedPosition) {
+        move(*savedPosition);
         m_placed = true;
     }
 
@@ -48,9 +41,7 @@ ClockWindow::ClockWindow(SettingsStore &settings, const Clock &clock, const Regi
     m_timer1.setInterval(kTimer1Ms);
     connect(&m_timer1, &QTimer::timeout, this, &ClockWindow::onTick);
     m_timer1.start();
-    m_snapTimer.setSingleShot(true);
-    m_snapTimer.setInterval(kSnapSettleMs);
-    connect(&m_snapTimer, &QTimer::timeout, this, &ClockWindow::snapToWorkArea);
+    new SnapAfterDrag(*this);
 }
 
 ClockWindow::~ClockWindow() = default;
@@ -161,22 +152,13 @@ void ClockWindow::onShow()
     drawDial();
     m_render.SampleTime(m_clock.now());
     placeOnFirstShow();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QPoint guarded = GuardOffScreen(pos(), screen->geometry().size());
-        if (guarded != pos())
-            move(guarded);
-    }
+    KeepOnScreen(*this);
 }
 
 void ClockWindow::placeOnFirstShow()
 {
-    if (std::exchange(m_placed, true))
-        return;
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), frameGeometry().size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    if (!std::exchange(m_placed, true))
+        CentreOnDesktop(*this);
 }
 
 void ClockWindow::closeEvent(QCloseEvent *event)
@@ -187,29 +169,7 @@ void ClockWindow::closeEvent(QCloseEvent *event)
 
 void ClockWindow::toggleStayOnTop()
 {
-    const bool onTop = m_stayOnTop1->isChecked();
-    // Telling the window system directly keeps the window mapped:
-    // setWindowFlags would hide it.
-    overrideWindowFlags(onTop ? windowFlags() | Qt::WindowStaysOnTopHint : windowFlags() & ~Qt::WindowStaysOnTopHint);
-    if (QWindow *window = windowHandle())
-        window->setFlag(Qt::WindowStaysOnTopHint, onTop);
-}
-
-bool ClockWindow::event(QEvent *event)
-{
-    if (event->type() == QEvent::Move && isVisible())
-        m_snapTimer.start();
-    return QWidget::event(event);
-}
-
-void ClockWindow::snapToWorkArea()
-{
-    if (!isVisible() || !screen())
-        return;
-    const QRect frame = frameGeometry();
-    const QPoint snapped = SnapToWorkArea(frame, screen()->availableGeometry());
-    if (snapped != frame.topLeft())
-        move(snapped);
+    SetStaysOnTop(*this, m_stayOnTop1->isChecked());
 }
 
 } // namespace veltrano

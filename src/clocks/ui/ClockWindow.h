@@ -27,7 +27,10 @@ public:
     static constexpr QSize kClientSize{171, 187};
     static constexpr int kTimer1Ms = 500;
 
-    ClockWindow(SettingsStore &settings, const Clock &clock, const RegionalFormats &formats);
+    // `savedPosition`: where the clock was closed last time, when it is to
+    // reopen there (read at start-up); otherwise it opens centred.
+    ClockWindow(SettingsStore &settings, const Clock &clock, const RegionalFormats &formats,
+                std::optional<QPoint> savedPosition);
     ~ClockWindow() override;
 
     // Shows the clock, or brings it to the front when it is already shown.
@@ -40,7 +43,6 @@ public:
     const QImage &handsPicture() const { return m_hands; }
 
 protected:
-    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -52,7 +54,6 @@ private:
     void drawHands();
     void drawDial();
     void placeOnFirstShow();
-    void snapToWorkArea();
 
     SettingsStore &m_settings;
     const Clock &m_clock;
@@ -63,7 +64,6 @@ private:
     std::optional<HandTime> m_handsShown;
     bool m_dialShown = false;
     int m_secondShown = -1; // of the day, in LabelTime
-    std::optional<QPoint> m_savedPosition;
     bool m_placed = false;
 
     ClockPanel *m_panelClock = nullptr;
@@ -73,7 +73,6 @@ private:
     QMenu *m_popupMenu = nullptr;
     QAction *m_stayOnTop1 = nullptr;
     QTimer m_timer1;
-    QTimer m_snapTimer;
 };
 
 } // namespace veltrano

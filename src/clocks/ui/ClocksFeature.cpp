@@ -1,38 +1,40 @@
 #include "clocks/ui/ClocksFeature.h"
 
-#include "app/ui/MainWindow.h"
+#include "common/ui/AppContext.h"
+#include "common/ui/MainFrame.h"
 #include "clocks/logic/AlarmClock.h"
+#include "clocks/logic/ClockSettings.h"
 #include "clocks/ui/AlarmPage.h"
 #include "clocks/ui/ClockWindow.h"
 #include "clocks/ui/AlarmSoundChooser.h"
 #include "platform/Platform.h"
 
+#include <QWidget>
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace veltrano {
 
-ClocksFeature::ClocksFeature(MainWindow &main, std::function<void(int day)> showTrayDay)
-    : QObject(&main), m_main(main)
+ClocksFeature::ClocksFeature(AppContext &context, MainFrame &frame) : m_context(context), m_frame(frame)
 {
     setObjectName(QStringLiteral("ClocksFeature"));
     m_alarmPage = new AlarmPage;
-    m_alarmPage->setValues(ReadAlarmSettings(main.settings()));
-    main.setPageContent(Page::Tasks, m_alarmPage);
-
-    Platform &platform = main.platform();
+    m_alarmPage->setValues(ReadAlarmSettings(context.settings()));
+    m_clockPosition = ReadClockPosition(context.settings());
+    frame.setPageContent(Page::Tasks, m_alarmPage);
+    Platform &platform = context.platform();
     const AlarmServices services{platform.clock(), platform.regionalFormats(), platform.files(),
-                                 platform.sound(), platform.tray(),          main.messages()};
-    m_alarm = new AlarmClock(services, std::move(showTrayDay), this);
-
+                                 platform.sound(), platform.tray(),          context.messagesAbout(&frame.window())};
+    m_alarm = new AlarmClock(services, [this](int day) { emit dayChanged(day); }, this);
     connect(m_alarmPage->soundFolderButton(), &QPushButton::clicked, this, &ClocksFeature::chooseAlarmSound);
-    connect(&main.timerTime(), &QTimer::timeout, this, &ClocksFeature::onTick);
+    connect(&frame.secondTimer(), &QTimer::timeout, this, &ClocksFeature::onTick);
+    connect(frame.command(Command::ShowClock), &QAction::triggered, this, &ClocksFeature::showClock);
     // The page and the tray show the time and the day from the start, not a
     // second later.
-    connect(&main, &MainWindow::created, this, &ClocksFeature::onTick);
-    connect(&main, &MainWindow::resized, this, &ClocksFeature::fitAlarmPage);
-    connect(&main, &MainWindow::savingShutdownSettings, this, &ClocksFeature::writeAlarm);
+    connect(&frame, &MainFrame::created, this, &ClocksFeature::onTick);
+    connect(&frame, &MainFrame::resized, this, &ClocksFeature::fitAlarmPage);
 }
 
 ClocksFeature::~ClocksFeature() = default;
@@ -42,10 +44,19 @@ void ClocksFeature::disableAlarm()
     m_alarmPage->checkBoxAlarmClock()->setChecked(false);
 }
 
-void ClocksFeature::setClockWindow(ClockWindow &clock)
+ClockWindow &ClocksFeature::clockWindow()
 {
-    connect(m_main.command(Command::ShowClock), &QAction::triggered, &clock,
-            &ClockWindow::showClock);
+    if (!m_clock) {
+        Platform &platform = m_context.platform();
+        m_clock = std::make_unique<ClockWindow>(m_context.settings(), platform.clock(), platform.regionalFormats(),
+                                                m_clockPosition);
+    }
+    return *m_clock;
+}
+
+void ClocksFeature::showClock()
+{
+    clockWindow().showClock();
 }
 
 void ClocksFeature::onTick()
@@ -56,18 +67,18 @@ void ClocksFeature::onTick()
 
 void ClocksFeature::chooseAlarmSound()
 {
-    if (const auto chosen = ChooseAlarmSound(m_main.dialogs(), &m_main))
-        m_alarmPage->setSound(*chosen);
+    ChooseAlarmSound(m_context.dialogs(), &m_frame.window(),
+                     [this](const QString &path) { m_alarmPage->setSound(path); });
 }
 
 void ClocksFeature::fitAlarmPage()
 {
-    m_alarmPage->fitBevels(m_main.pageSheet(Page::Tasks)->width());
+    m_alarmPage->fitBevels(m_frame.pageSheet(Page::Tasks)->width());
 }
 
-void ClocksFeature::writeAlarm()
+void ClocksFeature::saveAtExit()
 {
-    WriteAlarmSettings(m_main.settings(), m_alarmPage->values());
+    WriteAlarmSettings(m_context.settings(), m_alarmPage->values());
 }
 
 } // namespace veltrano

@@ -1,43 +1,54 @@
 #pragma once
 #include <QObject>
+#include <QPoint>
+#include <memory>
+#include <optional>
 #include <functional>
 
 namespace veltrano {
 
 class AlarmClock;
 class AlarmPage;
-class MainWindow;
+class AppContext;
 class ClockWindow;
+class MainFrame;
 
 // The clocks' share of the main window: the alarm on the "Wake Up!" page,
-// ticked by the window's one-second `TimerTime`, its values read while the
-// window is created and written when it goes; and the command that shows
-// the desk clock.
+// ticked by the window's one-second `TimerTime`, its values read at start-up
+// and written at exit; and the desk clock, made the first time it is shown.
 class ClocksFeature final : public QObject {
     Q_OBJECT
 public:
-    // `showTrayDay` puts day d's picture (1..31) on the tray icon.
-    ClocksFeature(MainWindow &main, std::function<void(int day)> showTrayDay);
+    ClocksFeature(AppContext &context, MainFrame &frame);
     ~ClocksFeature() override;
 
     AlarmPage &alarmPage() const { return *m_alarmPage; }
     const AlarmClock &alarmClock() const { return *m_alarm; }
     // Unticks `CheckBoxAlarmClock`: the alarm stays silent until ticked again.
     void disableAlarm();
-    // The desk clock, created after the main window; "Deduvi Clock" (menu,
-    // tray menu, tool bar, Shift+F1) shows it.
-    void setClockWindow(ClockWindow &clock);
+    // The desk clock, "Deduvi Clock" (menu, tray menu, tool bar, Shift+F1).
+    ClockWindow &clockWindow();
+    void showClock();
+    // The alarm's keys, last of all at exit.
+    void saveAtExit();
 
     void onTick();
     void chooseAlarmSound();
 
+signals:
+    // The day of the month (1 to 31) the tray icon should show.
+    void dayChanged(int day);
+
 private:
     void fitAlarmPage();
-    void writeAlarm();
 
-    MainWindow &m_main;
+    AppContext &m_context;
+    MainFrame &m_frame;
     AlarmPage *m_alarmPage = nullptr;
     AlarmClock *m_alarm = nullptr;
+    // Where the clock reopens ("Clock Position"), as the file said at start-up.
+    std::optional<QPoint> m_clockPosition;
+    std::unique_ptr<ClockWindow> m_clock;
 };
 
 } // namespace veltrano

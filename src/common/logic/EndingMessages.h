@@ -1,6 +1,10 @@
 #pragma once
 #include "common/logic/MessageBoxes.h"
 
+#include <QObject>
+#include <map>
+#include <memory>
+
 namespace veltrano {
 
 class Notifications;
@@ -12,23 +16,28 @@ class Notifications;
 // gets, unasked, the answer that does nothing.
 class EndingMessages final : public MessageBoxes {
 public:
-    EndingMessages(MessageBoxes &boxes, Notifications &notifications)
-        : m_boxes(boxes), m_notifications(notifications) {}
+    EndingMessages(MessageBoxes &boxes, Notifications &notifications);
+    ~EndingMessages() override;
 
-    void endWithoutWaiting() { m_unattended = true; }
+    void endWithoutWaiting() { *m_unattended = true; }
+    bool ending() const { return *m_unattended; }
 
     void notice(const QString &text) override;
     void bare(const QString &text) override;
     void error(const QString &text) override;
     void confirmNotice(const QString &text) override;
-    Answer ask(const QString &text, bool withCancel) override;
+    void ask(const QString &text, bool withCancel, Reply then) override;
+    MessageBoxes &about(const QObject *window) override;
 
 private:
+    EndingMessages(MessageBoxes &boxes, Notifications &notifications, std::shared_ptr<bool> unattended);
     void tell(const QString &text);
 
     MessageBoxes &m_boxes;
     Notifications &m_notifications;
-    bool m_unattended = false;
+    std::shared_ptr<bool> m_unattended; // one flag for the program's boxes and each window's
+    std::map<const QObject *, std::unique_ptr<EndingMessages>> m_perWindow;
+    QObject m_guard; // ends the watch on the windows when these messages go first
 };
 
 } // namespace veltrano

@@ -96,6 +96,8 @@ bool SettingsStore::readBool(const QString &section, const QString &key, bool de
 
 bool SettingsStore::writeString(const QString &section, const QString &key, const QString &value)
 {
+    if (m_exitWrites && m_heldRefusal)
+        return false;
     // A file that exists but could not be read is never overwritten with only
     // the values this run knows: that would lose everything else in it.
     if (!m_loaded && !load()) {
@@ -114,14 +116,19 @@ bool SettingsStore::writeString(const QString &section, const QString &key, cons
         return false;
     }
     m_document = std::move(changed);
+    m_refusalTold = false;
     return true;
 }
 
 void SettingsStore::reportRefused()
 {
-    if (m_reportOnce && std::exchange(m_refusalReported, true))
+    const QString report = QStringLiteral("Unable to write to %1").arg(m_fileName);
+    if (m_exitWrites) {
+        m_heldRefusal = report;
         return;
-    m_reportError(QStringLiteral("Unable to write to %1").arg(m_fileName));
+    }
+    if (!std::exchange(m_refusalTold, true))
+        m_reportError(report);
 }
 
 bool SettingsStore::writeInteger(const QString &section, const QString &key, int value)

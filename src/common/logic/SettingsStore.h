@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace veltrano {
 
@@ -11,8 +12,10 @@ class FileSystem;
 
 // The program's one settings file ("PM.INI"). Reads come from memory; every
 // write goes to the file at once, atomically, so a value survives a kill. A
-// write the file system refuses is reported as "Unable to write to <file>" and
-// leaves both the file and the values in memory as they were.
+// write the file system refuses leaves both the file and the values in memory
+// as they were, and is reported as "Unable to write to <file>": once, not
+// again until a write has gone through (a full disk is told about once, not
+// at every key).
 class SettingsStore {
 public:
     using ErrorReporter = std::function<void(const QString &message)>;
@@ -30,10 +33,22 @@ public:
     bool writeInteger(const QString &section, const QString &key, int value);
     bool writeBool(const QString &section, const QString &key, bool value);
 
-    // From here on (the last writes of a run, made by every window as the
-    // program ends) a refused write is reported only once: the user learns
-    // the settings could not be saved, not once per window that tried.
-    void reportRefusalsOnce() { m_reportOnce = true; }
+    // The last writes of a run. While one lives, a refused write is held
+    // rather than told, and every write after it is not even tried: the user
+    // learns once, after everything else is saved, that the settings could
+    // not be.
+    class ExitWrites {
+    public:
+        explicit ExitWrites(SettingsStore &store) : m_store(store) { m_store.m_exitWrites = true; }
+        ~ExitWrites() { m_store.m_exitWrites = false; }
+        ExitWrites(const ExitWrites &) = delete;
+        ExitWrites &operator=(const ExitWrites &) = delete;
+        // The report of the refused write, if there was one.
+        std::optional<QString> refusal() const { return m_store.m_heldRefusal; }
+
+    private:
+        SettingsStore &m_store;
+    };
 
     static constexpr qsizetype kMaxStringLength = 2047;
 
@@ -49,8 +64,9 @@ private:
     IniDocument m_document;
     TextEncoding m_encoding = TextEncoding::System;
     bool m_loaded = false;
-    bool m_reportOnce = false;
-    bool m_refusalReported = false;
+    bool m_refusalTold = false; // since the last write that went through
+    bool m_exitWrites = false;
+    std::optional<QString> m_heldRefusal;
 };
 
 // The integer a settings value holds: decimal with an optional minus sign, or

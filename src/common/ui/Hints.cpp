@@ -1,6 +1,6 @@
 #include "common/ui/Hints.h"
 
-#include "app/logic/PanelMenuState.h"
+#include "common/logic/HintText.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

@@ -1,17 +1,21 @@
 #pragma once
+#include <functional>
 
 class QDialog;
 
 namespace veltrano {
 
 // Every modal dialog of ours (the About box, the options dialog, the editors
-// and pickers to come) is run through here, so a test can answer it without
-// entering a nested event loop that nothing would ever leave.
+// and pickers) is opened through here, so a test can answer it at once. A
+// dialog opens and the call returns: nothing waits in a nested event loop
+// while the timers tick, and `done` runs with the dialog's result when it
+// closes. A dialog already open is brought to the front instead (its first
+// `done` still stands).
 class ModalDialogs {
 public:
+    using Done = std::function<void(int result)>;
     virtual ~ModalDialogs() = default;
-    // The dialog's result (QDialog::Accepted, QDialog::Rejected, or its own).
-    virtual int exec(QDialog &dialog) = 0;
+    virtual void open(QDialog &dialog, Done done = {}) = 0;
 };
 
 } // namespace veltrano

@@ -1,15 +1,33 @@
 #pragma once
 #include "common/logic/MessageBoxes.h"
 
+#include <QPointer>
+#include <QWidget>
+#include <map>
+#include <memory>
+
 namespace veltrano {
 
+// Message boxes on screen. Each opens application-modal, as a box always has,
+// but without a nested event loop: the call returns at once and a question
+// answers when the user has chosen. A box about a window is its child, so it
+// opens above that window; it also stays on top while any window of ours does.
 class QtMessageBoxes final : public MessageBoxes {
 public:
+    explicit QtMessageBoxes(QWidget *owner = nullptr);
+    ~QtMessageBoxes() override;
+
     void notice(const QString &text) override;
     void bare(const QString &text) override;
     void error(const QString &text) override;
     void confirmNotice(const QString &text) override;
-    Answer ask(const QString &text, bool withCancel) override;
+    void ask(const QString &text, bool withCancel, Reply then) override;
+    MessageBoxes &about(const QObject *window) override;
+
+private:
+    QPointer<QWidget> m_owner;
+    std::map<const QObject *, std::unique_ptr<QtMessageBoxes>> m_perWindow;
+    QObject m_guard; // ends the watch on the windows when these boxes go first
 };
 
 } // namespace veltrano

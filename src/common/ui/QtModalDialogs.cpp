@@ -4,9 +4,20 @@
 
 namespace veltrano {
 
-int QtModalDialogs::exec(QDialog &dialog)
+void QtModalDialogs::open(QDialog &dialog, Done done)
 {
-    return dialog.exec();
+    if (dialog.isVisible()) {
+        dialog.raise();
+        dialog.activateWindow();
+        return;
+    }
+    if (done)
+        QObject::connect(&dialog, &QDialog::finished, &dialog, std::move(done), Qt::SingleShotConnection);
+    // Application-modal as before, shown without a loop of its own.
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
 }
 
 } // namespace veltrano

@@ -5,7 +5,7 @@ namespace veltrano {
 
 class QtModalDialogs final : public ModalDialogs {
 public:
-    int exec(QDialog &dialog) override;
+    void open(QDialog &dialog, Done done = {}) override;
 };
 
 } // namespace veltrano

@@ -1,25 +1,27 @@
 #include "console/ui/ConsoleFeature.h"
 
-#include "app/ui/MainWindow.h"
+#include "common/ui/AppContext.h"
+#include "common/ui/MainFrame.h"
 #include "common/ui/Hints.h"
 #include "common/ui/ModalDialogs.h"
 #include "platform/Platform.h"
 #include "console/logic/Console.h"
 #include "console/ui/KeymapInfoDialog.h"
 
+#include <QWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 
 namespace veltrano {
 
-ConsoleFeature::ConsoleFeature(MainWindow &main) : QObject(&main), m_main(main)
+ConsoleFeature::ConsoleFeature(AppContext &context, MainFrame &frame) : m_context(context), m_frame(frame)
 {
     setObjectName(QStringLiteral("ConsoleFeature"));
     m_mainEditCmd = named(new QLineEdit, "MainEditCmd");
     m_mainEditCmd->setAccessibleName(QStringLiteral("Console"));
     m_mainEditCmd->installEventFilter(this);
-    main.setConsoleLine(m_mainEditCmd);
+    frame.setConsoleLine(m_mainEditCmd);
 
     // Its own menu takes the place of the edit's cut-and-paste menu.
     auto *menu = named(new QMenu(m_mainEditCmd), "PopupMenuCmd");
@@ -39,14 +41,22 @@ void ConsoleFeature::runThroughConsole(const QString &text)
 
 void ConsoleFeature::runCommand(const QString &text)
 {
-    const ConsoleReactions reactions{[this] { m_main.close(); }, [this] { showKeymapInfo(); }};
-    RunConsoleCommand(text, m_main.platform().shell(), m_main.messages(), reactions);
+    const ConsoleReactions reactions{[this] { m_frame.requestExit(); }, [this] { showKeymapInfo(); }};
+    RunConsoleCommand(text, m_context.platform().shell(), m_context.messagesAbout(&m_frame.window()), reactions);
+}
+
+ConsoleFeature::~ConsoleFeature() = default;
+
+KeymapInfoDialog &ConsoleFeature::keymapInfo()
+{
+    if (!m_keyMap)
+        m_keyMap = std::make_unique<KeymapInfoDialog>();
+    return *m_keyMap;
 }
 
 void ConsoleFeature::showKeymapInfo()
 {
-    if (m_keyMap)
-        m_main.dialogs().exec(*m_keyMap);
+    m_context.dialogs().open(keymapInfo());
 }
 
 bool ConsoleFeature::eventFilter(QObject *watched, QEvent *event)

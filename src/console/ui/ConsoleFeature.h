@@ -1,23 +1,26 @@
 #pragma once
 #include <QObject>
+#include <memory>
 
 class QLineEdit;
 class QKeyEvent;
 
 namespace veltrano {
 
-class MainWindow;
+class AppContext;
 class KeymapInfoDialog;
+class MainFrame;
 
 // The console line of the main window's bottom bar (`MainEditCmd`): Enter runs
 // what is typed, Esc empties it, its own menu offers Keymap Info.
 class ConsoleFeature final : public QObject {
     Q_OBJECT
 public:
-    explicit ConsoleFeature(MainWindow &main);
+    ConsoleFeature(AppContext &context, MainFrame &frame);
+    ~ConsoleFeature() override;
 
-    // Keymap Info is created later, in its place among the windows.
-    void setKeyMap(KeymapInfoDialog *keyMap) { m_keyMap = keyMap; }
+    // Keymap Info, made the first time it is opened.
+    KeymapInfoDialog &keymapInfo();
     QLineEdit &consoleLine() const { return *m_mainEditCmd; }
 
     // `text` as if typed into the console and entered; the line is empty after.
@@ -31,9 +34,10 @@ protected:
 private:
     bool onConsoleKey(const QKeyEvent &key);
 
-    MainWindow &m_main;
+    AppContext &m_context;
+    MainFrame &m_frame;
     QLineEdit *m_mainEditCmd = nullptr;
-    KeymapInfoDialog *m_keyMap = nullptr;
+    std::unique_ptr<KeymapInfoDialog> m_keyMap;
 };
 
 } // namespace veltrano

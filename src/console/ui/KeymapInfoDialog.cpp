@@ -20,10 +20,9 @@ void addText(QWidget *dialog, const char *name, const QString &text, QPoint at)
 
 } // namespace
 
-KeymapInfoDialog::KeymapInfoDialog()
-    : FixedDialog("frmKeyMap", QString::fromUtf16(kKeyMapCaption), kKeyMapClientSize),
-      m_controls(*this, [this] { createControls(); })
+KeymapInfoDialog::KeymapInfoDialog() : SmallDialog("frmKeyMap", QString::fromUtf16(kKeyMapCaption), kKeyMapClientSize)
 {
+    createControls();
 }
 
 void KeymapInfoDialog::createControls()

@@ -1,14 +1,13 @@
 #pragma once
 // Keymap Info: the console's built-in words and the two system-wide keys.
-#include "common/ui/FirstShow.h"
-#include "common/ui/FixedDialog.h"
+#include "common/ui/SmallDialog.h"
 
 namespace veltrano {
 
 inline constexpr auto kKeyMapCaption = u"Keymap Info";
 inline constexpr QSize kKeyMapClientSize{440, 95};
 
-class KeymapInfoDialog final : public FixedDialog {
+class KeymapInfoDialog final : public SmallDialog {
     Q_OBJECT
 public:
     KeymapInfoDialog();
@@ -18,7 +17,6 @@ public:
 private:
     void createControls();
 
-    BuiltWhenFirstShown m_controls;
 };
 
 } // namespace veltrano

@@ -10,7 +10,7 @@
 namespace veltrano {
 namespace {
 
-QPushButton *addButton(QWidget *dialog, const char *name, const QString &caption, QPoint at)
+QPushButton *passwordButton(QWidget *dialog, const char *name, const QString &caption, QPoint at)
 {
     auto *button = named(new QPushButton(caption, dialog), name);
     button->setGeometry(QRect(at, QSize(75, 25)));
@@ -22,14 +22,15 @@ QPushButton *addButton(QWidget *dialog, const char *name, const QString &caption
 } // namespace
 
 PasswordGeneratorDialog::PasswordGeneratorDialog(ModalDialogs &dialogs, GuidSource source)
-    : FixedDialog("frmPasswordGenerator", QString::fromUtf16(kPasswordGeneratorCaption),
+    : SmallDialog("frmPasswordGenerator", QString::fromUtf16(kPasswordGeneratorCaption),
                   kPasswordGeneratorClientSize),
-      m_dialogs(dialogs), m_source(std::move(source)), m_controls(*this, [this] { createControls(); })
+      m_dialogs(dialogs), m_source(std::move(source))
 {
     // Laid out in pixels for this font, so it is not scaled with the system's.
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSize(8);
     setFont(tahoma);
+    createControls();
 }
 
 void PasswordGeneratorDialog::createControls()
@@ -37,9 +38,9 @@ void PasswordGeneratorDialog::createControls()
     m_edit1 = named(new QLineEdit(QStringLiteral("Edit1"), this), "Edit1");
     m_edit1->setGeometry(8, 8, 397, 21);
     m_edit1->setAccessibleName(QStringLiteral("Password"));
-    connect(addButton(this, "ButtonGenerator", QStringLiteral("GUID"), {420, 8}), &QPushButton::clicked, this,
+    connect(passwordButton(this, "ButtonGenerator", QStringLiteral("GUID"), {420, 8}), &QPushButton::clicked, this,
             &PasswordGeneratorDialog::onGenerate);
-    connect(addButton(this, "ButtonClose", QStringLiteral("Close"), {420, 40}), &QPushButton::clicked, this,
+    connect(passwordButton(this, "ButtonClose", QStringLiteral("Close"), {420, 40}), &QPushButton::clicked, this,
             &PasswordGeneratorDialog::closeDialog);
 }
 
@@ -47,7 +48,7 @@ void PasswordGeneratorDialog::openWithNewPassword()
 {
     generate();
     m_edit1->setFocus();
-    m_dialogs.exec(*this);
+    m_dialogs.open(*this);
 }
 
 void PasswordGeneratorDialog::onGenerate()
@@ -61,9 +62,13 @@ void PasswordGeneratorDialog::closeDialog()
 }
 
 // Selected, so one copy takes the whole value.
+QString PasswordGeneratorDialog::password() const
+{
+    return m_edit1->text();
+}
+
 void PasswordGeneratorDialog::generate()
 {
-    m_controls.ensureBuilt();
     m_edit1->setText(GeneratePasswordText(m_source));
     m_edit1->selectAll();
 }

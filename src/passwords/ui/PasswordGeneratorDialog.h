@@ -1,8 +1,7 @@
 #pragma once
 // Password Generator: a fresh GUID at every opening and on "GUID", ready to
 // be selected and copied.
-#include "common/ui/FirstShow.h"
-#include "common/ui/FixedDialog.h"
+#include "common/ui/SmallDialog.h"
 
 #include <QUuid>
 #include <functional>
@@ -16,7 +15,7 @@ class ModalDialogs;
 inline constexpr auto kPasswordGeneratorCaption = u"Password Generator";
 inline constexpr QSize kPasswordGeneratorClientSize{503, 73};
 
-class PasswordGeneratorDialog final : public FixedDialog {
+class PasswordGeneratorDialog final : public SmallDialog {
     Q_OBJECT
 public:
     using GuidSource = std::function<QUuid()>;
@@ -24,6 +23,7 @@ public:
 
     // Menu "Widgets" > "Password Generator...": a new value, then the dialog.
     void openWithNewPassword();
+    QString password() const;
     void onGenerate();
     void closeDialog();
 
@@ -34,7 +34,6 @@ private:
     ModalDialogs &m_dialogs;
     GuidSource m_source;
     QLineEdit *m_edit1 = nullptr;
-    BuiltWhenFirstShown m_controls;
 };
 
 } // namespace veltrano

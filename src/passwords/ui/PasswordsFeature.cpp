@@ -1,19 +1,27 @@
 #include "passwords/ui/PasswordsFeature.h"
 
-#include "app/ui/MainWindow.h"
+#include "common/ui/AppContext.h"
+#include "common/ui/MainFrame.h"
 #include "passwords/ui/PasswordGeneratorDialog.h"
 
 #include <QAction>
 
 namespace veltrano {
 
-PasswordsFeature::PasswordsFeature(MainWindow &main) : QObject(&main)
+PasswordsFeature::PasswordsFeature(AppContext &context, MainFrame &frame) : m_context(context)
 {
     setObjectName(QStringLiteral("PasswordsFeature"));
-    connect(main.command(Command::ShowPasswordGenerator), &QAction::triggered, this, [this] {
-        if (m_window)
-            m_window->openWithNewPassword();
-    });
+    connect(frame.command(Command::ShowPasswordGenerator), &QAction::triggered, this,
+            [this] { dialog().openWithNewPassword(); });
+}
+
+PasswordsFeature::~PasswordsFeature() = default;
+
+PasswordGeneratorDialog &PasswordsFeature::dialog()
+{
+    if (!m_dialog)
+        m_dialog = std::make_unique<PasswordGeneratorDialog>(m_context.dialogs());
+    return *m_dialog;
 }
 
 } // namespace veltrano

@@ -1,21 +1,26 @@
 #pragma once
 #include <QObject>
+#include <memory>
 
 namespace veltrano {
 
-class MainWindow;
+class AppContext;
+class MainFrame;
 class PasswordGeneratorDialog;
 
 // "Password Generator..." of the main and tray menus opens the generator,
-// which is created later, in its place among the windows.
+// made the first time it is asked for.
 class PasswordsFeature final : public QObject {
     Q_OBJECT
 public:
-    explicit PasswordsFeature(MainWindow &main);
-    void setWindow(PasswordGeneratorDialog *window) { m_window = window; }
+    PasswordsFeature(AppContext &context, MainFrame &frame);
+    ~PasswordsFeature() override;
+
+    PasswordGeneratorDialog &dialog();
 
 private:
-    PasswordGeneratorDialog *m_window = nullptr;
+    AppContext &m_context;
+    std::unique_ptr<PasswordGeneratorDialog> m_dialog;
 };
 
 } // namespace veltrano

@@ -2,10 +2,9 @@
 
 namespace veltrano {
 
-DeleteStructureDialog::DeleteStructureDialog(QWidget *parent)
+DeleteStructureDialog::DeleteStructureDialog()
     : StructureDialog({"frmProjectDelete", "Delete Structure:", "dialog_delete", QSize(430, 102),
-                       "Please, confirm deleting structure:", "Delete", false},
-                      parent)
+                       "Please, confirm deleting structure:", "Delete", false})
 {
 }
 

@@ -8,7 +8,7 @@ namespace veltrano {
 class DeleteStructureDialog final : public StructureDialog {
     Q_OBJECT
 public:
-    explicit DeleteStructureDialog(QWidget *parent = nullptr);
+    explicit DeleteStructureDialog();
     QLabel *label2() { return secondLabel(); }
 };
 

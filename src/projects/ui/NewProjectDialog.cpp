@@ -2,10 +2,9 @@
 
 namespace veltrano {
 
-NewProjectDialog::NewProjectDialog(QWidget *parent)
+NewProjectDialog::NewProjectDialog()
     : StructureDialog({"frmNewProject", "New Project", "dialog_newproject", QSize(428, 100), "New Project name:",
-                       "Create", true},
-                      parent)
+                       "Create", true})
 {
 }
 

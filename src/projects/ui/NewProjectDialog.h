@@ -7,7 +7,7 @@ namespace veltrano {
 class NewProjectDialog final : public StructureDialog {
     Q_OBJECT
 public:
-    explicit NewProjectDialog(QWidget *parent = nullptr);
+    explicit NewProjectDialog();
     // Each showing proposes the first free "ProjectN".
     void prepare(const QString &suggestedName);
 };

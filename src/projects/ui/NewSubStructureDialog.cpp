@@ -4,10 +4,9 @@
 
 namespace veltrano {
 
-NewSubStructureDialog::NewSubStructureDialog(QWidget *parent)
+NewSubStructureDialog::NewSubStructureDialog()
     : StructureDialog({"frmNewSub", "New Sub:", "dialog_newsub", QSize(430, 102), "New Structure name:", "Create",
-                       true},
-                      parent)
+                       true})
 {
 }
 

@@ -8,7 +8,7 @@ namespace veltrano {
 class NewSubStructureDialog final : public StructureDialog {
     Q_OBJECT
 public:
-    explicit NewSubStructureDialog(QWidget *parent = nullptr);
+    explicit NewSubStructureDialog();
     void prepare();
 };
 

@@ -86,8 +86,14 @@ void NoteEditor::reportFailure(const QString &text)
 
 void NoteEditor::clearNote()
 {
-    if (m_services.messages.ask(QStringLiteral("Clear note?"), true) != MessageBoxes::Answer::Yes)
-        return;
+    m_services.messages.ask(QStringLiteral("Clear note?"), true, [this](MessageBoxes::Answer answer) {
+        if (answer == MessageBoxes::Answer::Yes)
+            clearNoteNow();
+    });
+}
+
+void NoteEditor::clearNoteNow()
+{
     QTextEdit *editor = m_page.editor();
     const bool wasEmpty = editor->document()->isEmpty();
     // Removed as one edit, so Undo brings the text back (and saves it again).
@@ -140,20 +146,23 @@ void NoteEditor::insertDateTime()
 void NoteEditor::changeFont()
 {
     QTextEdit *editor = m_page.editor();
-    QFontDialog dialog(m_page.window());
-    dialog.setObjectName(QStringLiteral("FontDialog"));
+    auto *dialog = new QFontDialog(m_page.window());
+    dialog->setObjectName(QStringLiteral("FontDialog"));
     // The base font first, then what the selection (or the caret) adds to it.
     QFont preset = editor->document()->defaultFont();
     preset = editor->currentCharFormat().font().resolve(preset);
-    dialog.setCurrentFont(preset);
-    if (m_services.dialogs.exec(dialog) == QDialog::Accepted) {
-        QTextCharFormat chosen;
-        chosen.setFont(dialog.currentFont());
-        // On a selection this changes the document, which is saved like any
-        // change; at the caret it is what the next key types with.
-        editor->mergeCurrentCharFormat(chosen);
-    }
-    editor->setFocus();
+    dialog->setCurrentFont(preset);
+    m_services.dialogs.open(*dialog, [editor, dialog](int result) {
+        if (result == QDialog::Accepted) {
+            QTextCharFormat chosen;
+            chosen.setFont(dialog->currentFont());
+            // On a selection this changes the document, which is saved like
+            // any change; at the caret it is what the next key types with.
+            editor->mergeCurrentCharFormat(chosen);
+        }
+        editor->setFocus();
+        dialog->deleteLater();
+    });
 }
 
 } // namespace veltrano

@@ -52,6 +52,7 @@ private:
     void onNoteChanged();
     void saveNote();
     void clearNote();
+    void clearNoteNow();
     void printNote();
     void insertDateTime();
     void changeFont();

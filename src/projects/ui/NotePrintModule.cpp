@@ -2,26 +2,34 @@
 // printed: Qt's print support and the printer dialog, none of it at start-up.
 #include "common/ui/ModalDialogs.h"
 
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
 
-// 1 when printed, 0 when the user cancelled the printer dialog. `fileName`
-// is what the dialog proposes when the note goes to a PDF file.
+// Opens the printer dialog and returns; the note is printed once the user
+// confirms it. `fileName` is what the dialog proposes when the note goes to
+// a PDF file. 1 when the dialog opened.
 extern "C" Q_DECL_EXPORT int veltranoPrintNote(veltrano::ModalDialogs *dialogs, const QTextDocument *doc,
                                                const QString *jobTitle, const QString *fileName, QWidget *parent)
 {
-    QPrinter printer(QPrinter::HighResolution);
+    auto *printer = new QPrinter(QPrinter::HighResolution);
     // The dialog names its PDF file after the document; the job's title,
     // with its colon and backslashes, would make an awkward file name.
-    printer.setDocName(*fileName);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
-    dialog.setWindowTitle(QStringLiteral("Print"));
-    if (dialogs->exec(dialog) != QDialog::Accepted)
-        return 0;
-    // The dialog may have put another printer in place; the title is ours.
-    printer.setDocName(*jobTitle);
-    doc->print(&printer);
+    printer->setDocName(*fileName);
+    auto *dialog = new QPrintDialog(printer, parent);
+    dialog->setObjectName(QStringLiteral("PrinterSetupDialog"));
+    dialog->setWindowTitle(QStringLiteral("Print"));
+    // The printer goes with the dialog that uses it.
+    QObject::connect(dialog, &QObject::destroyed, [printer] { delete printer; });
+    const QPointer<const QTextDocument> document(doc);
+    dialogs->open(*dialog, [dialog, printer, document, title = *jobTitle](int result) {
+        if (result == QDialog::Accepted && document) {
+            // The dialog may have put another printer in place; the title is ours.
+            printer->setDocName(title);
+            document->print(printer);
+        }
+        dialog->deleteLater();
+    });
     return 1;
 }

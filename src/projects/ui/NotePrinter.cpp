@@ -48,7 +48,8 @@ NotePrinter::Outcome PrintModulePrinter::print(const QTextDocument &doc, const Q
     const PrintFunction printNote = load(why);
     if (!printNote)
         return {Result::Unavailable, QStringLiteral("Printing is not available: ") + why};
-    return {printNote(&m_dialogs, &doc, &jobTitle, &fileName, m_parent) ? Result::Printed : Result::Cancelled, {}};
+    printNote(&m_dialogs, &doc, &jobTitle, &fileName, m_parent);
+    return {Result::Opened, {}};
 }
 
 } // namespace veltrano

@@ -10,13 +10,14 @@ namespace veltrano {
 
 class ModalDialogs;
 
-// Prints a note: the printer dialog, then the document on the printer chosen
-// under the given job title. A seam, so tests never meet a real printer.
+// Prints a note: opens the printer dialog and returns; once the user confirms
+// it, the document goes to the printer chosen under the given job title. A
+// seam, so tests never meet a real printer.
 class NotePrinter {
 public:
-    enum class Result { Printed, Cancelled, Unavailable };
+    enum class Result { Opened, Unavailable };
     struct Outcome {
-        Result result = Result::Cancelled;
+        Result result = Result::Opened;
         QString message; // why printing is not available
     };
     virtual ~NotePrinter() = default;

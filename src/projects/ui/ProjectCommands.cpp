@@ -1,6 +1,7 @@
 #include "projects/ui/ProjectCommands.h"
 
 #include "common/logic/MessageBoxes.h"
+#include "common/ui/AppContext.h"
 #include "common/ui/ModalDialogs.h"
 #include "projects/logic/ProjectStore.h"
 #include "projects/ui/NewProjectDialog.h"
@@ -15,40 +16,43 @@
 
 namespace veltrano {
 
-ProjectCommands::ProjectCommands(ProjectTreePresenter &manager, QTreeWidget &tree, ProjectStore &store,
-                                 MessageBoxes &messages, ModalDialogs &dialogs, QObject *parent)
-    : QObject(parent), m_manager(manager), m_tree(tree), m_store(store), m_messages(messages), m_dialogs(dialogs)
+ProjectCommands::ProjectCommands(AppContext &context, ProjectTreePresenter &manager, QTreeWidget &tree,
+                                 ProjectStore &store, QObject *parent)
+    : QObject(parent), m_context(context), m_manager(manager), m_tree(tree), m_store(store)
 {
     setObjectName(QStringLiteral("ProjectCommands"));
 }
 
-template <typename Form>
-void ProjectCommands::takeForm(QPointer<Form> &slot, Form *form, void (ProjectCommands::*confirmed)())
+ProjectCommands::~ProjectCommands() = default;
+
+template <typename Dialog>
+Dialog &ProjectCommands::made(std::unique_ptr<Dialog> &slot, void (ProjectCommands::*confirmed)())
 {
-    slot = form;
-    connect(form, &StructureDialog::confirmed, this, confirmed);
+    if (!slot) {
+        slot = std::make_unique<Dialog>();
+        connect(slot.get(), &StructureDialog::confirmed, this, confirmed);
+    }
+    return *slot;
 }
 
-void ProjectCommands::setNewProjectForm(NewProjectDialog *form)
+NewProjectDialog &ProjectCommands::newProjectDialog()
 {
-    takeForm(m_newProject, form, &ProjectCommands::newProjectConfirmed);
+    return made(m_newProject, &ProjectCommands::newProjectConfirmed);
 }
 
-void ProjectCommands::setNewSubForm(NewSubStructureDialog *form)
+NewSubStructureDialog &ProjectCommands::newSubDialog()
 {
-    takeForm(m_newSub, form, &ProjectCommands::newSubConfirmed);
+    return made(m_newSub, &ProjectCommands::newSubConfirmed);
 }
 
-void ProjectCommands::setRenamerForm(RenameStructureDialog *form)
+RenameStructureDialog &ProjectCommands::renameDialog()
 {
-    takeForm(m_renamer, form, &ProjectCommands::renameConfirmed);
+    return made(m_renamer, &ProjectCommands::renameConfirmed);
 }
 
-void ProjectCommands::setDeleteForm(DeleteStructureDialog *form)
+DeleteStructureDialog &ProjectCommands::deleteDialog()
 {
-    // Its path label is made empty; clearing it here would build the dialog
-    // at start-up.
-    takeForm(m_delete, form, &ProjectCommands::deleteConfirmed);
+    return made(m_delete, &ProjectCommands::deleteConfirmed);
 }
 
 QTreeWidgetItem *ProjectCommands::selectedNode() const
@@ -61,47 +65,44 @@ void ProjectCommands::newStructure()
 {
     const QTreeWidgetItem *node = selectedNode();
     if (!node || ProjectTreePresenter::levelOf(node) == 0) {
-        if (!m_newProject)
-            return;
-        m_newProject->prepare(m_store.SuggestProjectName());
-        m_dialogs.exec(*m_newProject);
+        newProjectDialog().prepare(m_store.SuggestProjectName());
+        m_context.dialogs().open(*m_newProject);
         return;
     }
-    if (!m_newSub)
-        return;
-    m_newSub->prepare();
-    m_dialogs.exec(*m_newSub);
+    newSubDialog().prepare();
+    m_context.dialogs().open(*m_newSub);
 }
 
 void ProjectCommands::renameStructure()
 {
     const QTreeWidgetItem *node = selectedNode();
-    if (!node || ProjectTreePresenter::levelOf(node) == 0 || !m_renamer)
+    if (!node || ProjectTreePresenter::levelOf(node) == 0)
         return;
-    m_renamer->label1()->setText(node->text(0));
+    renameDialog().label1()->setText(node->text(0));
     m_renamer->prepare();
-    m_dialogs.exec(*m_renamer);
+    m_context.dialogs().open(*m_renamer);
 }
 
 void ProjectCommands::deleteStructure()
 {
     const QTreeWidgetItem *node = selectedNode();
-    if (!node || ProjectTreePresenter::levelOf(node) == 0 || !m_delete)
+    if (!node || ProjectTreePresenter::levelOf(node) == 0)
         return;
     const QString path = ProjectTreePresenter::StructurePath(node);
-    m_delete->label2()->setText(path);
+    deleteDialog().label2()->setText(path);
     m_delete->label2()->setToolTip(path);
-    m_dialogs.exec(*m_delete);
+    m_context.dialogs().open(*m_delete);
 }
 
-bool ProjectCommands::accepted(const StructureChange &change)
+bool ProjectCommands::accepted(const StructureChange &change, StructureDialog &dialog)
 {
+    MessageBoxes &messages = m_context.messagesAbout(&dialog);
     switch (change.result) {
     case StructureChange::Result::BadName:
-        m_messages.bare(change.message);
+        messages.bare(change.message);
         return false;
     case StructureChange::Result::Exists:
-        m_messages.notice(change.message);
+        messages.notice(change.message);
         return false;
     case StructureChange::Result::Done:
         break;
@@ -123,7 +124,7 @@ void ProjectCommands::finishNaming(StructureDialog &dialog, const QString &name,
 void ProjectCommands::newProjectConfirmed()
 {
     const QString name = m_newProject->edit1()->text();
-    if (accepted(m_store.CreateProject(name)))
+    if (accepted(m_store.CreateProject(name), *m_newProject))
         finishNaming(*m_newProject, name, true);
 }
 
@@ -135,7 +136,7 @@ void ProjectCommands::newSubConfirmed()
         m_newSub->reject();
         return;
     }
-    if (accepted(m_store.CreateStructure(ProjectTreePresenter::StructurePath(node), name)))
+    if (accepted(m_store.CreateStructure(ProjectTreePresenter::StructurePath(node), name), *m_newSub))
         finishNaming(*m_newSub, name, true);
 }
 
@@ -148,17 +149,18 @@ void ProjectCommands::renameConfirmed()
         return;
     }
     const QString parentPath = ProjectTreePresenter::StructurePath(node->parent());
-    if (accepted(m_store.RenameStructure(parentPath, m_renamer->label1()->text(), name)))
+    if (accepted(m_store.RenameStructure(parentPath, m_renamer->label1()->text(), name), *m_renamer))
         finishNaming(*m_renamer, name, false);
 }
 
 void ProjectCommands::deleteConfirmed()
 {
     const DeleteReport report = m_store.DeleteStructure(m_delete->label2()->text());
+    MessageBoxes &messages = m_context.messagesAbout(&m_tree);
     for (const QString &failure : report.failures)
-        m_messages.notice(failure);
+        messages.notice(failure);
     if (!report.refusal.isEmpty())
-        m_messages.notice(report.refusal);
+        messages.notice(report.refusal);
     m_delete->accept();
     const QTreeWidgetItem *node = selectedNode();
     const QString parentLabel = node && node->parent() ? node->parent()->text(0) : QString();

@@ -1,6 +1,8 @@
 #include "projects/ui/ProjectsFeature.h"
 
-#include "app/ui/MainWindow.h"
+#include "common/logic/MessageBoxes.h"
+#include "common/ui/AppContext.h"
+#include "common/ui/MainFrame.h"
 #include "common/ui/Hints.h"
 #include "platform/Platform.h"
 #include "projects/ui/NoteEditor.h"
@@ -8,11 +10,11 @@
 #include "projects/ui/ProjectNotePage.h"
 #include "projects/ui/WorklistPanel.h"
 
+#include <QWidget>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QStatusBar>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -24,30 +26,31 @@ constexpr int kPassingStatusMs = 20000;
 
 } // namespace
 
-ProjectsFeature::ProjectsFeature(MainWindow &main)
-    : QObject(&main), m_main(main), m_store(main.platform().files(), main.dataFolder())
+ProjectsFeature::ProjectsFeature(AppContext &context, MainFrame &frame)
+    : m_frame(frame), m_store(context.platform().files(), context.dataFolder())
 {
     setObjectName(QStringLiteral("ProjectsFeature"));
     m_worklist = new WorklistPanel;
-    main.setSidePanelContent(m_worklist);
+    frame.setSidePanelContent(m_worklist);
     m_notePage = new ProjectNotePage;
-    main.setPageContent(Page::Projects, m_notePage);
-    main.setPageContent(Page::TheContacts, createTheContactsPage());
+    frame.setPageContent(Page::Projects, m_notePage);
+    frame.setPageContent(Page::TheContacts, createTheContactsPage());
 
-    Platform &platform = main.platform();
-    m_manager = new ProjectTreePresenter(*m_worklist->tree(), *m_label10, platform.files(), main.messages(),
-                                      main.dataFolder(), this);
+    Platform &platform = context.platform();
+    MessageBoxes &messages = context.messagesAbout(&frame.window());
+    m_manager = new ProjectTreePresenter(*m_worklist->tree(), *m_label10, platform.files(), messages,
+                                         context.dataFolder(), this);
     m_noteEditor = new NoteEditor(*m_notePage,
                                   {platform.files(), platform.textCodec(), platform.clock(),
-                                   platform.regionalFormats(), main.messages(), main.dialogs(), main.dataFolder()},
+                                   platform.regionalFormats(), messages, context.dialogs(), context.dataFolder()},
                                   this);
     connect(m_noteEditor, &NoteEditor::status, this, &ProjectsFeature::showNoteStatus);
-    m_commands = new ProjectCommands(*m_manager, *m_worklist->tree(), m_store, main.messages(), main.dialogs(), this);
+    m_commands = new ProjectCommands(context, *m_manager, *m_worklist->tree(), m_store, this);
     wireTree();
     wireCommands();
 
-    connect(&main, &MainWindow::pageChosen, this, &ProjectsFeature::pageChosen);
-    connect(&main, &MainWindow::showing, this, &ProjectsFeature::onMainWindowShowing);
+    connect(&frame, &MainFrame::pageChosen, this, &ProjectsFeature::pageChosen);
+    connect(&frame, &MainFrame::showing, this, &ProjectsFeature::onMainWindowShowing);
 }
 
 ProjectsFeature::~ProjectsFeature() = default;
@@ -86,17 +89,17 @@ void ProjectsFeature::wireCommands()
     run(m_worklist->newSubItem(), &ProjectCommands::newStructure);
     run(m_worklist->renameItem(), &ProjectCommands::renameStructure);
     run(m_worklist->deleteItem(), &ProjectCommands::deleteStructure);
-    run(m_main.command(Command::NewStructure), &ProjectCommands::newStructure);
-    run(m_main.command(Command::RenameStructure), &ProjectCommands::renameStructure);
-    run(m_main.command(Command::DeleteStructure), &ProjectCommands::deleteStructure);
+    run(m_frame.command(Command::NewStructure), &ProjectCommands::newStructure);
+    run(m_frame.command(Command::RenameStructure), &ProjectCommands::renameStructure);
+    run(m_frame.command(Command::DeleteStructure), &ProjectCommands::deleteStructure);
     connect(m_worklist->newButton(), &QToolButton::clicked, m_commands, &ProjectCommands::newStructure);
     connect(m_worklist->deleteButton(), &QToolButton::clicked, m_commands, &ProjectCommands::deleteStructure);
 }
 
-void ProjectsFeature::setNewProjectForm(NewProjectDialog *form) { m_commands->setNewProjectForm(form); }
-void ProjectsFeature::setNewSubForm(NewSubStructureDialog *form) { m_commands->setNewSubForm(form); }
-void ProjectsFeature::setRenamerForm(RenameStructureDialog *form) { m_commands->setRenamerForm(form); }
-void ProjectsFeature::setDeleteForm(DeleteStructureDialog *form) { m_commands->setDeleteForm(form); }
+void ProjectsFeature::showToDoCount(const QString &caption)
+{
+    m_label14->setText(caption);
+}
 
 // The Worklist, Planner and Notelist items also turn the worklist to their
 // own page; the Worklist item then hands the tree the focus.
@@ -178,15 +181,12 @@ void ProjectsFeature::loadNote(QTreeWidgetItem *node)
         return;
     m_noteEditor->loadNote(ProjectTreePresenter::StructurePath(node));
     m_projectSelected.flag = false;
-    m_main.choosePage(Page::Projects);
+    m_frame.choosePage(Page::Projects);
 }
 
 void ProjectsFeature::showNoteStatus(const QString &text, bool lasting)
 {
-    if (text.isEmpty())
-        m_main.statusBar()->clearMessage();
-    else
-        m_main.statusBar()->showMessage(text, lasting ? 0 : kPassingStatusMs);
+    m_frame.showStatusMessage(text, lasting ? 0 : kPassingStatusMs);
 }
 
 bool ProjectsFeature::eventFilter(QObject *watched, QEvent *event)
@@ -194,7 +194,7 @@ bool ProjectsFeature::eventFilter(QObject *watched, QEvent *event)
     const bool leftRelease = event->type() == QEvent::MouseButtonRelease
                              && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
     if (watched == m_label14 && leftRelease)
-        m_main.command(Command::ShowToDoList)->trigger();
+        emit toDoCountClicked();
     else if (watched == m_treeViewport && leftRelease)
         onTreeClicked();
     return QObject::eventFilter(watched, event);

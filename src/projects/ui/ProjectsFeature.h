@@ -13,11 +13,8 @@ namespace veltrano {
 class NoteEditor;
 class ProjectCommands;
 class ProjectNotePage;
-class MainWindow;
-class NewProjectDialog;
-class NewSubStructureDialog;
-class DeleteStructureDialog;
-class RenameStructureDialog;
+class AppContext;
+class MainFrame;
 class WorklistPanel;
 enum class Page;
 
@@ -27,7 +24,7 @@ enum class Page;
 class ProjectsFeature final : public QObject {
     Q_OBJECT
 public:
-    explicit ProjectsFeature(MainWindow &main);
+    ProjectsFeature(AppContext &context, MainFrame &frame);
     ~ProjectsFeature() override;
 
     WorklistPanel &worklist() const { return *m_worklist; }
@@ -35,13 +32,12 @@ public:
     NoteEditor &noteEditor() const { return *m_noteEditor; }
     ProjectCommands &commands() const { return *m_commands; }
     ProjectTreePresenter &projectManager() const { return *m_manager; }
-    // The Contacts page's `Label14`, whose text the to-do window keeps.
-    QLabel *toDoCountLabel() const { return m_label14; }
+    // The Contacts page's `Label14` shows the to-do feature's count.
+    void showToDoCount(const QString &caption);
 
-    void setNewProjectForm(NewProjectDialog *form);
-    void setNewSubForm(NewSubStructureDialog *form);
-    void setRenamerForm(RenameStructureDialog *form);
-    void setDeleteForm(DeleteStructureDialog *form);
+signals:
+    // A click on `Label14`.
+    void toDoCountClicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -59,7 +55,7 @@ private:
     void loadNote(QTreeWidgetItem *node);
     void showNoteStatus(const QString &text, bool lasting);
 
-    MainWindow &m_main;
+    MainFrame &m_frame;
     WorklistPanel *m_worklist = nullptr;
     ProjectNotePage *m_notePage = nullptr;
     QLabel *m_label14 = nullptr;

@@ -4,9 +4,8 @@
 
 namespace veltrano {
 
-RenameStructureDialog::RenameStructureDialog(QWidget *parent)
-    : StructureDialog({"frmProjectRenamer", "Rename:", "dialog_rename", QSize(430, 102), "", "Rename", true},
-                      parent)
+RenameStructureDialog::RenameStructureDialog()
+    : StructureDialog({"frmProjectRenamer", "Rename:", "dialog_rename", QSize(430, 102), "", "Rename", true})
 {
 }
 

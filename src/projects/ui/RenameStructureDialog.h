@@ -7,7 +7,7 @@ namespace veltrano {
 class RenameStructureDialog final : public StructureDialog {
     Q_OBJECT
 public:
-    explicit RenameStructureDialog(QWidget *parent = nullptr);
+    explicit RenameStructureDialog();
     // The edit starts from the current name.
     void prepare();
 };

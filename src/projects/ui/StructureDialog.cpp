@@ -19,25 +19,17 @@ constexpr QSize kButtonSize(75, 25);
 
 } // namespace
 
-StructureDialog::StructureDialog(const Design &design, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_design(design), m_controls(*this, [this] { createControls(); })
+StructureDialog::StructureDialog(const Design &design)
+    : SmallDialog(design.name, QString::fromUtf8(design.caption), design.client, Centred::FirstTime)
 {
-    setObjectName(QLatin1String(design.name));
-    setWindowTitle(QString::fromUtf8(design.caption));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    setFixedSize(design.client);
-    setModal(true);
+    createControls(design);
 }
 
-void StructureDialog::createControls()
+void StructureDialog::createControls(const Design &design)
 {
-    const Design &design = m_design;
-
-    m_image1 = named(new QLabel(this), "Image1");
-    m_image1->setGeometry(kMargin, kMargin, kPictureSize, kPictureSize);
-    m_image1->setAccessibleName(windowTitle());
+    addPicture(appPicture(QLatin1String(design.picture)), QRect(kMargin, kMargin, kPictureSize, kPictureSize),
+               kPictureSize);
     m_label1 = named(new QLabel(QString::fromUtf8(design.label1), this), "Label1");
     m_label1->setGeometry(kFieldLeft, kMargin, kFieldWidth, 16);
     if (design.withEdit) {
@@ -68,19 +60,9 @@ void StructureDialog::createControls()
 
 void StructureDialog::presetEdit(const QString &text)
 {
-    m_controls.ensureBuilt();
     m_edit1->setText(text);
     m_edit1->selectAll();
     m_edit1->setFocus();
-}
-
-void StructureDialog::showEvent(QShowEvent *event)
-{
-    // Drawn when first shown, not while every window is made at start-up.
-    if (m_image1->pixmap().isNull())
-        m_image1->setPixmap(appPicture(QLatin1String(m_design.picture)).pixmap(QSize(kPictureSize, kPictureSize),
-                                                         devicePixelRatio()));
-    QDialog::showEvent(event);
 }
 
 } // namespace veltrano

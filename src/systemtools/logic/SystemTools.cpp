@@ -16,14 +16,17 @@ void OpenPanel(DesktopTool tool, Shell &shell)
     shell.startTool(tool);
 }
 
-void GoToSleepMode(MessageBoxes &messages, Power &power, const std::function<void()> &disableAlarm)
+void GoToSleepMode(MessageBoxes &messages, Power &power, std::function<void()> disableAlarm)
 {
-    if (messages.ask(QString::fromUtf16(kSleepQuestion), true) != MessageBoxes::Answer::Yes)
-        return;
-    if (disableAlarm)
-        disableAlarm();
-    // A refusal is not reported: the alarm stays off all the same.
-    power.suspend();
+    messages.ask(QString::fromUtf16(kSleepQuestion), true,
+                 [&power, disableAlarm = std::move(disableAlarm)](MessageBoxes::Answer answer) {
+                     if (answer != MessageBoxes::Answer::Yes)
+                         return;
+                     if (disableAlarm)
+                         disableAlarm();
+                     // A refusal is not reported: the alarm stays off all the same.
+                     power.suspend();
+                 });
 }
 
 } // namespace veltrano

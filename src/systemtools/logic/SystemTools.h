@@ -22,6 +22,6 @@ void OpenLauncher(DesktopTool tool, Shell &shell, MessageBoxes &messages);
 void OpenPanel(DesktopTool tool, Shell &shell);
 // Asks first; on Yes the alarm goes off before the machine sleeps, and stays
 // off when the system refuses to suspend.
-void GoToSleepMode(MessageBoxes &messages, Power &power, const std::function<void()> &disableAlarm);
+void GoToSleepMode(MessageBoxes &messages, Power &power, std::function<void()> disableAlarm);
 
 } // namespace veltrano

@@ -1,10 +1,12 @@
 #include "systemtools/ui/SystemToolsFeature.h"
 
-#include "app/ui/MainWindow.h"
+#include "common/ui/AppContext.h"
+#include "common/ui/MainFrame.h"
 #include "platform/CdTray.h"
 #include "platform/Platform.h"
 #include "systemtools/logic/SystemTools.h"
 
+#include <QWidget>
 #include <QAction>
 
 namespace veltrano {
@@ -17,14 +19,14 @@ struct ToolShortcut {
 
 } // namespace
 
-SystemToolsFeature::SystemToolsFeature(MainWindow &main) : QObject(&main), m_main(main)
+SystemToolsFeature::SystemToolsFeature(AppContext &context, MainFrame &frame) : m_context(context), m_frame(frame)
 {
     setObjectName(QStringLiteral("SystemToolsFeature"));
     m_cdTrayWorker.setMaxThreadCount(1);
     connectLaunchers();
     connectPanels();
     const auto on = [this](Command id, void (SystemToolsFeature::*reaction)()) {
-        connect(m_main.command(id), &QAction::triggered, this, reaction);
+        connect(m_frame.command(id), &QAction::triggered, this, reaction);
     };
     on(Command::CoffeeOpenCdTray, &SystemToolsFeature::openCdTray);
     on(Command::OpenCdTray, &SystemToolsFeature::openCdTray);
@@ -34,12 +36,13 @@ SystemToolsFeature::SystemToolsFeature(MainWindow &main) : QObject(&main), m_mai
     on(Command::Backup, &SystemToolsFeature::startBackup);
     on(Command::AddToAutorun, &SystemToolsFeature::addToAutorun);
     on(Command::RemoveFromAutorun, &SystemToolsFeature::removeFromAutorun);
-    connect(&main, &MainWindow::aboutToBeDestroyed, this, [this] { waitForCdTray(); });
 }
 
+// A tray still moving finishes on its own thread; the program waits for it
+// at exit (Application::shutDown), with a bound.
 SystemToolsFeature::~SystemToolsFeature()
 {
-    waitForCdTray();
+    waitForCdTray(kCdTrayWaitAtExitMs);
 }
 
 // "Console..." and the button at the console's end start the same terminal.
@@ -51,8 +54,9 @@ void SystemToolsFeature::connectLaunchers()
                                        ToolShortcut{Command::OpenPaint, DesktopTool::Paint},
                                        ToolShortcut{Command::OpenTerminal, DesktopTool::Terminal},
                                        ToolShortcut{Command::OpenConsole, DesktopTool::Terminal}}) {
-        connect(m_main.command(launcher.command), &QAction::triggered, this,
-                [this, tool = launcher.tool] { OpenLauncher(tool, m_main.platform().shell(), m_main.messages()); });
+        connect(m_frame.command(launcher.command), &QAction::triggered, this, [this, tool = launcher.tool] {
+            OpenLauncher(tool, m_context.platform().shell(), m_context.messagesAbout(&m_frame.window()));
+        });
     }
 }
 
@@ -63,14 +67,14 @@ void SystemToolsFeature::connectPanels()
                                     ToolShortcut{Command::OpenDateTimeSettings, DesktopTool::DateTimeSettings},
                                     ToolShortcut{Command::OpenClockSettings, DesktopTool::DateTimeSettings},
                                     ToolShortcut{Command::OpenSoftwareSettings, DesktopTool::SoftwareManager}}) {
-        connect(m_main.command(panel.command), &QAction::triggered, this,
-                [this, tool = panel.tool] { OpenPanel(tool, m_main.platform().shell()); });
+        connect(m_frame.command(panel.command), &QAction::triggered, this,
+                [this, tool = panel.tool] { OpenPanel(tool, m_context.platform().shell()); });
     }
 }
 
 void SystemToolsFeature::goToSleep()
 {
-    GoToSleepMode(m_main.messages(), m_main.platform().power(), m_disableAlarm);
+    GoToSleepMode(m_context.messagesAbout(&m_frame.window()), m_context.platform().power(), m_disableAlarm);
 }
 
 void SystemToolsFeature::startBackup()
@@ -82,24 +86,24 @@ void SystemToolsFeature::startBackup()
 // No drive, or one without a motorised tray: nothing is reported.
 void SystemToolsFeature::openCdTray()
 {
-    CdTray &tray = m_main.platform().cdTray();
+    CdTray &tray = m_context.platform().cdTray();
     m_cdTrayWorker.start([&tray] { tray.open(); });
 }
 
 void SystemToolsFeature::closeCdTray()
 {
-    CdTray &tray = m_main.platform().cdTray();
+    CdTray &tray = m_context.platform().cdTray();
     m_cdTrayWorker.start([&tray] { tray.close(); });
 }
 
 void SystemToolsFeature::addToAutorun()
 {
-    m_main.platform().shell().setAutostart(true);
+    m_context.platform().shell().setAutostart(true);
 }
 
 void SystemToolsFeature::removeFromAutorun()
 {
-    m_main.platform().shell().setAutostart(false);
+    m_context.platform().shell().setAutostart(false);
 }
 
 bool SystemToolsFeature::waitForCdTray(int msecs)

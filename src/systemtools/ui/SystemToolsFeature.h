@@ -5,7 +5,11 @@
 
 namespace veltrano {
 
-class MainWindow;
+class AppContext;
+class MainFrame;
+
+// How long the end of the program waits for a CD tray still moving.
+inline constexpr int kCdTrayWaitAtExitMs = 10000;
 
 // The main window's shortcuts to the desktop: launchers, settings panels, the
 // CD tray, sleep, backup and the autostart entry, in every menu, tool bar and
@@ -13,7 +17,7 @@ class MainWindow;
 class SystemToolsFeature final : public QObject {
     Q_OBJECT
 public:
-    explicit SystemToolsFeature(MainWindow &main);
+    SystemToolsFeature(AppContext &context, MainFrame &frame);
     ~SystemToolsFeature() override;
 
     // What belongs to other features, given where the program is put together.
@@ -33,7 +37,8 @@ private:
     void connectLaunchers();
     void connectPanels();
 
-    MainWindow &m_main;
+    AppContext &m_context;
+    MainFrame &m_frame;
     std::function<void()> m_disableAlarm;
     std::function<void(const QString &)> m_runThroughConsole;
     // A tray takes seconds to move; the window stays responsive meanwhile.

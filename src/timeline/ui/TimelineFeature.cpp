@@ -1,10 +1,11 @@
 #include "timeline/ui/TimelineFeature.h"
 
-#include "app/logic/PanelMenuState.h"
-#include "app/ui/MainWindow.h"
+#include "common/ui/AppContext.h"
+#include "common/ui/MainFrame.h"
 #include "common/ui/Hints.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
+#include "timeline/logic/TodayGridFit.h"
 #include "timeline/ui/TodayItemDialog.h"
 #include "timeline/ui/WeekEditor.h"
 #include "timeline/ui/TimelineGrid.h"
@@ -13,6 +14,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QTimer>
 #include <utility>
 
 namespace veltrano {
@@ -22,44 +24,54 @@ constexpr int kTodayRowHeight = 16;
 
 } // namespace
 
-TimelineFeature::TimelineFeature(MainWindow &main)
-    : QObject(&main), m_main(main),
-      m_store(main.platform().files(), main.platform().textCodec(), main.dataFolder()),
-      m_context{m_store, main.platform().clock(), main.messages(), main.dialogs()}
+TimelineFeature::TimelineFeature(AppContext &context, MainFrame &frame)
+    : m_frame(frame), m_store(context.platform().files(), context.platform().textCodec(), context.dataFolder()),
+      m_context{m_store, context.platform().clock(), context}
 {
     setObjectName(QStringLiteral("TimelineFeature"));
     m_grid = new TimelineGrid(m_context, kTodayRowHeight);
     m_grid->setAccessibleName(QStringLiteral("Today"));
     m_grid->installEventFilter(this);
-    main.setPageContent(Page::Today, m_grid);
+    frame.setPageContent(Page::Today, m_grid);
     createPopupMenu();
     connect(m_grid, &TimelineGrid::editRequested, this, &TimelineFeature::editTodayEntry);
-    connect(main.command(Command::ShowTimeline), &QAction::triggered, this, &TimelineFeature::showTimeline);
+    connect(frame.command(Command::ShowTimeline), &QAction::triggered, this, &TimelineFeature::showTimeline);
 
     // The main window has just shown the Today page.
     refreshToday();
     applyTodayGridFit();
 
-    connect(&main, &MainWindow::showing, this, &TimelineFeature::refreshTodayCaption);
-    connect(&main, &MainWindow::pageChosen, this, [this](Page page) {
+    connect(&frame, &MainFrame::showing, this, &TimelineFeature::refreshTodayCaption);
+    connect(&frame, &MainFrame::pageChosen, this, [this](Page page) {
         if (page == Page::Today)
             onTodayChosen();
     });
-    connect(&main, &MainWindow::resized, this, &TimelineFeature::applyTodayGridFit);
-    connect(&main.timerUpdate(), &QTimer::timeout, this, &TimelineFeature::onHourlyTimer);
-    connect(&main.timerTime(), &QTimer::timeout, this, &TimelineFeature::refreshAfterMidnight);
+    connect(&frame, &MainFrame::resized, this, &TimelineFeature::applyTodayGridFit);
+    connect(&frame.hourTimer(), &QTimer::timeout, this, &TimelineFeature::onHourlyTimer);
+    connect(&frame.secondTimer(), &QTimer::timeout, this, &TimelineFeature::refreshAfterMidnight);
 }
 
-void TimelineFeature::setEditItem(TimelineItemDialog *editItem)
+TimelineFeature::~TimelineFeature() = default;
+
+WeekEditor &TimelineFeature::weekEditor()
 {
-    if (m_editor)
-        m_editor->setEditItem(editItem);
+    if (!m_editor)
+        m_editor = std::make_unique<WeekEditor>(m_context);
+    return *m_editor;
 }
+
+TodayItemDialog &TimelineFeature::todayEditor()
+{
+    if (!m_todayEditor)
+        m_todayEditor = std::make_unique<TodayItemDialog>(m_context.app.dialogs());
+    return *m_todayEditor;
+}
+
 
 // Ctrl+E and Ctrl+D answer while the grid has the focus.
 void TimelineFeature::createPopupMenu()
 {
-    auto *menu = named(new QMenu(&m_main), "PopupMenuToday");
+    auto *menu = named(new QMenu(m_grid), "PopupMenuToday");
     const auto add = [menu](const char *name, const QString &caption, const QKeySequence &key = {}) {
         QAction *item = makeAction(menu, name, caption, {}, key);
         menu->addAction(item);
@@ -79,7 +91,7 @@ void TimelineFeature::createPopupMenu()
     attachContextMenu(m_grid, menu);
     connect(edit, &QAction::triggered, this, &TimelineFeature::editTodayEntry);
     connect(erase, &QAction::triggered, this, &TimelineFeature::clearTodayEntry);
-    connect(timeline, &QAction::triggered, m_main.command(Command::ShowTimeline), &QAction::trigger);
+    connect(timeline, &QAction::triggered, m_frame.command(Command::ShowTimeline), &QAction::trigger);
     connect(update, &QAction::triggered, this, &TimelineFeature::onUpdateToday);
 }
 
@@ -96,7 +108,7 @@ void TimelineFeature::refreshToday()
 
 void TimelineFeature::refreshTodayCaption()
 {
-    m_main.setPageCaption(Page::Today, DayName(TodayNumber(m_context.clock)));
+    m_frame.setPageCaption(Page::Today, DayName(TodayNumber(m_context.clock)));
 }
 
 void TimelineFeature::refreshTodayFill()
@@ -141,7 +153,7 @@ void TimelineFeature::onTodayChosen()
 
 void TimelineFeature::onUpdateToday()
 {
-    m_main.command(Command::ShowTodayPage)->trigger();
+    m_frame.command(Command::ShowTodayPage)->trigger();
     refreshToday();
 }
 
@@ -167,7 +179,7 @@ void TimelineFeature::refreshAfterMidnight()
 
 void TimelineFeature::showTimeline()
 {
-    if (!m_editor || m_todayEditorOpen)
+    if (m_todayEditorOpen)
         return;
     if (m_editorOpen) {
         m_editor->raise();
@@ -175,9 +187,10 @@ void TimelineFeature::showTimeline()
         return;
     }
     m_editorOpen = true;
-    m_editor->execOnToday(m_grid->currentHour());
-    m_editorOpen = false;
-    refreshToday();
+    weekEditor().openOnToday(m_grid->currentHour(), [this] {
+        m_editorOpen = false;
+        refreshToday();
+    });
 }
 
 void TimelineFeature::editTodayEntry()
@@ -193,15 +206,18 @@ void TimelineFeature::clearTodayEntry()
 
 void TimelineFeature::openTodayEditor(const QString &preset)
 {
-    if (!m_todayEditor || m_todayEditorOpen || m_editorOpen)
+    if (m_todayEditorOpen || m_editorOpen)
         return;
     m_todayEditorOpen = true;
-    m_todayEditor->edit(preset, [this](const QString &text) { return m_grid->setCurrentEntry(text); });
-    m_todayEditorOpen = false;
-    if (std::exchange(m_refreshWaiting, false))
-        onHourlyTimer();
-    else
-        refreshAfterMidnight();
+    todayEditor().edit(
+        preset, [this](const QString &text) { return m_grid->setCurrentEntry(text); },
+        [this] {
+            m_todayEditorOpen = false;
+            if (std::exchange(m_refreshWaiting, false))
+                onHourlyTimer();
+            else
+                refreshAfterMidnight();
+        });
 }
 
 } // namespace veltrano

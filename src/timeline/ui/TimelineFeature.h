@@ -4,10 +4,12 @@
 
 #include <QDate>
 #include <QObject>
+#include <memory>
 
 namespace veltrano {
 
-class MainWindow;
+class AppContext;
+class MainFrame;
 class TimelineItemDialog;
 class TodayItemDialog;
 class WeekEditor;
@@ -15,22 +17,19 @@ class TimelineGrid;
 
 // The timeline's share of the main window: the Today page with its grid
 // `StringGrid` and the grid's menu `PopupMenuToday`, kept on today's plan;
-// the Timeline editor behind "Timeline..." and the two edit dialogs.
+// the Timeline editor behind "Timeline..." and the Today Editor, each made
+// the first time it is opened.
 class TimelineFeature final : public QObject {
     Q_OBJECT
 public:
-    explicit TimelineFeature(MainWindow &main);
+    TimelineFeature(AppContext &context, MainFrame &frame);
+    ~TimelineFeature() override;
 
     TimelineGrid *todayGrid() const { return m_grid; }
     // What the timeline's windows are made with.
     const WeekContext &context() const { return m_context; }
-    // The windows made after the main window, handed over as they are made;
-    // "Edit Item", made right after the editor, goes on to the editor.
-    void setWeekEditor(WeekEditor *editor) { m_editor = editor; }
-    void setEditItem(TimelineItemDialog *editItem);
-    void setTodayEditor(TodayItemDialog *todayEditor) { m_todayEditor = todayEditor; }
-    WeekEditor *weekEditor() const { return m_editor; }
-
+    WeekEditor &weekEditor();
+    TodayItemDialog &todayEditor();
     // The day whose file the Today view shows and writes to.
     int shownDay() const;
     // The page caption becomes today's name and the grid today's plan.
@@ -55,16 +54,19 @@ private:
     void refreshAfterMidnight();
     void openTodayEditor(const QString &preset);
 
-    MainWindow &m_main;
+    MainFrame &m_frame;
     WeekStore m_store;
     WeekContext m_context;
     TimelineGrid *m_grid = nullptr;
-    WeekEditor *m_editor = nullptr;
-    TodayItemDialog *m_todayEditor = nullptr;
+    std::unique_ptr<WeekEditor> m_editor;
+    std::unique_ptr<TodayItemDialog> m_todayEditor;
     // The local date the Today view was filled on.
     QDate m_shownDate;
+    // From opening to closing: the Today Editor's entry belongs to the plan it
+    // was opened on, and only one of the two editors is open at a time.
     bool m_editorOpen = false;
     bool m_todayEditorOpen = false;
+    // An hourly refresh came while the Today Editor was open.
     bool m_refreshWaiting = false;
 };
 

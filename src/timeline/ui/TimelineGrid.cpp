@@ -1,5 +1,7 @@
 #include "timeline/ui/TimelineGrid.h"
 
+#include "common/ui/AppContext.h"
+
 #include "common/logic/MessageBoxes.h"
 #include "timeline/logic/TimelineCells.h"
 
@@ -49,7 +51,7 @@ QTableWidgetItem *readOnlyItem(const QString &text)
 } // namespace
 
 TimelineGrid::TimelineGrid(const WeekContext &context, int rowHeight, QWidget *parent)
-    : QTableWidget(kHoursPerDay, 2, parent), m_messages(context.messages), m_view(context.store)
+    : QTableWidget(kHoursPerDay, 2, parent), m_app(context.app), m_view(context.store)
 {
     setObjectName(QStringLiteral("StringGrid"));
     horizontalHeader()->hide();
@@ -82,7 +84,7 @@ TimelineGrid::TimelineGrid(const WeekContext &context, int rowHeight, QWidget *p
 bool TimelineGrid::reported(const std::optional<QString> &error) const
 {
     if (error)
-        m_messages.error(*error);
+        m_app.messagesAbout(this).error(*error);
     return !error;
 }
 

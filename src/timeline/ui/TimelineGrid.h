@@ -50,7 +50,7 @@ private:
     void fillEntries();
     bool reported(const std::optional<QString> &error) const;
 
-    MessageBoxes &m_messages;
+    AppContext &m_app;
     DayView m_view;
 };
 

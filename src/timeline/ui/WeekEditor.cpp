@@ -1,6 +1,7 @@
 #include "timeline/ui/WeekEditor.h"
 
 #include "common/ui/Hints.h"
+#include "common/ui/AppContext.h"
 #include "common/ui/ModalDialogs.h"
 #include "timeline/ui/TimelineItemDialog.h"
 #include "timeline/ui/TimelineGrid.h"
@@ -24,14 +25,12 @@ constexpr int kRowHeight = 17;
 } // namespace
 
 WeekEditor::WeekEditor(const WeekContext &context)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint),
-      m_context(context), m_controls(*this, [this] { createControls(); })
+    : SmallDialog("frmWeekEditor", QStringLiteral("Timeline"), kClientSize, Centred::FirstTime), m_context(context)
 {
-    setObjectName(QStringLiteral("frmWeekEditor"));
-    setWindowTitle(QStringLiteral("Timeline"));
-    setFixedSize(kClientSize);
+    createControls();
 }
+
+WeekEditor::~WeekEditor() = default;
 
 void WeekEditor::createControls()
 {
@@ -101,40 +100,40 @@ void WeekEditor::createPopupMenu()
     connect(all, &QAction::triggered, this, &WeekEditor::clearDay);
 }
 
-void WeekEditor::execOnToday(int hour)
+void WeekEditor::openOnToday(int hour, std::function<void()> closed)
 {
-    grid()->setCurrentHour(hour);
-    onShow();
-    m_context.dialogs.exec(*this);
+    m_grid->setCurrentHour(hour);
+    showToday();
+    m_context.app.dialogs().open(*this, [closed = std::move(closed)](int) { closed(); });
 }
 
-void WeekEditor::onShow()
+void WeekEditor::showToday()
 {
     const DayNumber today = TodayNumber(m_context.clock);
     showDay(today, DayName(today));
     m_grid->setFocus();
 }
 
-TimelineGrid *WeekEditor::grid()
+int WeekEditor::selectedDay() const
 {
-    m_controls.ensureBuilt();
-    return m_grid;
+    return m_grid->day();
 }
 
-int WeekEditor::selectedDay()
+TimelineItemDialog &WeekEditor::editItemDialog()
 {
-    return grid()->day();
+    if (!m_editItem)
+        m_editItem = std::make_unique<TimelineItemDialog>(m_context.app.dialogs());
+    return *m_editItem;
 }
 
 void WeekEditor::onDayButton(int day)
 {
     showDay(day, DayButtonPageCaption(day));
-    grid()->setFocus();
+    m_grid->setFocus();
 }
 
 void WeekEditor::showDay(int day, const QString &caption)
 {
-    m_controls.ensureBuilt();
     m_pageControlWeek->setTabText(0, caption);
     for (QAction *choose : m_dayButtons->actions())
         choose->setChecked(choose->data().toInt() == day);
@@ -143,7 +142,7 @@ void WeekEditor::showDay(int day, const QString &caption)
 
 void WeekEditor::editCurrentEntry()
 {
-    editEntry(grid()->currentEntry());
+    editEntry(m_grid->currentEntry());
 }
 
 void WeekEditor::clearCurrentEntry()
@@ -154,19 +153,12 @@ void WeekEditor::clearCurrentEntry()
 // Empties the whole day at once: the menu item itself is the confirmation.
 void WeekEditor::clearDay()
 {
-    grid()->clearDay();
+    m_grid->clearDay();
 }
 
 void WeekEditor::editEntry(const QString &preset)
 {
-    if (m_editItem)
-        m_editItem->edit(preset, [this](const QString &text) { return m_grid->setCurrentEntry(text); });
-}
-
-void WeekEditor::showEvent(QShowEvent *event)
-{
-    centreOnFirstShow(*this, m_placed);
-    QDialog::showEvent(event);
+    editItemDialog().edit(preset, [this](const QString &text) { return m_grid->setCurrentEntry(text); });
 }
 
 } // namespace veltrano

@@ -1,11 +1,11 @@
 #pragma once
 // The Timeline editor: any weekday's plan, chosen by a button per day, edited
-// hour by hour through "Edit Item". Its controls are built when it is first
-// opened (or first reached through grid()).
-#include "common/ui/FirstShow.h"
+// hour by hour through "Edit Item". Made the first time it is opened.
+#include "common/ui/SmallDialog.h"
 #include "timeline/ui/WeekContext.h"
 
-#include <QDialog>
+#include <functional>
+#include <memory>
 
 class QActionGroup;
 class QTabWidget;
@@ -16,42 +16,38 @@ namespace veltrano {
 class TimelineItemDialog;
 class TimelineGrid;
 
-class WeekEditor final : public QDialog {
+class WeekEditor final : public SmallDialog {
     Q_OBJECT
 public:
     explicit WeekEditor(const WeekContext &context);
+    ~WeekEditor() override;
 
-    // "Edit Item", made after this window.
-    void setEditItem(TimelineItemDialog *editItem) { m_editItem = editItem; }
-    // Opens on today's plan with `hour` current and returns once closed.
-    void execOnToday(int hour);
-
-    int selectedDay();
-    TimelineGrid *grid();
+    // Opens on today's plan with `hour` current and returns; `closed` runs
+    // once the editor has closed.
+    void openOnToday(int hour, std::function<void()> closed);
+    int selectedDay() const;
+    TimelineGrid *grid() const { return m_grid; }
+    // "Edit Item", made the first time an entry is edited.
+    TimelineItemDialog &editItemDialog();
 
     void onDayButton(int day);
     void editCurrentEntry();
     void clearCurrentEntry();
     void clearDay();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void createControls();
     QToolBar *createDayButtons();
     void createPopupMenu();
-    void onShow();
+    void showToday();
     void showDay(int day, const QString &caption);
     void editEntry(const QString &preset);
 
     WeekContext m_context;
-    TimelineItemDialog *m_editItem = nullptr;
+    std::unique_ptr<TimelineItemDialog> m_editItem;
     QTabWidget *m_pageControlWeek = nullptr;
     TimelineGrid *m_grid = nullptr;
     QActionGroup *m_dayButtons = nullptr;
-    bool m_placed = false;
-    BuiltWhenFirstShown m_controls;
 };
 
 } // namespace veltrano

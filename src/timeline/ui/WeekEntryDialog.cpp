@@ -3,10 +3,8 @@
 #include "common/ui/AppPictures.h"
 #include "common/ui/DialogKeys.h"
 #include "common/ui/ModalDialogs.h"
-#include "timeline/ui/WeekContext.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -19,34 +17,17 @@ constexpr QRect kEdit{64, 10, 385, 24};
 constexpr QSize kButtonSize{80, 25};
 constexpr int kButtonTop = 40;
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(QRect(QPoint(left, kButtonTop), kButtonSize));
-    return button;
-}
-
 } // namespace
 
 WeekEntryDialog::WeekEntryDialog(const char *name, const QString &caption, EnterGoesTo enter, ModalDialogs &dialogs)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint),
-      m_dialogs(dialogs), m_enter(enter), m_controls(*this, [this] { createControls(); })
+    : SmallDialog(name, caption, kClientSize, Centred::FirstTime), m_dialogs(dialogs), m_enter(enter)
 {
-    setObjectName(QLatin1String(name));
-    setWindowTitle(caption);
-    setFixedSize(kClientSize);
+    createControls();
 }
 
 void WeekEntryDialog::createControls()
 {
-    auto *picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setAccessibleName(windowTitle());
-    picture->setGeometry(kPicture);
-    picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(smallPicture(SmallPicture::Timeline).pixmap(QSize(32, 32)));
+    addPicture(smallPicture(SmallPicture::Timeline), kPicture, 32);
 
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("Edit"));
@@ -55,8 +36,10 @@ void WeekEntryDialog::createControls()
     m_edit->installEventFilter(this);
 
     const int right = kEdit.right() + 1;
-    m_change = button(this, "Button", QStringLiteral("Change"), right - 2 * kButtonSize.width() - 8);
-    m_cancel = button(this, "Button1", QStringLiteral("Cancel"), right - kButtonSize.width());
+    m_change = addButton("Button", QStringLiteral("Change"),
+                         QRect(QPoint(right - 2 * kButtonSize.width() - 8, kButtonTop), kButtonSize));
+    m_cancel = addButton("Button1", QStringLiteral("Cancel"),
+                         QRect(QPoint(right - kButtonSize.width(), kButtonTop), kButtonSize));
     connect(m_change, &QPushButton::clicked, this, &WeekEntryDialog::change);
     connect(m_cancel, &QPushButton::clicked, this, &WeekEntryDialog::cancel);
     if (m_enter == EnterGoesTo::ChangeButton) {
@@ -67,15 +50,17 @@ void WeekEntryDialog::createControls()
     }
 }
 
-void WeekEntryDialog::edit(const QString &preset, Change change)
+void WeekEntryDialog::edit(const QString &preset, Change change, std::function<void()> closed)
 {
-    m_controls.ensureBuilt();
     m_store = std::move(change);
     m_edit->setText(preset);
     m_edit->selectAll();
     m_edit->setFocus();
-    m_dialogs.exec(*this);
-    m_store = nullptr;
+    m_dialogs.open(*this, [this, closed = std::move(closed)](int) {
+        m_store = nullptr;
+        if (closed)
+            closed();
+    });
 }
 
 void WeekEntryDialog::change()
@@ -104,8 +89,7 @@ bool WeekEntryDialog::eventFilter(QObject *watched, QEvent *event)
 // The preset is selected so that typing replaces it.
 void WeekEntryDialog::showEvent(QShowEvent *event)
 {
-    centreOnFirstShow(*this, m_placed);
-    QDialog::showEvent(event);
+    SmallDialog::showEvent(event);
     m_edit->setFocus();
     m_edit->selectAll();
 }

@@ -1,10 +1,8 @@
 #pragma once
 // The small dialog both timeline views change one hour's entry in: a picture,
-// the edit box `Edit`, "Change" (`Button`) and "Cancel" (`Button1`), built
-// when it is first opened.
-#include "common/ui/FirstShow.h"
+// the edit box `Edit`, "Change" (`Button`) and "Cancel" (`Button1`).
+#include "common/ui/SmallDialog.h"
 
-#include <QDialog>
 #include <functional>
 
 class QLineEdit;
@@ -14,16 +12,16 @@ namespace veltrano {
 
 class ModalDialogs;
 
-class WeekEntryDialog : public QDialog {
+class WeekEntryDialog : public SmallDialog {
     Q_OBJECT
 public:
     // Stores the confirmed text; false when it could not be stored (the
     // dialog then stays open, and the user may try again or cancel).
     using Change = std::function<bool(const QString &text)>;
 
-    // Runs the dialog modally with `preset` in the edit box.
-    void edit(const QString &preset, Change change);
-
+    // Opens the dialog modally with `preset` in the edit box and returns;
+    // `closed` runs once it has closed, whether changed or not.
+    void edit(const QString &preset, Change change, std::function<void()> closed = {});
     void change();
     void cancel();
 
@@ -32,7 +30,6 @@ protected:
     // (then neither button is a default one).
     enum class EnterGoesTo { ChangeButton, Dialog };
     WeekEntryDialog(const char *name, const QString &caption, EnterGoesTo enter, ModalDialogs &dialogs);
-
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Enter confirms and Escape cancels; true when the key was one of them.
@@ -47,8 +44,6 @@ private:
     QPushButton *m_change = nullptr;
     QPushButton *m_cancel = nullptr;
     Change m_store;
-    bool m_placed = false;
-    BuiltWhenFirstShown m_controls;
 };
 
 } // namespace veltrano

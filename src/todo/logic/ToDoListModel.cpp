@@ -130,7 +130,7 @@ bool ToDoListModel::SaveToDoFile()
     const IoStatus status = m_store.SaveToDoFile();
     if (dropsItems)
         endResetModel();
-    return noteSave(status);
+    return bool(status);
 }
 
 void ToDoListModel::saveChange()
@@ -149,7 +149,7 @@ bool ToDoListModel::noteSave(const IoStatus &status)
     if (!m_failureReported) {
         m_failureReported = true;
         if (m_report)
-            m_report();
+            m_report(status);
     }
     return false;
 }

@@ -13,7 +13,7 @@ namespace veltrano {
 class ToDoListModel final : public QAbstractListModel {
     Q_OBJECT
 public:
-    using SaveFailureReport = std::function<void()>;
+    using SaveFailureReport = std::function<void(const IoStatus &status)>;
 
     ToDoListModel(FileSystem &files, const TextCodec &codec, QString dataFolder, SaveFailureReport report,
                   QObject *parent = nullptr);
@@ -39,7 +39,8 @@ public:
     // The archive's own error text on failure (the list then stays whole).
     std::optional<QString> ArchiveToDoList(const QString &currentDirectory);
     // The save at exit: items with an empty text leave the list, the rest
-    // reach the file. False when it failed (reported unless already said).
+    // reach the file. False when it failed; the caller tells the user (it is
+    // the last chance, so it is told even when the running saves were).
     bool SaveToDoFile();
 
 private:

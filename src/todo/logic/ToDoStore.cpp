@@ -177,4 +177,11 @@ ToDoCounts ToDoStore::counts() const
     return counts;
 }
 
+QString ToDoChangeNotSavedMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Unable to save the To-Do list to %1: %2\n"
+                          "The list stays as it is in the window; the next change tries again.")
+        .arg(path, reason);
+}
+
 } // namespace veltrano

@@ -12,6 +12,8 @@ class FileSystem;
 
 inline constexpr auto kToDoFileName = u"list.todo";
 inline constexpr auto kToDoSaveFailedMessage = u"Sorry. Can not save data from To-Do list.";
+// A change that could not be saved while the program runs: "list.todo", why.
+QString ToDoChangeNotSavedMessage(const QString &path, const QString &reason);
 
 struct ToDoItem {
     QString text; // one line

@@ -1,14 +1,12 @@
 #include "todo/ui/NewToDoItemDialog.h"
 
-#include "app/ui/MainWindow.h"
 #include "common/logic/MessageBoxes.h"
 #include "common/ui/AppPictures.h"
 #include "common/ui/DialogKeys.h"
 #include "common/ui/Hints.h"
-#include "common/ui/WindowPlacement.h"
+#include "common/ui/AppContext.h"
 #include "platform/Platform.h"
 #include "todo/logic/ToDoListModel.h"
-#include "todo/ui/ToDoWindow.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -28,21 +26,12 @@ constexpr int kButtonsY = 124;
 
 } // namespace
 
-NewToDoItemDialog::NewToDoItemDialog(MainWindow &main, ToDoWindow &toDo)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      m_main(main), m_toDo(toDo), m_options(ReadToDoComposeOptions(main.settings())),
-      m_controls(*this, [this] { createControls(); })
+NewToDoItemDialog::NewToDoItemDialog(AppContext &context, ToDoListModel &list, ToDoComposeOptions &options)
+    : SmallDialog("ToDoEditForm", QString::fromUtf16(kComposerCaption), kComposerClientSize),
+      m_context(context), m_list(list), m_options(options)
 {
-    setObjectName(QStringLiteral("ToDoEditForm"));
-    setWindowTitle(QString::fromUtf16(kComposerCaption));
-    setFixedSize(kComposerClientSize);
-}
-
-NewToDoItemDialog::~NewToDoItemDialog()
-{
-    if (!WriteToDoComposeOptions(m_main.settings(), options()))
-        m_toDo.settingsRefusedAtExit();
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    createControls();
 }
 
 void NewToDoItemDialog::createControls()
@@ -104,8 +93,6 @@ QCheckBox *NewToDoItemDialog::addOption(const char *name, const QString &caption
 void NewToDoItemDialog::setOptions(ToDoComposeOptions o)
 {
     m_options = o;
-    if (!m_date) // not built yet: the boxes start from m_options
-        return;
     m_mark->setChecked(o.marker);
     m_time->setChecked(o.time);
     m_date->setChecked(o.date);
@@ -116,17 +103,16 @@ void NewToDoItemDialog::setOptions(ToDoComposeOptions o)
 
 void NewToDoItemDialog::addItem()
 {
-    Platform &platform = m_main.platform();
+    Platform &platform = m_context.platform();
     const ToDoStamps stamps = ReadToDoStamps(platform.clock(), platform.regionalFormats());
     if (m_edit->text().isEmpty()) {
-        m_main.messages().notice(QString::fromUtf16(kInputSomeEventMessage));
+        m_context.messagesAbout(this).notice(QString::fromUtf16(kInputSomeEventMessage));
         return;
     }
-    ToDoListModel &list = m_toDo.list();
-    list.AppendToDoItem(ComposeToDoText(m_edit->text(), options(), stamps.date, stamps.time, list.count()));
+    m_list.AppendToDoItem(ComposeToDoText(m_edit->text(), options(), stamps.date, stamps.time, m_list.count()));
     m_edit->clear();
     m_edit->setFocus(Qt::OtherFocusReason);
-    m_toDo.updateCaption();
+    emit itemAdded();
 }
 
 void NewToDoItemDialog::cancel()
@@ -147,8 +133,7 @@ void NewToDoItemDialog::keyPressEvent(QKeyEvent *event)
 
 void NewToDoItemDialog::showEvent(QShowEvent *event)
 {
-    CentreOnDesktop(*this);
-    QDialog::showEvent(event);
+    SmallDialog::showEvent(event);
     m_edit->setFocus(Qt::OtherFocusReason);
     m_edit->selectAll();
 }

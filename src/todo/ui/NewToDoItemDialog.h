@@ -1,7 +1,7 @@
 // The to-do item composer: a typed line, optionally decorated, becomes a new
 // item at the end of the to-do list.
 #pragma once
-#include "common/ui/FirstShow.h"
+#include "common/ui/SmallDialog.h"
 #include "todo/logic/ToDoComposer.h"
 
 #include <QDialog>
@@ -11,28 +11,29 @@ class QLineEdit;
 
 namespace veltrano {
 
-class ToDoWindow;
-class MainWindow;
+class AppContext;
+class ToDoListModel;
 
 inline constexpr auto kComposerCaption = u"New To-Do Item";
 inline constexpr auto kInputSomeEventMessage = u"Input some event";
 inline constexpr QSize kComposerClientSize{353, 161};
 
 // "New To-Do Item": modal, above other windows, open for several items in a
-// row. Its six options come from the settings file when it is created and go
-// back there when it is destroyed at exit, whether it was ever opened or not:
-// its controls are built when it is first opened.
-class NewToDoItemDialog final : public QDialog {
+// row. Its six options are the to-do feature's, read from the settings file
+// at start-up and written back at exit; the boxes show and change them.
+class NewToDoItemDialog final : public SmallDialog {
     Q_OBJECT
 public:
-    NewToDoItemDialog(MainWindow &main, ToDoWindow &toDo);
-    ~NewToDoItemDialog() override;
+    NewToDoItemDialog(AppContext &context, ToDoListModel &list, ToDoComposeOptions &options);
 
-    ToDoComposeOptions options() const { return m_options; }
+    const ToDoComposeOptions &options() const { return m_options; }
 
     void addItem(); // "Add (Enter)"
     void cancel(); // "Cancel (Esc)"
     void setDefaults(); // "Set defaults"
+
+signals:
+    void itemAdded();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -44,10 +45,9 @@ private:
     QCheckBox *addOption(const char *name, const QString &caption, QPoint at, bool ToDoComposeOptions::*option);
     void setOptions(ToDoComposeOptions options);
 
-    MainWindow &m_main;
-    ToDoWindow &m_toDo;
-    ToDoComposeOptions m_options; // what the boxes show, built or not
-    BuiltWhenFirstShown m_controls;
+    AppContext &m_context;
+    ToDoListModel &m_list;
+    ToDoComposeOptions &m_options;
     QLineEdit *m_edit = nullptr;
     QCheckBox *m_mark = nullptr;
     QCheckBox *m_time = nullptr;

@@ -4,7 +4,6 @@
 #include "common/ui/AppPictures.h"
 #include "common/ui/DialogKeys.h"
 #include "common/ui/Hints.h"
-#include "common/ui/WindowPlacement.h"
 #include "todo/logic/ToDoListModel.h"
 
 #include <QKeyEvent>
@@ -22,13 +21,15 @@ constexpr QSize kButtonSize{75, 25};
 } // namespace
 
 ToDoItemEditor::ToDoItemEditor(MessageBoxes &messages, ToDoListModel &list)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint),
-      m_messages(messages), m_list(list), m_controls(*this, [this] { createControls(); })
+    : SmallDialog("frmToDoRedactor", QString::fromUtf16(kRedactorCaption), kRedactorClientSize),
+      m_messages(messages), m_list(list)
 {
-    setObjectName(QStringLiteral("frmToDoRedactor"));
-    setWindowTitle(QString::fromUtf16(kRedactorCaption));
-    setFixedSize(kRedactorClientSize);
+    createControls();
+}
+
+void ToDoItemEditor::editItem(int index)
+{
+    m_index = index;
 }
 
 void ToDoItemEditor::createControls()
@@ -56,29 +57,30 @@ void ToDoItemEditor::createControls()
 
 void ToDoItemEditor::showEvent(QShowEvent *event)
 {
-    CentreOnDesktop(*this);
-    QDialog::showEvent(event);
+    SmallDialog::showEvent(event);
     if (!event->spontaneous())
         onShow();
 }
 
 void ToDoItemEditor::onShow()
 {
-    if (editedItemIndex < 0 || editedItemIndex >= m_list.count()) {
+    if (m_index < 0 || m_index >= m_list.count()) {
         m_change->setEnabled(false);
         m_messages.notice(QString::fromUtf16(kNoItemSelectedMessage));
         return;
     }
     m_change->setEnabled(true);
-    m_edit->setText(m_list.items().at(editedItemIndex).text);
+    m_edit->setText(m_list.items().at(m_index).text);
+    // A text longer than the edit shows from its start.
+    m_edit->setCursorPosition(0);
     m_edit->setFocus(Qt::OtherFocusReason);
 }
 
 void ToDoItemEditor::change()
 {
-    if (!m_change || !m_change->isEnabled()) // never shown, or nothing to change
+    if (!m_change->isEnabled()) // nothing to change
         return;
-    m_list.ReplaceToDoText(editedItemIndex, m_edit->text());
+    m_list.ReplaceToDoText(m_index, m_edit->text());
     accept();
 }
 

@@ -1,8 +1,6 @@
 // The one-item editor: replaces the text of one to-do item.
 #pragma once
-#include "common/ui/FirstShow.h"
-
-#include <QDialog>
+#include "common/ui/SmallDialog.h"
 
 class QLineEdit;
 class QPushButton;
@@ -16,16 +14,17 @@ inline constexpr auto kRedactorCaption = u"To-Do Redactor";
 inline constexpr auto kNoItemSelectedMessage = u"To-Do Item not selected";
 inline constexpr QSize kRedactorClientSize{457, 73};
 
-// "To-Do Redactor": modal; the to-do window names the item in editedItemIndex
-// just before it opens the editor. The item keeps its done mark and place.
-// Its controls are built when it is first opened.
-class ToDoItemEditor final : public QDialog {
+// "To-Do Redactor": modal; the to-do window names the item to edit just
+// before it opens the editor. The item keeps its done mark and place.
+class ToDoItemEditor final : public SmallDialog {
     Q_OBJECT
 public:
     ToDoItemEditor(MessageBoxes &messages, ToDoListModel &list);
 
-    // The item being edited; -1 until the to-do window names one.
-    int editedItemIndex = -1;
+    // The item to edit; one that is not in the list (any more) is told about
+    // when the editor shows, and nothing can be changed.
+    void editItem(int index);
+    int editedItemIndex() const { return m_index; }
 
     void change();  // "Change"
     void cancel(); // "Cancel"
@@ -45,7 +44,7 @@ private:
     ToDoListModel &m_list;
     QLineEdit *m_edit = nullptr;
     QPushButton *m_change = nullptr;
-    BuiltWhenFirstShown m_controls;
+    int m_index = -1;
 };
 
 } // namespace veltrano

@@ -2,7 +2,6 @@
 
 #include "common/ui/DialogKeys.h"
 #include "common/ui/Hints.h"
-#include "common/ui/WindowPlacement.h"
 #include "todo/logic/ToDoStatistics.h"
 
 #include <QFrame>
@@ -76,18 +75,15 @@ void drawBox(QPainter &painter, const QRect &box, const QColor &outline, const Q
 
 } // namespace
 
-ToDoStatisticsDialog::ToDoStatisticsDialog()
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint),
-      m_controls(*this, [this] { createControls(); })
+ToDoStatisticsDialog::ToDoStatisticsDialog(const ToDoCounts &counts)
+    : SmallDialog("frmToDoStatistica", QString::fromUtf16(kStatisticsCaption), kStatisticsClientSize),
+      m_counts(counts)
 {
-    setObjectName(QStringLiteral("frmToDoStatistica"));
-    setWindowTitle(QString::fromUtf16(kStatisticsCaption));
-    setFixedSize(kStatisticsClientSize);
     // Laid out in pixels: the chart's coordinates do not follow the font.
     QFont fixed = font();
     fixed.setPixelSize(11);
     setFont(fixed);
+    createControls();
 }
 
 void ToDoStatisticsDialog::createControls()
@@ -133,8 +129,6 @@ void ToDoStatisticsDialog::setCounts(const ToDoCounts &counts)
 
 void ToDoStatisticsDialog::showCounts()
 {
-    if (!m_paintBox)
-        return;
     m_total->setText(QString::number(m_counts.total));
     m_open->setText(QString::number(m_counts.open));
     m_done->setText(QString::number(m_counts.done));
@@ -183,12 +177,6 @@ void ToDoStatisticsDialog::keyPressEvent(QKeyEvent *event)
     const auto close = [this] { closeDialog(); };
     if (!AnswerEnterOrEscape(*event, close, close))
         QDialog::keyPressEvent(event);
-}
-
-void ToDoStatisticsDialog::showEvent(QShowEvent *event)
-{
-    CentreOnDesktop(*this);
-    QDialog::showEvent(event);
 }
 
 } // namespace veltrano

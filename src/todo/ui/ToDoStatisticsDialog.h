@@ -1,7 +1,7 @@
 // The to-do statistics: counts, percentages and a small bar chart of the
 // open and done shares.
 #pragma once
-#include "common/ui/FirstShow.h"
+#include "common/ui/SmallDialog.h"
 #include "todo/logic/ToDoStore.h"
 
 #include <QDialog>
@@ -15,20 +15,18 @@ class ToDoChartBox;
 inline constexpr auto kStatisticsCaption = u"Common To-Do List Info";
 inline constexpr QSize kStatisticsClientSize{264, 322};
 
-// "Common To-Do List Info": modal; the to-do window sets the counts just
-// before it opens the dialog. Hints follow the counts at every painting. Its
-// controls are built when it is first opened.
-class ToDoStatisticsDialog final : public QDialog {
+// "Common To-Do List Info": modal, made with the counts of the moment each
+// time it opens. Hints follow the counts at every painting.
+class ToDoStatisticsDialog final : public SmallDialog {
     Q_OBJECT
 public:
-    ToDoStatisticsDialog();
+    explicit ToDoStatisticsDialog(const ToDoCounts &counts);
 
     void setCounts(const ToDoCounts &counts);
     void closeDialog();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void createControls();
@@ -44,7 +42,6 @@ private:
     QWidget *m_openSquare = nullptr; // Shape1
     QWidget *m_doneSquare = nullptr; // Shape2
     ToDoChartBox *m_paintBox = nullptr;
-    BuiltWhenFirstShown m_controls;
 };
 
 } // namespace veltrano

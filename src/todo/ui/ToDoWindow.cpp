@@ -1,27 +1,21 @@
 #include "todo/ui/ToDoWindow.h"
 
-#include "common/logic/SnapToWorkArea.h"
-#include "app/logic/Startup.h"
-#include "app/ui/MainWindow.h"
 #include "common/logic/MessageBoxes.h"
-#include "common/logic/SettingsStore.h"
+#include "common/ui/AppContext.h"
 #include "common/ui/AppPictures.h"
 #include "common/ui/Hints.h"
-#include "common/ui/WindowPlacement.h"
-#include "platform/Platform.h"
+#include "common/ui/WindowGeometry.h"
 #include "todo/logic/ToDoListModel.h"
+#include "todo/ui/ToDoDocking.h"
+#include "todo/ui/ToDoWindowState.h"
 
 #include <QAction>
-#include <QGuiApplication>
+#include <QDir>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListView>
 #include <QMenu>
-#include <QScopedValueRollback>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace veltrano {
 namespace {
@@ -29,15 +23,13 @@ namespace {
 constexpr int kPanelTopHeight = 25;
 constexpr QSize kSpeedButtonSize{23, 22};
 constexpr int kFontPoints = 8;
-// Long enough for a drag to come to rest before the window is pulled to an
-// edge, as the main window does.
-constexpr int kSnapSettleMs = 120;
 
 } // namespace
 
-ToDoWindow::ToDoWindow(MainWindow &main)
+ToDoWindow::ToDoWindow(AppContext &context, ToDoListModel &list, ToDoWindowState &state, QWidget &mainWindow,
+                       ToDoWindowLinks links)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_main(main)
+      m_context(context), m_list(list), m_links(std::move(links))
 {
     setObjectName(QStringLiteral("FastToDo"));
     setWindowTitle(QString::fromUtf16(kToDoDesignCaption));
@@ -48,20 +40,15 @@ ToDoWindow::ToDoWindow(MainWindow &main)
     setMouseTracking(true);
     createControls();
     createActions();
-    createMenus();
-    m_snapTimer.setSingleShot(true);
-    m_snapTimer.setInterval(kSnapSettleMs);
-    connect(&m_snapTimer, &QTimer::timeout, this, &ToDoWindow::snapToWorkArea);
+    m_menus = new ToDoMenus(*this);
+    connect(m_menus, &ToDoMenus::chosen, this, &ToDoWindow::run);
     // Placed as a window that exists, so every position it is given is the
     // frame's, whether the frame is known yet or not.
     create();
-    loadListAndPlacement();
+    m_docking = new ToDoDocking(*this, mainWindow, state, context.settings(), m_links.blend);
 }
 
-ToDoWindow::~ToDoWindow()
-{
-    saveListAndPlacement();
-}
+ToDoWindow::~ToDoWindow() = default;
 
 void ToDoWindow::createControls()
 {
@@ -90,12 +77,9 @@ void ToDoWindow::createControls()
                 &ToDoWindow::closeWindow);
     layout->addWidget(m_panelTop);
 
-    Platform &platform = m_main.platform();
-    m_list = new ToDoListModel(platform.files(), platform.textCodec(), m_main.dataFolder(),
-                               [this] { reportSaveFailure(); }, this);
     m_view = named(new QListView(this), "ToDoList");
     m_view->setAccessibleName(QStringLiteral("To-Do List"));
-    m_view->setModel(m_list);
+    m_view->setModel(&m_list);
     m_view->setUniformItemSizes(true);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -108,36 +92,16 @@ void ToDoWindow::createControls()
 
 void ToDoWindow::createActions()
 {
-    m_actionAdd = makeAction(this, "ActionAdd", QStringLiteral("Add..."), {}, QKeySequence(Qt::Key_Insert));
-    connect(m_actionAdd, &QAction::triggered, this, &ToDoWindow::addItem);
-    m_actionRemove = makeAction(this, "ActionRemove", QStringLiteral("Delete"), {}, QKeySequence(Qt::Key_Delete));
-    connect(m_actionRemove, &QAction::triggered, this, &ToDoWindow::deleteSelectedItem);
-    addActions({m_actionAdd, m_actionRemove});
+    QAction *add = makeAction(this, "ActionAdd", QStringLiteral("Add..."), {}, QKeySequence(Qt::Key_Insert));
+    connect(add, &QAction::triggered, this, &ToDoWindow::addItem);
+    QAction *remove = makeAction(this, "ActionRemove", QStringLiteral("Delete"), {}, QKeySequence(Qt::Key_Delete));
+    connect(remove, &QAction::triggered, this, &ToDoWindow::deleteSelectedItem);
+    addActions({add, remove});
 }
 
-void ToDoWindow::loadListAndPlacement()
+MessageBoxes &ToDoWindow::messages()
 {
-    m_list->LoadToDoFile();
-    const SettingsStore &settings = m_main.settings();
-    if (ReadToDoPositionMemory(settings)) {
-        setOuterGeometry(ReadToDoPlacement(settings));
-        return;
-    }
-    resize(kToDoDesignClientSize);
-    CentreOnDesktop(*this);
-}
-
-void ToDoWindow::saveListAndPlacement()
-{
-    m_snapTimer.stop();
-    if (!m_settingsRefused)
-        writePlacement(true);
-    m_list->SaveToDoFile();
-}
-
-void ToDoWindow::reportSaveFailure()
-{
-    m_main.messages().notice(QString::fromUtf16(kToDoSaveFailedMessage));
+    return m_context.messagesAbout(this);
 }
 
 int ToDoWindow::selectedIndex() const
@@ -157,186 +121,36 @@ void ToDoWindow::showWindow(bool activate)
 
 void ToDoWindow::updateCaption()
 {
-    setWindowTitle(QString::fromUtf16(kToDoCaption) + QString::number(m_list->count()));
-}
-
-void ToDoWindow::updateMainWindowCount()
-{
-    if (m_mainLabel)
-        m_mainLabel->setText(QString::fromUtf16(kToDoLabelPrefix) + QString::number(m_list->count()));
-}
-
-void ToDoWindow::dockToMainWindow()
-{
-    if (!m_main.isVisible() || m_main.isMinimized() || !isVisible())
-        return;
-    const QRect main = m_main.frameGeometry();
-    setOuterGeometry(QRect(main.x() + main.width(), main.y(), placement().width(), main.height()));
+    setWindowTitle(QString::fromUtf16(kToDoCaption) + QString::number(m_list.count()));
 }
 
 void ToDoWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
-        onShow();
-}
-
-void ToDoWindow::onShow()
-{
-    const ToDoBlend blend = blendSettings();
-    setAlphaBlend(blend.enabled);
-    setAlphaBlendValue(BlendOnShow(blend.value));
+    if (event->spontaneous())
+        return;
     updateCaption();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QPoint guarded = GuardOffScreen(pos(), screen->geometry().size());
-        if (guarded != pos()) {
-            setOuterGeometry(QRect(guarded, placement().size()));
-        }
-    }
-    dockToMainWindow();
-    // Both windows have their frames once they are on screen: dock again
-    // with the sizes the frames give.
-    QTimer::singleShot(0, this, [this] {
-        settleOuterGeometry();
-        dockToMainWindow();
-    });
+    m_docking->onShow();
 }
 
 bool ToDoWindow::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowDeactivate)
-        onDeactivate();
-    else
+    if (event->type() == QEvent::WindowDeactivate) {
+        m_docking->onDeactivate();
+        if (m_links.left)
+            m_links.left();
+    } else {
         followMouse(event->type());
+    }
     return QWidget::event(event);
 }
 
-// Over the window or the list it shows the configured opacity, a little
-// clearer once the mouse has gone.
 void ToDoWindow::followMouse(QEvent::Type type)
 {
     if (type == QEvent::Enter || type == QEvent::MouseMove)
-        onMouseOver();
+        m_docking->onMouseOver();
     else if (type == QEvent::Leave)
-        onMouseLeft();
-}
-
-void ToDoWindow::onDeactivate()
-{
-    writePlacement(false);
-    updateMainWindowCount();
-}
-
-// Written at every deactivation, so the settings file knows where the
-// window is even if the program is killed; an unchanged placement is not
-// written again.
-void ToDoWindow::writePlacement(bool always)
-{
-    const QRect current = placement();
-    if (!always && m_writtenPlacement == current)
-        return;
-    if (WriteToDoPlacement(m_main.settings(), current))
-        m_writtenPlacement = current;
-}
-
-QRect ToDoWindow::placement() const
-{
-    return m_pendingOuter ? *m_pendingOuter : frameGeometry();
-}
-
-// Until the window manager has put a frame round the window its outer size
-// is unknown; the geometry asked for is then kept and given again, frame
-// taken off, as soon as the frame is known, so the window neither grows by
-// its frame at every start nor docks a frame's width off the main window.
-void ToDoWindow::setOuterGeometry(const QRect &outer)
-{
-    const QSize frameExtra = frameGeometry().size() - size();
-    if (frameExtra.isNull())
-        m_pendingOuter = outer;
-    else
-        m_pendingOuter.reset();
-    const QScopedValueRollback placing(m_placing, true);
-    move(outer.topLeft());
-    resize(outer.size() - frameExtra);
-}
-
-void ToDoWindow::settleOuterGeometry()
-{
-    if (!m_pendingOuter || !isVisible() || m_placing)
-        return;
-    if (size() != m_pendingOuter->size()) {
-        m_pendingOuter.reset(); // resized since: the user's size holds
-        return;
-    }
-    if (frameGeometry().size() == size())
-        return; // no frame yet
-    const QRect outer = *m_pendingOuter;
-    m_pendingOuter.reset();
-    setOuterGeometry(outer);
-}
-
-void ToDoWindow::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    settleOuterGeometry();
-    if (isVisible())
-        m_snapTimer.start();
-}
-
-void ToDoWindow::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    settleOuterGeometry();
-    if (isVisible())
-        m_snapTimer.start();
-}
-
-void ToDoWindow::snapToWorkArea()
-{
-    if (!isVisible() || !screen())
-        return;
-    const QRect frame = frameGeometry();
-    const QPoint snapped = veltrano::SnapToWorkArea(frame, screen()->availableGeometry());
-    if (snapped != frame.topLeft())
-        move(snapped);
-}
-
-ToDoBlend ToDoWindow::blendSettings() const
-{
-    return m_blendSource ? m_blendSource() : ToDoBlend{};
-}
-
-void ToDoWindow::setAlphaBlend(bool on)
-{
-    m_alphaBlend = on;
-    applyOpacity();
-}
-
-void ToDoWindow::setAlphaBlendValue(int value)
-{
-    m_alphaBlendValue = std::clamp(value, 0, 255);
-    applyOpacity();
-}
-
-void ToDoWindow::applyOpacity()
-{
-    const qreal opacity = m_alphaBlend ? m_alphaBlendValue / 255.0 : 1.0;
-    if (!qFuzzyCompare(windowOpacity(), opacity))
-        setWindowOpacity(opacity);
-}
-
-void ToDoWindow::onMouseOver()
-{
-    const ToDoBlend blend = blendSettings();
-    if (blend.enabled)
-        setAlphaBlendValue(BlendUnderMouse(blend.value));
-}
-
-void ToDoWindow::onMouseLeft()
-{
-    const ToDoBlend blend = blendSettings();
-    if (blend.enabled)
-        setAlphaBlendValue(BlendAfterMouseLeft(blend.value));
+        m_docking->onMouseLeft();
 }
 
 void ToDoWindow::keyPressEvent(QKeyEvent *event)
@@ -370,12 +184,110 @@ void ToDoWindow::onListRightClick(QPoint at)
     const QModelIndex index = m_view->indexAt(at);
     const QPoint global = m_view->viewport()->mapToGlobal(at);
     if (!index.isValid()) {
-        m_popupMenu1->popup(global);
+        m_menus->belowItems()->popup(global);
         return;
     }
     m_view->setFocus(Qt::MouseFocusReason);
     m_view->setCurrentIndex(index);
-    m_popupMenu->popup(global);
+    m_menus->onItem()->popup(global);
+}
+
+void ToDoWindow::run(ToDoMenus::Command command)
+{
+    using C = ToDoMenus::Command;
+    switch (command) {
+    case C::Add: addItem(); break;
+    case C::Edit: editSelectedItem(); break;
+    case C::Delete: deleteSelectedItem(); break;
+    case C::ClearDone: onClearDoneItems(); break;
+    case C::ClearAll: onClearAllItems(); break;
+    case C::Archive: archiveAndClear(); break;
+    case C::Statistics: showStatistics(); break;
+    case C::StayOnTop: toggleStayOnTop(); break;
+    case C::Options: showOptions(); break;
+    case C::Close: closeWindow(); break;
+    }
+}
+
+void ToDoWindow::addItem()
+{
+    const qsizetype before = m_list.count();
+    m_links.compose([this, before] {
+        updateCaption();
+        if (m_list.count() > before)
+            m_view->scrollToBottom();
+    });
+}
+
+void ToDoWindow::editSelectedItem()
+{
+    const int selected = selectedIndex();
+    if (selected < 0) {
+        messages().notice(QString::fromUtf16(kSelectItemMessage));
+        return;
+    }
+    m_links.editItem(selected);
+}
+
+void ToDoWindow::deleteSelectedItem()
+{
+    const int selected = selectedIndex();
+    if (selected < 0) {
+        messages().notice(QString::fromUtf16(kSelectItemMessage));
+        return;
+    }
+    m_list.DeleteToDoItem(selected);
+    updateCaption();
+}
+
+void ToDoWindow::onClearDoneItems()
+{
+    messages().ask(QString::fromUtf16(kClearSelectedQuestion), false, [this](MessageBoxes::Answer answer) {
+        if (answer != MessageBoxes::Answer::Yes)
+            return;
+        m_list.ClearDoneItems();
+        updateCaption();
+    });
+}
+
+void ToDoWindow::onClearAllItems()
+{
+    messages().ask(QString::fromUtf16(kClearAllQuestion), false, [this](MessageBoxes::Answer answer) {
+        if (answer != MessageBoxes::Answer::Yes)
+            return;
+        m_list.ClearAllItems();
+        updateCaption();
+    });
+}
+
+void ToDoWindow::archiveAndClear()
+{
+    if (const std::optional<QString> error = m_list.ArchiveToDoList(QDir::currentPath()))
+        messages().error(*error);
+    updateCaption();
+}
+
+void ToDoWindow::showStatistics()
+{
+    m_links.showStatistics([this] { updateCaption(); });
+}
+
+void ToDoWindow::toggleStayOnTop()
+{
+    const bool onTop = !windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    m_menus->setStayOnTopTicked(onTop);
+    SetStaysOnTop(*this, onTop);
+}
+
+void ToDoWindow::showOptions()
+{
+    if (m_links.showOptions)
+        m_links.showOptions();
+}
+
+void ToDoWindow::closeWindow()
+{
+    close();
 }
 
 } // namespace veltrano

@@ -10,21 +10,22 @@ namespace {
 
 using ConfSettingsTest = test::SettingsOnDisk;
 
-// The dialog's own defaults: the main window restores its place by default,
-// yet the dialog shows both boxes unticked and OK then writes 0.
-TEST_F(ConfSettingsTest, EmptyFileGivesTheDialogsDefaultsAndOkWritesThem)
+// The defaults are what is in effect: the main window restores its place and
+// size when nothing is stored, so the dialog reads both as set, and OK for
+// any other reason keeps them so.
+TEST_F(ConfSettingsTest, EmptyFileGivesTheDefaultsInEffectAndOkWritesThem)
 {
     SettingsStore settings = store();
     const ConfigurationValues values = ReadConfigurationValues(settings);
     EXPECT_EQ(values, ConfigurationValues{});
-    EXPECT_FALSE(values.saveWinPos);
-    EXPECT_FALSE(values.saveWinSize);
+    EXPECT_TRUE(values.saveWinPos);
+    EXPECT_TRUE(values.saveWinSize);
     EXPECT_EQ(values.toDoAlphaPos, 230);
     ASSERT_TRUE(WriteConfigurationValues(settings, values));
     EXPECT_EQ(dir.read(QStringLiteral("PM.INI")),
               "[Common]\r\nTo-Do Pos=1\r\nTo-Do Alpha=1\r\nQAS Alpha=1\r\nTo-Do Alpha Pos=230\r\n"
               "Clock Position=0\r\nTo-Do Autostart=1\r\n"
-              "[MainForm]\r\nSaveWinPos=0\r\nSaveWinSize=0\r\n");
+              "[MainForm]\r\nSaveWinPos=1\r\nSaveWinSize=1\r\n");
 }
 
 TEST_F(ConfSettingsTest, QasAlphaAlwaysFollowsToDoAlpha)

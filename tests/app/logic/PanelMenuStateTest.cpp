@@ -1,8 +1,4 @@
 #include "app/logic/PanelMenuState.h"
-#include "common/logic/SettingsStore.h"
-
-#include "platform/fake/FakePlatform.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -56,54 +52,4 @@ TEST(MenuFrameRect, NoFrameOutsideOneToSeven)
     EXPECT_FALSE(MenuFrameRect(0));
     EXPECT_FALSE(MenuFrameRect(8));
     EXPECT_FALSE(MenuFrameRect(-1));
-}
-
-TEST(TodayGridFit, RowsFollowTheHeightFrom450Up)
-{
-    EXPECT_EQ(TodayGridFit(500, 520), (TodayGridSize{440, 20}));
-    EXPECT_EQ(TodayGridFit(500, 449).defaultRowHeight, 16);
-    EXPECT_EQ(TodayGridFit(500, 450).defaultRowHeight, 17);
-    EXPECT_EQ(TodayGridFit(60, 100).column1Width, 0);
-}
-
-TEST(PanelMenuRender, StartsOnTodayWithNothingHovered)
-{
-    PanelMenuState state;
-    EXPECT_EQ(state.selectedItem(), 1u);
-    EXPECT_EQ(state.hoveredItem(), 0u);
-    state.setSelectedItem(5);
-    state.setHoveredItem(2);
-    EXPECT_EQ(state.selectedItem(), 5u);
-    EXPECT_EQ(state.hoveredItem(), 2u);
-}
-
-TEST(Hints, ShortAndLongParts)
-{
-    const QString hint = QStringLiteral("Timeline...|Shows my time-table");
-    EXPECT_EQ(HintShortPart(hint), QStringLiteral("Timeline..."));
-    EXPECT_EQ(HintLongPart(hint), QStringLiteral("Shows my time-table"));
-    EXPECT_EQ(HintLongPart(QStringLiteral("Exit...")), QStringLiteral("Exit..."));
-    EXPECT_EQ(HintLongPart(QStringLiteral("a|b|c")), QStringLiteral("b|c"));
-}
-
-TEST(SizePresets, OuterSizes)
-{
-    EXPECT_EQ(SizePresetOuterSize(SizePreset::Default), QSize(640, 450));
-    EXPECT_EQ(SizePresetOuterSize(SizePreset::Large), QSize(740, 567));
-    EXPECT_EQ(SizePresetOuterSize(SizePreset::VeryLarge), QSize(815, 616));
-}
-
-TEST(BarSettings, EachBarHasItsKey)
-{
-    test::TempFolder dir;
-    FakePlatform platform;
-    SettingsStore settings(platform.filesFake, platform.codec, dir.file(QStringLiteral("PM.INI")), {});
-    WriteBarShown(settings, Bar::Main, false);
-    WriteBarShown(settings, Bar::Bottom, true);
-    WriteBarShown(settings, Bar::Status, false);
-    const QByteArray ini = dir.read(QStringLiteral("PM.INI"));
-    EXPECT_TRUE(ini.contains("[ToolBars]"));
-    EXPECT_TRUE(ini.contains("Main=0"));
-    EXPECT_TRUE(ini.contains("Bottom=1"));
-    EXPECT_TRUE(ini.contains("Status=0"));
 }

@@ -228,12 +228,3 @@ TEST_F(StartupTest, ShutdownStopsAtTheFirstRefusedWriteWithOneReport)
     EXPECT_EQ(files.replaceCount, 1);
     EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[MainForm]\r\nLeft=5\r\n");
 }
-
-TEST(OffScreenGuard, OnlyEdgesBeyondTheScreenAreBroughtBack)
-{
-    const QSize screen(1920, 1080);
-    EXPECT_EQ(GuardOffScreen(QPoint(1921, 10), screen), QPoint(0, 0));
-    EXPECT_EQ(GuardOffScreen(QPoint(10, 1081), screen), QPoint(0, 0));
-    EXPECT_EQ(GuardOffScreen(QPoint(1920, 1080), screen), QPoint(1920, 1080));
-    EXPECT_EQ(GuardOffScreen(QPoint(-50, -5), screen), QPoint(-50, -5));
-}

@@ -2,7 +2,6 @@
 
 #include "platform/fake/FakePlatform.h"
 #include "support/FakeMessageBoxes.h"
-#include "support/FakeModalDialogs.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -24,26 +23,10 @@ class AboutBox : public ::testing::Test {
 protected:
     FakeShell shell;
     veltrano::test::FakeMessageBoxes messages;
-    veltrano::test::FakeModalDialogs dialogs;
-    AboutDialog about{shell, messages, dialogs};
+    AboutDialog about{shell, messages};
 };
 
 } // namespace
-
-// Made at start-up and mostly never shown: until it is, it has drawn and
-// measured nothing.
-TEST_F(AboutBox, BuildsItsContentsWhenFirstShown)
-{
-    QCoreApplication::processEvents(); // the event loop's first turn polishes new widgets
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
-    EXPECT_TRUE(about.findChildren<QWidget *>().isEmpty());
-    about.showAbout();
-    EXPECT_EQ(dialogs.ran, QStringList{QStringLiteral("AboutForm")});
-    EXPECT_EQ(labelText(about, "Label4"), QStringLiteral("1.1"));
-    const int children = about.findChildren<QWidget *>().size();
-    about.showAbout();
-    EXPECT_EQ(about.findChildren<QWidget *>().size(), children); // built once
-}
 
 TEST_F(AboutBox, ShowsVersionOneOneOnAWhiteBoxOfTheDesignedSize)
 {

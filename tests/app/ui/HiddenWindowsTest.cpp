@@ -1,69 +1,67 @@
-// The windows made hidden at start-up and opened only when asked for: until
-// then they hold no controls (no fonts measured, no pictures drawn), and the
-// first opening builds them in full.
+// Windows are made when first needed: after start-up only the main window
+// (and its menus) exists; a command makes its window once, and opening it
+// again shows the same window.
 #include "support/AssembledProgram.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <gtest/gtest.h>
-#include <ostream>
+#include <functional>
 
 using namespace veltrano;
 using namespace veltrano::test;
 
 namespace {
 
-struct HiddenWindow {
+struct MadeWhenNeeded {
     const char *window;  // its object name
-    const char *control; // one control its build makes
+    const char *command; // the main window's action that opens it
 };
 
-void PrintTo(const HiddenWindow &hidden, std::ostream *out)
-{
-    *out << hidden.window;
-}
-
-class HiddenWindows : public AssembledProgram, public ::testing::WithParamInterface<HiddenWindow> {
+class HiddenWindows : public AssembledProgram, public ::testing::WithParamInterface<MadeWhenNeeded> {
 protected:
-    QWidget *topLevel(const char *name) const
+    static int windowsNamed(const char *name)
     {
-        for (QWidget *window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String(name))
-                return window;
-        return nullptr;
+        int count = 0;
+        for (const QWidget *window : QApplication::topLevelWidgets())
+            count += window->objectName() == QLatin1String(name);
+        return count;
     }
 };
 
 } // namespace
 
-TEST_P(HiddenWindows, HoldNoControlsAfterStartUpAndAllOfThemOnceOpened)
+TEST_F(HiddenWindows, OnlyTheMainWindowExistsAfterStartUp)
 {
-    const HiddenWindow expected = GetParam();
-    create();
+    create("[Common]\r\nTo-Do Autostart=0\r\n");
     showStarted(); // the first frame, and what runs after it
-    QWidget *window = topLevel(expected.window);
-    ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(window->findChildren<QWidget *>().isEmpty())
-        << window->findChildren<QWidget *>().first()->objectName().toStdString();
+    QStringList others;
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != &main() && !qobject_cast<const QMenu *>(window))
+            others << window->objectName();
+    }
+    EXPECT_TRUE(others.isEmpty()) << others.join(u',').toStdString();
+}
 
-    window->ensurePolished(); // what showing it does first
-    EXPECT_NE(window->findChild<QWidget *>(QLatin1String(expected.control)), nullptr);
-    const qsizetype built = window->findChildren<QWidget *>().size();
-    window->show();
+TEST_P(HiddenWindows, ACommandMakesItsWindowOnce)
+{
+    const MadeWhenNeeded expected = GetParam();
+    create("[Common]\r\nTo-Do Autostart=0\r\n");
+    EXPECT_EQ(windowsNamed(expected.window), 0);
+    action(expected.command)->trigger();
+    EXPECT_EQ(windowsNamed(expected.window), 1);
+    QWidget *window = topLevel(expected.window);
     window->hide();
-    window->show();
-    EXPECT_EQ(window->findChildren<QWidget *>().size(), built); // built once
-    window->hide();
+    action(expected.command)->trigger();
+    EXPECT_EQ(windowsNamed(expected.window), 1);
+    EXPECT_EQ(topLevel(expected.window), window);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EachKind, HiddenWindows,
-    ::testing::Values(HiddenWindow{"Configuration", "CheckBoxToDoAlpha"}, HiddenWindow{"ToDoEditForm", "CheckBoxNum"},
-                      HiddenWindow{"frmToDoStatistica", "PaintBox"}, HiddenWindow{"frmToDoRedactor", "Edit"},
-                      HiddenWindow{"frmKeyMap", "Button1"}, HiddenWindow{"frmWeekEditor", "StringGrid"},
-                      HiddenWindow{"frmWeekEdit", "Edit"}, HiddenWindow{"frmWeekEdit1", "Edit"},
-                      HiddenWindow{"frmNewProject", "Edit1"},
-                      HiddenWindow{"frmProjectDelete", "Label2"}, HiddenWindow{"frmProjectRenamer", "Edit1"},
-                      HiddenWindow{"frmNewSub", "Edit1"}, HiddenWindow{"frmPasswordGenerator", "Edit1"},
-                      HiddenWindow{"AboutForm", "Thanks"}),
-    [](const ::testing::TestParamInfo<HiddenWindow> &info) { return std::string(info.param.window); });
+    EachWindow, HiddenWindows,
+    ::testing::Values(MadeWhenNeeded{"Configuration", "ConfigurationFormShow"},
+                      MadeWhenNeeded{"FastToDo", "FastToDoListShow"}, MadeWhenNeeded{"frmWeekEditor", "WeekEditor1"},
+                      MadeWhenNeeded{"frmNewProject", "NewProject2"}, MadeWhenNeeded{"frmClock", "ActionDeduviClockFormShow"},
+                      MadeWhenNeeded{"frmPasswordGenerator", "PasswordGenerator1"},
+                      MadeWhenNeeded{"AboutForm", "AboutFormShow"}),
+    [](const ::testing::TestParamInfo<MadeWhenNeeded> &info) { return std::string(info.param.window); });

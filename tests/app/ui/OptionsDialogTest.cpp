@@ -2,6 +2,8 @@
 // opener, OK and Cancel, and how loading and its controls act on the to-do
 // window's blending at once.
 #include "app/ui/OptionsDialog.h"
+#include "app/ui/OptionsFeature.h"
+#include "todo/ui/ToDoDocking.h"
 
 #include "support/AssembledProgram.h"
 #include "todo/ui/ToDoWindow.h"
@@ -23,21 +25,14 @@ namespace {
 
 class ConfTest : public AssembledProgram {
 protected:
-    OptionsDialog *dialog() const
-    {
-        for (QWidget *window : QApplication::topLevelWidgets())
-            if (auto *found = qobject_cast<OptionsDialog *>(window))
-                return found;
-        ADD_FAILURE() << "no options dialog";
-        return nullptr;
-    }
+    OptionsDialog *dialog() const { return &program->options().dialog(); }
     template <typename T> T *control(const char *name) const
     {
-        T *found = dialog()->findChild<T *>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return found<T>(dialog()->findChild<T *>(QLatin1String(name)), name);
     }
-    ToDoWindow &toDo() const { return *windows->toDo().window(); }
+    ToDoWindow &toDo() const { return program->toDo().window(); }
+    ToDoDocking &blend() const { return toDo().docking(); }
+    const ConfigurationValues &values() const { return program->options().values().values(); }
     // Opens the dialog the way `open` does and works it while it is shown.
     void run(const std::function<void()> &open, const std::function<void(OptionsDialog &)> &work)
     {
@@ -87,27 +82,31 @@ TEST_F(ConfTest, CancelLeavesTheFileButTheBlendingSetMeanwhileStays)
     const QByteArray before = ini();
     run([this] { toDo().showOptions(); }, [this](OptionsDialog &) {
         control<QSlider>("TrackBarToDo")->setValue(100);
-        control<QCheckBox>("CheckBox1")->setChecked(true);
+        control<QCheckBox>("CheckBox1")->setChecked(false);
         control<QPushButton>("CancelButton")->click();
     });
     EXPECT_EQ(ini(), before);
-    EXPECT_TRUE(toDo().alphaBlend());
-    EXPECT_EQ(toDo().alphaBlendValue(), 100);
+    EXPECT_TRUE(blend().blending());
+    EXPECT_EQ(blend().blendValue(), 100);
     // The next opening loads the stored values again, and the window follows.
     run([this] { toDo().showOptions(); }, [this](OptionsDialog &) {
         EXPECT_EQ(control<QSlider>("TrackBarToDo")->value(), 230);
-        EXPECT_FALSE(control<QCheckBox>("CheckBox1")->isChecked());
+        EXPECT_TRUE(control<QCheckBox>("CheckBox1")->isChecked());
         QTest::keyClick(dialog(), Qt::Key_Escape);
     });
-    EXPECT_EQ(toDo().alphaBlendValue(), 230);
+    EXPECT_EQ(blend().blendValue(), 230);
     EXPECT_EQ(ini(), before);
 }
 
+// With nothing stored the dialog shows what is in effect: start-up restores
+// the main window's place and size, so both boxes are ticked, and OK for any
+// other reason keeps them so.
 TEST_F(ConfTest, OkSavesEveryControlAndQasAlphaFollowsToDoAlpha)
 {
     create();
     run([this] { action("ConfigurationFormShow")->trigger(); }, [this](OptionsDialog &) {
-        EXPECT_FALSE(control<QCheckBox>("CheckBox1")->isChecked()); // its own default
+        EXPECT_TRUE(control<QCheckBox>("CheckBox1")->isChecked());
+        EXPECT_TRUE(control<QCheckBox>("CheckBox2")->isChecked());
         control<QCheckBox>("CheckBoxSaveDeduviPosition")->setChecked(true);
         control<QCheckBox>("CheckBoxToDoAlpha")->setChecked(false);
         control<QCheckBox>("CheckBoxToDoAutostart")->setChecked(false);
@@ -115,10 +114,10 @@ TEST_F(ConfTest, OkSavesEveryControlAndQasAlphaFollowsToDoAlpha)
     });
     const QByteArray settings = ini();
     for (const char *line : {"To-Do Pos=1\r\n", "To-Do Alpha=0\r\n", "QAS Alpha=0\r\n", "To-Do Alpha Pos=230\r\n",
-                             "Clock Position=1\r\n", "SaveWinPos=0\r\n", "SaveWinSize=0\r\n",
+                             "Clock Position=1\r\n", "SaveWinPos=1\r\n", "SaveWinSize=1\r\n",
                              "To-Do Autostart=0\r\n"})
         EXPECT_TRUE(settings.contains(line)) << line;
-    EXPECT_FALSE(toDo().alphaBlend());
+    EXPECT_FALSE(blend().blending());
 }
 
 // At start-up the slider stands at 255: any other stored position ticks the
@@ -126,30 +125,31 @@ TEST_F(ConfTest, OkSavesEveryControlAndQasAlphaFollowsToDoAlpha)
 TEST_F(ConfTest, StartUpBlendsByTheStoredPositionUntilTheFirstOpening)
 {
     create("[Common]\r\nTo-Do Alpha=0\r\nTo-Do Alpha Pos=230\r\n");
-    EXPECT_TRUE(toDo().alphaBlend());
-    EXPECT_EQ(toDo().alphaBlendValue(), 230);
+    EXPECT_TRUE(blend().blending());
+    EXPECT_EQ(blend().blendValue(), 230);
     run([this] { action("ConfigurationFormShow")->trigger(); }, [this](OptionsDialog &) {
         EXPECT_FALSE(control<QCheckBox>("CheckBoxToDoAlpha")->isChecked());
     });
-    EXPECT_FALSE(toDo().alphaBlend());
+    EXPECT_FALSE(blend().blending());
     EXPECT_EQ(toDo().windowOpacity(), 1.0);
 }
 
 TEST_F(ConfTest, OpaqueFromTheStartWhenTheStoredPositionIs255AndBlendingIsOff)
 {
     create("[Common]\r\nTo-Do Alpha=0\r\nTo-Do Alpha Pos=255\r\n");
-    EXPECT_FALSE(toDo().alphaBlend());
-    EXPECT_FALSE(dialog()->toDoAlpha());
+    EXPECT_FALSE(blend().blending());
+    EXPECT_FALSE(values().toDoAlpha);
 }
 
-// Until it is first opened the dialog has no slider, yet it holds a stored
+// Until it is first opened there is no dialog, yet the options hold a stored
 // position beyond the slider's range at its nearest end, as the slider does.
 TEST_F(ConfTest, AStoredPositionBeyondTheSliderIsHeldAtItsNearestEnd)
 {
     create("[Common]\r\nTo-Do Alpha=0\r\nTo-Do Alpha Pos=300\r\n");
-    EXPECT_EQ(dialog()->findChild<QSlider *>(), nullptr);
-    EXPECT_EQ(dialog()->toDoAlphaPos(), 255);
-    EXPECT_FALSE(toDo().alphaBlend()); // the slider stood at 255 already: nothing moved
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        EXPECT_NE(window->objectName(), QStringLiteral("Configuration"));
+    EXPECT_EQ(values().toDoAlphaPos, 255);
+    EXPECT_FALSE(blend().blending()); // the slider stood at 255 already: nothing moved
     run([this] { action("ConfigurationFormShow")->trigger(); }, [this](OptionsDialog &) {
         EXPECT_EQ(control<QSlider>("TrackBarToDo")->value(), 255);
         EXPECT_FALSE(control<QCheckBox>("CheckBoxToDoAlpha")->isChecked());
@@ -157,10 +157,10 @@ TEST_F(ConfTest, AStoredPositionBeyondTheSliderIsHeldAtItsNearestEnd)
     shutDown();
 
     create("[Common]\r\nTo-Do Alpha=0\r\nTo-Do Alpha Pos=-20\r\n");
-    EXPECT_EQ(dialog()->toDoAlphaPos(), 0);
-    EXPECT_TRUE(dialog()->toDoAlpha());
-    EXPECT_TRUE(toDo().alphaBlend());
-    EXPECT_EQ(toDo().alphaBlendValue(), 0);
+    EXPECT_EQ(values().toDoAlphaPos, 0);
+    EXPECT_TRUE(values().toDoAlpha);
+    EXPECT_TRUE(blend().blending());
+    EXPECT_EQ(blend().blendValue(), 0);
 }
 
 TEST_F(ConfTest, SliderActsAtOnceAndTheArrowsShowTheToDoWindow)
@@ -179,7 +179,7 @@ TEST_F(ConfTest, SliderActsAtOnceAndTheArrowsShowTheToDoWindow)
         EXPECT_TRUE(toDo().isVisible());
         // Shown again, the window works its value out from the slider, less 10
         // but never below clear.
-        EXPECT_EQ(toDo().alphaBlendValue(), 0);
+        EXPECT_EQ(blend().blendValue(), 0);
     });
     EXPECT_FALSE(control<QTreeWidget>("TreeView1")->accessibleName().isEmpty());
     EXPECT_FALSE(control<QSlider>("TrackBarToDo")->accessibleName().isEmpty());

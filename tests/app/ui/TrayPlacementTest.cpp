@@ -1,6 +1,9 @@
 #include "app/ui/AboutDialog.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/TrayPlacement.h"
+#include "common/logic/SettingsStore.h"
+#include "common/ui/AppContext.h"
+#include "common/ui/MainFrame.h"
 
 #include "platform/fake/FakePlatform.h"
 #include "support/FakeMessageBoxes.h"
@@ -8,6 +11,7 @@
 #include "support/TempFolder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -24,13 +28,26 @@ namespace {
 class TrayWindow : public ::testing::Test {
 protected:
     TrayWindow() { platform.locationsFake.exePath = dir.file(QStringLiteral("veltrano")); }
-    ~TrayWindow() override { main.reset(); }
+    ~TrayWindow() override { closeDown(); }
 
+    // The main window with the tray beside it, as the program makes them.
+    void make()
+    {
+        settings = std::make_unique<SettingsStore>(platform.filesFake, platform.codec,
+                                                   dir.file(QStringLiteral("PM.INI")), nullptr);
+        context = std::make_unique<AppContext>(platform, *settings, dir.path(), messages, dialogs);
+        main = std::make_unique<MainWindow>(*context);
+        placement = std::make_unique<TrayPlacement>(*context, *main);
+    }
+    void closeDown()
+    {
+        placement.reset();
+        main.reset();
+    }
     // As the program has it once the main window's first frame is up.
     TrayPlacement &start()
     {
-        main = std::make_unique<MainWindow>(platform, messages, dialogs);
-        placement = InstallTrayPlacement(*main);
+        make();
         placement->start();
         return *placement;
     }
@@ -38,7 +55,7 @@ protected:
     {
         start();
         main->show();
-        shows = std::make_unique<QSignalSpy>(main.get(), &MainWindow::shown);
+        shows = std::make_unique<QSignalSpy>(&main->frame(), &MainFrame::shown);
         return *placement;
     }
     QAction *action(const char *name) const { return main->findChild<QAction *>(QLatin1String(name)); }
@@ -54,8 +71,10 @@ protected:
     FakePlatform platform;
     FakeMessageBoxes messages;
     FakeModalDialogs dialogs;
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<AppContext> context;
     std::unique_ptr<MainWindow> main;
-    TrayPlacement *placement = nullptr;
+    std::unique_ptr<TrayPlacement> placement;
     std::unique_ptr<QSignalSpy> shows;
 };
 
@@ -65,14 +84,13 @@ protected:
 // the greeting come once the window is on screen, and only once.
 TEST_F(TrayWindow, TrayHotKeysAndGreetingWaitForTheFirstFrame)
 {
-    main = std::make_unique<MainWindow>(platform, messages, dialogs);
-    placement = InstallTrayPlacement(*main);
+    make();
     EXPECT_FALSE(platform.trayFake.shown);
     EXPECT_TRUE(platform.hotKeysFake.registered.isEmpty());
     EXPECT_TRUE(platform.trayFake.balloons.isEmpty());
     EXPECT_EQ(placement->trayMenu(), nullptr);
 
-    QSignalSpy started(main.get(), &MainWindow::started);
+    QSignalSpy started(&main->frame(), &MainFrame::started);
     main->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return started.count() == 1; }, 3000));
     EXPECT_TRUE(platform.trayFake.shown);
@@ -89,8 +107,7 @@ TEST_F(TrayWindow, TrayHotKeysAndGreetingWaitForTheFirstFrame)
 // Hidden before its icon is in the tray, the window could not come back.
 TEST_F(TrayWindow, HidingBeforeTheTrayIconIsShownGoesToTheTaskBar)
 {
-    main = std::make_unique<MainWindow>(platform, messages, dialogs);
-    placement = InstallTrayPlacement(*main);
+    make();
     main->show();
     action("MinimuzeWindoe")->trigger();
     EXPECT_TRUE(main->isVisible());
@@ -102,7 +119,7 @@ TEST_F(TrayWindow, BothHotKeysAreHeldUntilTheMainWindowGoes)
     start();
     EXPECT_EQ(platform.hotKeysFake.registered, (QSet<int>{1, 2}));
     EXPECT_TRUE(messages.shown.isEmpty());
-    main.reset();
+    closeDown();
     EXPECT_TRUE(platform.hotKeysFake.registered.isEmpty());
 }
 
@@ -260,7 +277,7 @@ TEST_F(TrayWindow, DroppedNearAnEdgeTheWindowLandsOnIt)
     const QRect area = main->screen()->availableGeometry();
     // Windows that keep beside the main window hear of each settled place.
     QList<QPoint> placed;
-    QObject::connect(main.get(), &MainWindow::placed, main.get(), [&] { placed << main->frameGeometry().topLeft(); });
+    QObject::connect(&main->frame(), &MainFrame::placed, main.get(), [&] { placed << main->frameGeometry().topLeft(); });
     main->move(area.left() + 10, area.top() + 60);
     EXPECT_TRUE(QTest::qWaitFor([&] { return main->frameGeometry().topLeft() == QPoint(area.left(), area.top() + 60); }, 2000))
         << main->frameGeometry().x();
@@ -298,10 +315,16 @@ TEST_F(TrayWindow, HelpMenuCommandsGoThroughTheShell)
 TEST_F(TrayWindow, AboutCommandShowsTheAboutBoxModally)
 {
     start();
-    AboutDialog about(platform.shellFake, messages, dialogs);
-    placement->setAboutForm(&about);
+    const auto aboutBoxes = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::count_if(windows.cbegin(), windows.cend(),
+                             [](const QWidget *window) { return qobject_cast<const AboutDialog *>(window); });
+    };
+    EXPECT_EQ(aboutBoxes(), 0); // made when first opened
     action("AboutFormShow")->trigger();
-    EXPECT_EQ(dialogs.ran, QStringList{QStringLiteral("AboutForm")});
+    action("AboutFormShow")->trigger();
+    EXPECT_EQ(dialogs.ran, (QStringList{QStringLiteral("AboutForm"), QStringLiteral("AboutForm")}));
+    EXPECT_EQ(aboutBoxes(), 1);
 }
 
 // "Main..." clears the hidden flag; the double-click leaves it; shutdown writes it.
@@ -314,6 +337,6 @@ TEST_F(TrayWindow, MainItemClearsTheHiddenFlagWrittenAtShutdown)
     EXPECT_TRUE(main->startupFlags().hidden);
     trayItem(QStringLiteral("Main..."))->trigger();
     EXPECT_FALSE(main->startupFlags().hidden);
-    main.reset();
+    main->saveAtExit();
     EXPECT_TRUE(dir.read(QStringLiteral("PM.INI")).contains("Hiden=0\r\n"));
 }

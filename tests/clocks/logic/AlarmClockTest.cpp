@@ -216,7 +216,7 @@ public:
     void bare(const QString &) override {}
     void error(const QString &) override {}
     void confirmNotice(const QString &) override {}
-    Answer ask(const QString &, bool) override { return Answer::No; }
+    void ask(const QString &, bool, Reply then) override { then(Answer::No); }
 
 private:
     const FakeTray &m_tray;

@@ -24,10 +24,10 @@ protected:
     // fake clock decides which second it is.
     void tick(int times = 1)
     {
-        main().timerTime().setInterval(2);
+        main().secondTimer().setInterval(2);
         for (int i = 0; i < times; ++i) {
             platform.clockFake.advanceSeconds(1);
-            QSignalSpy ticked(&main().timerTime(), &QTimer::timeout);
+            QSignalSpy ticked(&main().secondTimer(), &QTimer::timeout);
             ASSERT_TRUE(ticked.wait(2000));
         }
     }
@@ -70,7 +70,7 @@ TEST_F(ClocksFeatureTest, SoundFolderPicksTheFileThroughTheFileDialog)
 TEST_F(ClocksFeatureTest, SleepModeUnticksTheAlarmAndItIsWrittenSoAtExit)
 {
     create("[MainForm]\r\nAlarm1Time=7:30:00\r\nAlarm1Checked=1\r\n");
-    windows->clocks().disableAlarm();
+    program->clocks().disableAlarm();
     EXPECT_FALSE(widget<QCheckBox>("CheckBoxAlarmClock")->isChecked());
     showStarted();
     tick(4);
@@ -88,7 +88,7 @@ TEST_F(ClocksFeatureTest, TheOneSecondTimerDrivesThePageTheTrayAndTheAlarm)
     // From creation on, before any tick: the time, the date and today's picture.
     EXPECT_EQ(widget<QLabel>("LabelTime")->text(), QStringLiteral("7:29:58"));
     EXPECT_EQ(widget<QLabel>("Label15")->text(), QStringLiteral("08.12.2026"));
-    EXPECT_EQ(windows->clocks().alarmClock().lastTrayDay(), 8);
+    EXPECT_EQ(program->clocks().alarmClock().lastTrayDay(), 8);
     const int pictures = platform.trayFake.iconChanges;
 
     tick(3);
@@ -104,24 +104,24 @@ TEST_F(ClocksFeatureTest, TheOneSecondTimerDrivesThePageTheTrayAndTheAlarm)
 
     platform.clockFake.current = QDateTime(QDate(2026, 12, 8), QTime(23, 59, 59));
     tick();
-    EXPECT_EQ(windows->clocks().alarmClock().lastTrayDay(), 9);
+    EXPECT_EQ(program->clocks().alarmClock().lastTrayDay(), 9);
     EXPECT_EQ(platform.trayFake.iconChanges, pictures + 1);
 }
 
 TEST_F(ClocksFeatureTest, ShiftF1AndTheMenuShowTheDeskClockOwnedByTheDesktop)
 {
     create();
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        EXPECT_NE(window->objectName(), QStringLiteral("frmClock")); // made when first shown
+    platform.hotKeysFake.press(2);
     ClockWindow *clock = clockWindow();
-    ASSERT_NE(clock, nullptr);
-    EXPECT_FALSE(clock->isVisible());
+    EXPECT_TRUE(clock->isVisible());
     EXPECT_EQ(clock->parentWidget(), nullptr);
     EXPECT_EQ(clock->windowTitle(), QStringLiteral("Deduvi Clock"));
-
-    platform.hotKeysFake.press(2);
-    EXPECT_TRUE(clock->isVisible());
     clock->close();
     EXPECT_FALSE(clock->isVisible());
     action("ActionDeduviClockFormShow")->trigger();
     EXPECT_TRUE(clock->isVisible());
+    EXPECT_EQ(clockWindow(), clock);
     EXPECT_TRUE(main().isHidden()); // the clock shows alone
 }

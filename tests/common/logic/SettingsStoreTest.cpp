@@ -93,19 +93,39 @@ TEST_F(SettingsStoreTest, EveryWriteReachesTheFileAtOnce)
     EXPECT_TRUE(errors.isEmpty());
 }
 
-// While the program runs each refused change is told; among the last writes
-// the first refusal is told once, and later ones are still refused.
-TEST_F(SettingsStoreTest, LastWritesReportARefusalOnce)
+// A full disk is told once, not at every key; once a write goes through
+// again, the next refusal is told again.
+TEST_F(SettingsStoreTest, ARefusalIsToldOnceUntilAWriteGoesThrough)
 {
     SettingsStore store = withFile("[MainForm]\r\nLeft=5\r\n");
     files.diskFull = true;
     EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Left"), 9));
     EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Top"), 9));
+    EXPECT_EQ(errors.size(), 1);
+    files.diskFull = false;
+    EXPECT_TRUE(store.writeInteger(kMain, QStringLiteral("Top"), 3));
+    files.diskFull = true;
+    EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Top"), 4));
     EXPECT_EQ(errors.size(), 2);
-    store.reportRefusalsOnce();
-    EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Left"), 1));
-    EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Top"), 1));
-    EXPECT_EQ(errors.size(), 3);
+    EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[MainForm]\r\nLeft=5\r\nTop=3\r\n");
+}
+
+// The last writes of a run: the first refusal is held for the caller to
+// tell after everything else, and nothing is tried after it.
+TEST_F(SettingsStoreTest, AtTheEndARefusalIsHeldAndStopsTheWrites)
+{
+    SettingsStore store = withFile("[MainForm]\r\nLeft=5\r\n");
+    files.diskFull = true;
+    const int before = files.replaceCount;
+    {
+        const SettingsStore::ExitWrites exitWrites(store);
+        EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Left"), 1));
+        EXPECT_FALSE(store.writeInteger(kMain, QStringLiteral("Top"), 1));
+        EXPECT_EQ(files.replaceCount - before, 1);
+        EXPECT_TRUE(errors.isEmpty());
+        ASSERT_TRUE(exitWrites.refusal());
+        EXPECT_TRUE(exitWrites.refusal()->startsWith(QStringLiteral("Unable to write to ")));
+    }
     EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[MainForm]\r\nLeft=5\r\n");
 }
 

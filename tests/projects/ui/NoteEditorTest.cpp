@@ -21,7 +21,7 @@ namespace {
 
 class FakeNotePrinter final : public NotePrinter {
 public:
-    Outcome answer{Result::Printed, {}};
+    Outcome answer{Result::Opened, {}};
     QStringList titles;
     QStringList fileNames;
     QStringList texts;

@@ -49,11 +49,12 @@ TEST(NotePrinter, PrintsTheNoteUnderItsJobTitleOnThePrinterChosen)
     doc.setPlainText(QStringLiteral("Buy paper"));
     const QString title = QStringLiteral("Current Project : Projects Group\\Alpha\\");
 
-    EXPECT_EQ(printer.print(doc, title, QStringLiteral("Alpha")).result, NotePrinter::Result::Cancelled);
+    // Cancelled: nothing printed.
+    EXPECT_EQ(printer.print(doc, title, QStringLiteral("Alpha")).result, NotePrinter::Result::Opened);
     EXPECT_FALSE(QFile::exists(pdf));
 
     dialogs.results = {QDialog::Accepted};
-    EXPECT_EQ(printer.print(doc, title, QStringLiteral("Alpha")).result, NotePrinter::Result::Printed);
+    EXPECT_EQ(printer.print(doc, title, QStringLiteral("Alpha")).result, NotePrinter::Result::Opened);
     EXPECT_EQ(dialogs.ran, (QStringList{QStringLiteral("PrinterSetupDialog"), QStringLiteral("PrinterSetupDialog")}));
     const QByteArray printed = dir.read(QStringLiteral("note.pdf"));
     ASSERT_TRUE(printed.startsWith("%PDF"));

@@ -1,6 +1,7 @@
 // The four structure dialogs as the user meets them: each change goes to the
 // disk, the tree is read again and the changed node selected by its name.
 #include "ProjectsWindow.h"
+#include "projects/ui/NewProjectDialog.h"
 
 #include <QAction>
 #include <QFile>
@@ -17,15 +18,6 @@ using namespace veltrano::test;
 namespace {
 
 using ProjectDialogs = ProjectsWindow;
-
-StructureDialog *topLevelDialog(const char *name)
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String(name))
-            return qobject_cast<StructureDialog *>(widget);
-    }
-    return nullptr;
-}
 
 // Types a name and presses the dialog's Button1; true when it closed.
 bool confirmWith(StructureDialog &dialog, const QString &name)
@@ -188,7 +180,7 @@ TEST_F(ProjectDialogs, CancelAndEscapeChangeNothing)
 TEST_F(ProjectDialogs, EnterInTheNameFieldCreates)
 {
     start();
-    StructureDialog *dialog = topLevelDialog("frmNewProject");
+    StructureDialog *dialog = &program->projects().commands().newProjectDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("New Project"));
     EXPECT_EQ(dialog->size(), QSize(428, 100));

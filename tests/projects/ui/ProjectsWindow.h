@@ -48,7 +48,7 @@ protected:
     QTreeWidget *tree() const { return widget<QTreeWidget>("TreeViewProjects"); }
     QTextEdit *editor() const { return widget<QTextEdit>("RichEditProjectNote"); }
     QString label11() const { return widget<QLabel>("Label11")->text(); }
-    ProjectsFeature &projects() const { return windows->projects(); }
+    ProjectsFeature &projects() const { return program->projects(); }
 
     // "label@level" for every node in tree order.
     QStringList treeLines() const

@@ -133,7 +133,7 @@ TEST_F(SystemTools, CdTrayMovesFromMenusAndButtons)
     auto *coffee = widget<QMenu>("Coffee1");
     ASSERT_EQ(coffee->actions().size(), 2);
     coffee->actions()[0]->trigger();
-    ASSERT_TRUE(windows->systemTools().waitForCdTray(5000));
+    ASSERT_TRUE(program->systemTools().waitForCdTray(5000));
     EXPECT_EQ(platform.cdTrayFake.moves, (QStringList{QStringLiteral("open"), QStringLiteral("open"),
                                                       QStringLiteral("close"), QStringLiteral("close"),
                                                       QStringLiteral("open")}));

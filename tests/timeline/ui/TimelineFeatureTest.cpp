@@ -170,20 +170,20 @@ TEST_F(TodayView, DateChangeSeenByTheSecondTickRefreshesAtOnceAndTheHourlyTimerS
     writeWeek();
     create();
     platform.clockFake.current = QDateTime(QDate(2026, 12, 8), QTime(23, 59, 59));
-    tick(main().timerTime());
+    tick(main().secondTimer());
     EXPECT_EQ(timeline().shownDay(), kTuesday);
     platform.clockFake.advanceSeconds(1);
-    tick(main().timerTime());
+    tick(main().secondTimer());
     EXPECT_EQ(todayCaption(), u"Wednesday");
     EXPECT_EQ(timeline().shownDay(), 4);
     EXPECT_EQ(cell(today(), 0), u"Wednesday 0");
-    EXPECT_EQ(main().timerUpdate().interval(), 3600000);
-    EXPECT_TRUE(main().timerUpdate().isActive());
+    EXPECT_EQ(main().hourTimer().interval(), 3600000);
+    EXPECT_TRUE(main().hourTimer().isActive());
 
     // The hourly refresh reads the file again and brings the Today page back.
     writeDay(u"Wednesday"_qs, {u"changed on disk"_qs});
     action("Projects1")->trigger();
-    tick(main().timerUpdate());
+    tick(main().hourTimer());
     EXPECT_EQ(cell(today(), 0), u"changed on disk");
     EXPECT_TRUE(widget<QTabWidget>("PageControlTabManager")->isTabVisible(int(Page::Today)));
 }
@@ -198,8 +198,8 @@ TEST_F(TodayView, TodayEditorConfirmedAfterMidnightWritesTheDayItWasOpenedOn)
     today().setCurrentHour(23);
     scripts[u"frmWeekEdit1"_qs] = [this](QDialog &dialog) {
         platform.clockFake.advanceSeconds(60);
-        tick(main().timerTime());
-        tick(main().timerUpdate());
+        tick(main().secondTimer());
+        tick(main().hourTimer());
         answerEntry(dialog, u"Sleep"_qs, true);
     };
     todayMenu("Edit2")->trigger();

@@ -53,9 +53,9 @@ protected:
         }
     }
 
-    TimelineFeature &timeline() const { return windows->timeline(); }
+    TimelineFeature &timeline() const { return program->timeline(); }
     TimelineGrid &today() const { return *timeline().todayGrid(); }
-    WeekEditor &editor() const { return *timeline().weekEditor(); }
+    WeekEditor &editor() const { return timeline().weekEditor(); }
     QString cell(const TimelineGrid &grid, int row, int column = 1) const { return grid.item(row, column)->text(); }
 
     // Fills the edit box of an entry dialog and presses "Change" or "Cancel".

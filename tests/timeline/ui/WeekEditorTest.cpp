@@ -104,7 +104,7 @@ TEST_F(WeekEditorWindow, AnotherDaysEditLeavesTheTodayViewAlone)
     openEditor([this](WeekEditor &window) {
         dayButton(u"Friday"_qs)->click();
         window.grid()->setCurrentHour(9);
-        tick(main().timerUpdate());
+        tick(main().hourTimer());
         EXPECT_EQ(window.selectedDay(), 6);
         EXPECT_EQ(pageCaption(), u"Friday");
         QTest::keyClick(window.grid(), Qt::Key_Return);
@@ -196,7 +196,7 @@ TEST_F(WeekEditorWindow, EveryEntryPointOpensIt)
     showStarted(); // the tray menu comes with the tray icon
     action("WeekEditor1")->trigger();
     widget<QToolButton>("ToolButton7")->click();
-    windows->tray().trayMenu()->findChild<QMenu *>(u"TrayDirection1"_qs)->actions().at(1)->trigger();
+    program->tray().trayMenu()->findChild<QMenu *>(u"TrayDirection1"_qs)->actions().at(1)->trigger();
     main().findChild<QMenu *>(u"PopupMenuToday"_qs)->findChild<QAction *>(u"Edit1"_qs)->trigger();
     EXPECT_EQ(dialogs.ran, QStringList(4, u"frmWeekEditor"_qs));
 }

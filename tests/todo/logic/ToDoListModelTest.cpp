@@ -18,7 +18,7 @@ protected:
     FakeFileSystem files;
     Utf8SystemCodec codec{TextEncoding::Windows1251, false};
     int reports = 0;
-    ToDoListModel list{files, codec, data.path(), [this] { ++reports; }};
+    ToDoListModel list{files, codec, data.path(), [this](const IoStatus &) { ++reports; }};
 
     QByteArray file() const { return data.read(QStringLiteral("list.todo")); }
     void load(const QByteArray &bytes)
@@ -77,7 +77,7 @@ TEST_F(ToDoListModelTest, FailingDiskIsReportedOnceAndTheNextChangeSavesEverythi
     files.diskFull = true;
     list.DeleteToDoItem(3);
     EXPECT_EQ(reports, 2);
-    EXPECT_FALSE(list.SaveToDoFile()); // the save at exit fails in the same run: no second word
+    EXPECT_FALSE(list.SaveToDoFile()); // the save at exit: its caller tells the user
     EXPECT_EQ(reports, 2);
 }
 

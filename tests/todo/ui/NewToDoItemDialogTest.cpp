@@ -7,6 +7,7 @@
 #include "ToDoWindowFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -117,8 +118,9 @@ TEST_F(DoEditTest, NeverOpenedItWritesBackTheOptionsItReadAtExit)
 {
     const QByteArray options = "[ToDo EditForm]\r\nMark=1\r\nDate=0\r\nTime=1\r\nPrior=0\r\nNum=1\r\nScob=0\r\n";
     start("[Common]\r\nTo-Do Autostart=0\r\n" + options);
-    EXPECT_EQ(option("CheckBoxMark"), nullptr);
-    const ToDoComposeOptions held = composer()->options();
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        EXPECT_NE(window->objectName(), QStringLiteral("ToDoEditForm")); // made only when opened
+    const ToDoComposeOptions held = program->toDo().composeOptions();
     EXPECT_TRUE(held.marker && held.time && held.autonumeration);
     EXPECT_FALSE(held.date || held.priority || held.brackets);
     shutDown();

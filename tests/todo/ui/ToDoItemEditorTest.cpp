@@ -26,7 +26,7 @@ protected:
     QPushButton *change() const { return redactor.findChild<QPushButton *>(QStringLiteral("Button")); }
     void open(int index)
     {
-        redactor.editedItemIndex = index;
+        redactor.editItem(index);
         redactor.show();
     }
     QByteArray file() const { return data.read(QStringLiteral("list.todo")); }
@@ -35,7 +35,7 @@ protected:
     FakeFileSystem files;
     Utf8SystemCodec codec{TextEncoding::Windows1251, false};
     FakeMessageBoxes messages;
-    ToDoListModel list{files, codec, data.path(), [] {}};
+    ToDoListModel list{files, codec, data.path(), [](const IoStatus &) {}};
     ToDoItemEditor redactor{messages, list};
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "support/AssembledProgram.h"
 #include "todo/ui/ToDoWindow.h"
+#include "todo/ui/ToDoDocking.h"
 #include "todo/ui/ToDoFeature.h"
 
 #include <QApplication>
@@ -19,25 +20,13 @@ protected:
         create(ini);
         return toDo();
     }
-    ToDoWindow &toDo() const { return *windows->toDo().window(); }
+    ToDoWindow &toDo() const { return program->toDo().window(); }
     QListView *view() const { return inToDo<QListView>("ToDoList"); }
     QByteArray listFile() const { return dir.read(QStringLiteral("list.todo")); }
 
     template <typename T = QWidget> T *inToDo(const char *name) const
     {
-        T *found = toDo().findChild<T *>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    // A window of its own (dialogs are not the main window's children).
-    template <typename T = QWidget> static T *topLevel(const char *name)
-    {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == QLatin1String(name))
-                return qobject_cast<T *>(window);
-        }
-        ADD_FAILURE() << "no window " << name;
-        return nullptr;
+        return found<T>(toDo().findChild<T *>(QLatin1String(name)), name);
     }
     QStringList itemTexts() const
     {

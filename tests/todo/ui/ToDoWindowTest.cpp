@@ -43,17 +43,22 @@ protected:
 
 TEST_F(FormToDoTest, DocksBesideTheVisibleMainWindowWhateverItsStoredPlacement)
 {
-    start("[ToDo Form]\r\nLeft=500\r\nTop=300\r\nWidth=250\r\nHeight=200\r\n");
+    start("[MainForm]\r\nWid=600\r\nHei=400\r\n[ToDo Form]\r\nLeft=500\r\nTop=300\r\nWidth=150\r\nHeight=200\r\n");
     main().show(); // the autostart shows the to-do window with it
     QCoreApplication::processEvents(); // the frames are known once both are on screen
     ASSERT_TRUE(toDo().isVisible());
     const QRect mainFrame = main().frameGeometry();
-    EXPECT_EQ(toDo().frameGeometry(), QRect(mainFrame.x() + mainFrame.width(), mainFrame.y(), 250, mainFrame.height()));
+    EXPECT_EQ(toDo().frameGeometry(), QRect(mainFrame.x() + mainFrame.width(), mainFrame.y(), 150, mainFrame.height()));
 
-    main().resize(640, 450); // follows every size change
+    // Follows every size change, and stays in view where the right edge
+    // has no room: whole, inside the work area.
+    main().resize(main().screen()->availableGeometry().width() - 20, 450);
     QCoreApplication::processEvents();
-    const QRect resized = main().frameGeometry();
-    EXPECT_EQ(toDo().frameGeometry(), QRect(resized.x() + resized.width(), resized.y(), 250, resized.height()));
+    const QRect area = main().screen()->availableGeometry();
+    const QRect docked = toDo().frameGeometry();
+    EXPECT_TRUE(area.contains(docked)) << docked.x() << "," << docked.width();
+    EXPECT_EQ(docked.top(), main().frameGeometry().top());
+    EXPECT_EQ(docked.height(), main().frameGeometry().height());
 }
 
 TEST_F(FormToDoTest, WithTheMainWindowHiddenItOpensWhereItWasLeft)
@@ -70,21 +75,30 @@ TEST_F(FormToDoTest, WithTheMainWindowHiddenItOpensWhereItWasLeft)
     EXPECT_NE(toDo().pos(), QPoint(500, 300));
 }
 
-TEST_F(FormToDoTest, StoredLeftBeyondTheScreenComesBackToTheCornerANegativeOneStays)
+// Left where no screen shows it (a monitor since removed), it comes back
+// whole onto the screen; a little over an edge, with its title bar in view,
+// it stays where the user put it.
+TEST_F(FormToDoTest, StoredPlaceOffTheScreensComesBackOneInViewStays)
 {
-    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-    start(QByteArray(kNoAutostart) + "[ToDo Form]\r\nLeft=" + QByteArray::number(screen.width() + 1) + "\r\nTop=40\r\n");
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    start(QByteArray(kNoAutostart) + "[ToDo Form]\r\nLeft=" + QByteArray::number(area.right() + 2) + "\r\nTop=40\r\n");
     toDo().showWindow();
     QCoreApplication::processEvents();
-    EXPECT_EQ(toDo().pos(), QPoint(0, 0));
+    EXPECT_TRUE(area.contains(toDo().frameGeometry())) << toDo().frameGeometry().x();
+    EXPECT_EQ(toDo().frameGeometry().top(), 40);
     shutDown();
-    start(QByteArray(kNoAutostart) + "[ToDo Form]\r\nLeft=-50\r\nTop=-20\r\n");
+    start(QByteArray(kNoAutostart) + "[ToDo Form]\r\nLeft=-50\r\nTop=40\r\nHeight=300\r\n");
     toDo().showWindow();
     QCoreApplication::processEvents();
-    // Not brought back (the test platform itself keeps the inside of a window
-    // on the screen, so the frame ends a little further in).
-    EXPECT_LT(toDo().pos().x(), 0);
-    EXPECT_LT(toDo().pos().y(), 0);
+    // (The test platform keeps the inside of a window on the screen, so the
+    // frame ends a little further in.)
+    EXPECT_LT(toDo().frameGeometry().left(), 0);
+    EXPECT_EQ(toDo().frameGeometry().top(), 40);
+    shutDown();
+    start(QByteArray(kNoAutostart) + "[ToDo Form]\r\nLeft=-50\r\nTop=-20\r\nHeight=300\r\n");
+    toDo().showWindow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(toDo().frameGeometry().topLeft(), area.topLeft()); // its title bar was out of reach
 }
 
 TEST_F(FormToDoTest, DroppedNearAWorkAreaEdgeItTouchesIt)
@@ -186,14 +200,14 @@ TEST_F(FormToDoTest, BlendsAShadeClearerWhenShownFullyUnderTheMouseInBetweenAfte
 {
     start("[Common]\r\nTo-Do Autostart=0\r\nTo-Do Alpha Pos=230\r\n", "0a\r\n");
     toDo().showWindow();
-    EXPECT_TRUE(toDo().alphaBlend());
-    EXPECT_EQ(toDo().alphaBlendValue(), 220);
+    EXPECT_TRUE(toDo().docking().blending());
+    EXPECT_EQ(toDo().docking().blendValue(), 220);
     EXPECT_NEAR(toDo().windowOpacity(), 220 / 255.0, 0.002);
     QTest::mouseMove(view()->viewport(), rowCentre(0));
-    EXPECT_EQ(toDo().alphaBlendValue(), 230);
+    EXPECT_EQ(toDo().docking().blendValue(), 230);
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(view()->viewport(), &leave);
-    EXPECT_EQ(toDo().alphaBlendValue(), 225);
+    EXPECT_EQ(toDo().docking().blendValue(), 225);
     EXPECT_NEAR(toDo().windowOpacity(), 225 / 255.0, 0.002);
 }
 
