@@ -2,31 +2,19 @@
 
 #include "platform/linux/SoundPlayerPlugin.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLoggingCategory>
-
-#ifndef VELTRANO_SOUND_MODULE_DIR
-#define VELTRANO_SOUND_MODULE_DIR "../lib/veltrano"
-#endif
 
 namespace veltrano {
 namespace {
 
 Q_LOGGING_CATEGORY(lcSoundModule, "veltrano.sound", QtWarningMsg)
 
-constexpr auto kModuleName = "veltrano-sound.so";
-
-QStringList defaultModuleFolders()
-{
-    const QString executableFolder = QCoreApplication::applicationDirPath();
-    return {executableFolder, QDir(executableFolder).filePath(QStringLiteral(VELTRANO_SOUND_MODULE_DIR))};
-}
-
 } // namespace
 
-LinuxSound::LinuxSound(QStringList moduleFolders) : m_folders(std::move(moduleFolders)) {}
+LinuxSound::LinuxSound(QStringList moduleFolders)
+    : m_module(QStringLiteral("veltrano-sound"), std::move(moduleFolders))
+{
+}
 
 // The player is stopped and deleted while the application still runs; left
 // to the library's unloading at exit it would go after Qt itself.
@@ -34,28 +22,18 @@ LinuxSound::~LinuxSound()
 {
     if (m_player) {
         m_player->stop();
-        delete m_loader.instance();
+        delete m_module.instance();
     }
 }
 
 SoundPlayerPlugin *LinuxSound::player()
 {
-    if (m_loadTried)
+    if (m_player)
         return m_player;
-    m_loadTried = true;
-    const QStringList folders = m_folders.isEmpty() ? defaultModuleFolders() : m_folders;
-    for (const QString &folder : folders) {
-        const QString file = QDir(folder).filePath(QLatin1String(kModuleName));
-        if (!QFileInfo::exists(file))
-            continue;
-        m_loader.setFileName(file);
-        m_player = qobject_cast<SoundPlayerPlugin *>(m_loader.instance());
-        if (m_player)
-            return m_player;
-        qCWarning(lcSoundModule) << "cannot load" << file << ":" << m_loader.errorString();
-    }
-    qCWarning(lcSoundModule) << "no sound module" << kModuleName << "in" << folders;
-    return nullptr;
+    m_player = qobject_cast<SoundPlayerPlugin *>(m_module.instance());
+    if (!m_player)
+        qCWarning(lcSoundModule) << "no sound:" << m_module.why();
+    return m_player;
 }
 
 void LinuxSound::play(const QString &path)

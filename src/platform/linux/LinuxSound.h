@@ -1,8 +1,7 @@
 #pragma once
 #include "platform/Sound.h"
 
-#include <QPluginLoader>
-#include <QStringList>
+#include "platform/qt/ModuleLoader.h"
 
 namespace veltrano {
 
@@ -26,10 +25,8 @@ private:
     SoundPlayerPlugin *player();
     void answerLater(const QString &path, bool played);
 
-    QStringList m_folders;
-    QPluginLoader m_loader;
+    ModuleLoader m_module;
     SoundPlayerPlugin *m_player = nullptr;
-    bool m_loadTried = false;
     quint64 m_lastPlay = 0;
 };
 

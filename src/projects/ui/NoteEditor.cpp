@@ -111,8 +111,7 @@ void NoteEditor::clearNoteNow()
 void NoteEditor::printNote()
 {
     if (!m_printer) {
-        m_ownPrinter = std::make_unique<PrintModulePrinter>(m_services.dialogs, m_page.window(),
-                                                            PrintModulePrinter::defaultFolders());
+        m_ownPrinter = std::make_unique<PrintModulePrinter>(m_services.dialogs, m_page.window());
         m_printer = m_ownPrinter.get();
     }
     const QString path = m_page.currentProject()->text();

@@ -1,8 +1,9 @@
 #pragma once
+#include "platform/qt/ModuleLoader.h"
+
 #include <QString>
 #include <QStringList>
 
-class QLibrary;
 class QTextDocument;
 class QWidget;
 
@@ -30,24 +31,17 @@ public:
 // start-up pays for neither.
 class PrintModulePrinter final : public NotePrinter {
 public:
-    // The module is looked for in `folders`, in order.
-    PrintModulePrinter(ModalDialogs &dialogs, QWidget *parent, QStringList folders);
+    // The module is looked for in `folders`, in order (empty: the program's
+    // own places).
+    PrintModulePrinter(ModalDialogs &dialogs, QWidget *parent, QStringList folders = {});
     ~PrintModulePrinter() override;
     Outcome print(const QTextDocument &doc, const QString &jobTitle, const QString &fileName) override;
 
-    // Beside the program (a build or a portable copy), then under the
-    // installation's lib/veltrano.
-    static QStringList defaultFolders();
 
 private:
-    using PrintFunction = int (*)(ModalDialogs *, const QTextDocument *, const QString *, const QString *, QWidget *);
-    PrintFunction load(QString &why);
-
     ModalDialogs &m_dialogs;
     QWidget *m_parent;
-    QStringList m_folders;
-    QLibrary *m_module = nullptr;
-    PrintFunction m_print = nullptr;
+    ModuleLoader m_module;
 };
 
 } // namespace veltrano
