@@ -242,20 +242,20 @@ void ToDoWindow::deleteSelectedItem()
 
 void ToDoWindow::onClearDoneItems()
 {
-    messages().ask(QString::fromUtf16(kClearSelectedQuestion), false, [this](MessageBoxes::Answer answer) {
-        if (answer != MessageBoxes::Answer::Yes)
-            return;
-        m_list.ClearDoneItems();
-        updateCaption();
-    });
+    clearAfterYes(kClearSelectedQuestion, &ToDoListModel::ClearDoneItems);
 }
 
 void ToDoWindow::onClearAllItems()
 {
-    messages().ask(QString::fromUtf16(kClearAllQuestion), false, [this](MessageBoxes::Answer answer) {
+    clearAfterYes(kClearAllQuestion, &ToDoListModel::ClearAllItems);
+}
+
+void ToDoWindow::clearAfterYes(const char16_t *question, void (ToDoListModel::*clear)())
+{
+    messages().ask(QString::fromUtf16(question), false, [this, clear](MessageBoxes::Answer answer) {
         if (answer != MessageBoxes::Answer::Yes)
             return;
-        m_list.ClearAllItems();
+        (m_list.*clear)();
         updateCaption();
     });
 }

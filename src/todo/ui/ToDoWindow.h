@@ -81,6 +81,7 @@ private:
     void createControls();
     void createActions();
     void run(ToDoMenus::Command command);
+    void clearAfterYes(const char16_t *question, void (ToDoListModel::*clear)());
     void onListRightClick(QPoint at);
     void followMouse(QEvent::Type type);
     MessageBoxes &messages();
