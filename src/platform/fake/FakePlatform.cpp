@@ -31,14 +31,14 @@ IoStatus FakeFileSystem::replaceFile(const QString &path, const QByteArray &byte
     return QtFileSystem::replaceFile(path, bytes);
 }
 
-std::optional<QByteArray> FakeFileSystem::readFile(const QString &path, QString *reason) const
+std::optional<QByteArray> FakeFileSystem::readFile(const QString &path, QString *reason, qint64 maxBytes) const
 {
     if (unreadable.contains(path)) {
         if (reason)
             *reason = QStringLiteral("Permission denied");
         return std::nullopt;
     }
-    return QtFileSystem::readFile(path, reason);
+    return QtFileSystem::readFile(path, reason, maxBytes);
 }
 
 FakeHotKeys::Refusal FakeHotKeys::registerHotKey(int id, int, int)

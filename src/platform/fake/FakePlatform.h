@@ -63,7 +63,8 @@ public:
     QSet<QString> unreadable;  // files that exist but refuse to be read
     QSet<QString> mountPoints; // folders to take for mount points
     IoStatus replaceFile(const QString &path, const QByteArray &bytes) override;
-    std::optional<QByteArray> readFile(const QString &path, QString *reason = nullptr) const override;
+    std::optional<QByteArray> readFile(const QString &path, QString *reason = nullptr,
+                                       qint64 maxBytes = kDefaultReadLimit) const override;
     bool isMountPoint(const QString &folder) const override
     {
         return mountPoints.contains(folder) || QtFileSystem::isMountPoint(folder);

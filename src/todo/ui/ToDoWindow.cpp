@@ -93,6 +93,7 @@ void ToDoWindow::createControls()
     Platform &platform = m_main.platform();
     m_list = new ToDoListModel(platform.files(), platform.textCodec(), m_main.dataFolder(),
                                [this] { reportSaveFailure(); }, this);
+    m_list->setNotice([this](const QString &text) { m_main.messages().notice(text); });
     m_view = named(new QListView(this), "ToDoList");
     m_view->setAccessibleName(QStringLiteral("To-Do List"));
     m_view->setModel(m_list);
