@@ -24,7 +24,8 @@ int main(int argc, char *argv[])
     EndingMessages messages(boxes, platform->notifications());
     QtModalDialogs dialogs;
 
-    auto marker = AcquireSingleInstance(platform->singleInstance());
+    auto marker = AcquireSingleInstance(platform->singleInstance(),
+                                        ChooseDataFolder(platform->dataLocations(), platform->files()).path);
     if (!marker) {
         messages.confirmNotice(QString::fromUtf16(kSecondCopyMessage));
         return 0;

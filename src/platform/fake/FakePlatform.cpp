@@ -23,6 +23,13 @@ std::unique_ptr<InstanceMarker> FakeSingleInstance::acquire(const QString &name)
     return std::make_unique<HeldName>(held, name);
 }
 
+std::unique_ptr<InstanceMarker> FakeSingleInstance::acquireFolder(const QString &folder)
+{
+    if (heldFolders.contains(folder))
+        return nullptr;
+    return std::make_unique<HeldName>(heldFolders, folder);
+}
+
 IoStatus FakeFileSystem::replaceFile(const QString &path, const QByteArray &bytes)
 {
     ++replaceCount;

@@ -51,8 +51,10 @@ public:
 
 class FakeSingleInstance final : public SingleInstance {
 public:
-    QSet<QString> held;
+    QSet<QString> held;        // names
+    QSet<QString> heldFolders; // data folders
     std::unique_ptr<InstanceMarker> acquire(const QString &name) override;
+    std::unique_ptr<InstanceMarker> acquireFolder(const QString &folder) override;
 };
 
 // Real files; writes can be made to fail as a full disk would.
