@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace veltrano {
 namespace {
 
@@ -49,6 +51,7 @@ void WeekEntryDialog::createControls()
     picture->setPixmap(smallPicture(SmallPicture::Timeline).pixmap(QSize(32, 32)));
 
     m_edit = new QLineEdit(this);
+    m_edit->setMaxLength(std::numeric_limits<int>::max()); // 32,767 by default would cut a longer item
     m_edit->setObjectName(QStringLiteral("Edit"));
     m_edit->setAccessibleName(QStringLiteral("Entry"));
     m_edit->setGeometry(kEdit);
