@@ -18,6 +18,7 @@
 #include <QMap>
 #include <QSet>
 #include <QStringList>
+#include <functional>
 
 namespace veltrano {
 
@@ -111,11 +112,23 @@ public:
     bool suspend() override { ++suspends; return succeeds; }
 };
 
+// Moves on the mover's thread; `whileMoving`, when set, runs inside each move
+// (a test holds it there, as a drive that hangs would).
 class FakeCdTray final : public CdTray {
 public:
     QStringList moves;
-    bool open() override { moves << QStringLiteral("open"); return true; }
-    bool close() override { moves << QStringLiteral("close"); return true; }
+    std::function<void()> whileMoving;
+    bool open() override { return move(QStringLiteral("open")); }
+    bool close() override { return move(QStringLiteral("close")); }
+
+private:
+    bool move(const QString &what)
+    {
+        if (whileMoving)
+            whileMoving();
+        moves << what;
+        return true;
+    }
 };
 
 // Records each play; the test answers the last one with finish(), as the

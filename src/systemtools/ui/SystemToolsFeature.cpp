@@ -1,7 +1,6 @@
 #include "systemtools/ui/SystemToolsFeature.h"
 
 #include "app/ui/MainWindow.h"
-#include "platform/CdTray.h"
 #include "platform/Platform.h"
 #include "systemtools/logic/SystemTools.h"
 
@@ -17,10 +16,10 @@ struct ToolShortcut {
 
 } // namespace
 
-SystemToolsFeature::SystemToolsFeature(MainWindow &main) : QObject(&main), m_main(main)
+SystemToolsFeature::SystemToolsFeature(MainWindow &main)
+    : QObject(&main), m_main(main), m_cdTray(main.platform().cdTray())
 {
     setObjectName(QStringLiteral("SystemToolsFeature"));
-    m_cdTrayWorker.setMaxThreadCount(1);
     connectLaunchers();
     connectPanels();
     const auto on = [this](Command id, void (SystemToolsFeature::*reaction)()) {
@@ -34,13 +33,10 @@ SystemToolsFeature::SystemToolsFeature(MainWindow &main) : QObject(&main), m_mai
     on(Command::Backup, &SystemToolsFeature::startBackup);
     on(Command::AddToAutorun, &SystemToolsFeature::addToAutorun);
     on(Command::RemoveFromAutorun, &SystemToolsFeature::removeFromAutorun);
-    connect(&main, &MainWindow::aboutToBeDestroyed, this, [this] { waitForCdTray(); });
+    connect(&main, &MainWindow::aboutToBeDestroyed, this, [this] { waitForCdTray(kCdTrayExitWaitMs); });
 }
 
-SystemToolsFeature::~SystemToolsFeature()
-{
-    waitForCdTray();
-}
+SystemToolsFeature::~SystemToolsFeature() = default;
 
 // "Console..." and the button at the console's end start the same terminal.
 void SystemToolsFeature::connectLaunchers()
@@ -82,14 +78,12 @@ void SystemToolsFeature::startBackup()
 // No drive, or one without a motorised tray: nothing is reported.
 void SystemToolsFeature::openCdTray()
 {
-    CdTray &tray = m_main.platform().cdTray();
-    m_cdTrayWorker.start([&tray] { tray.open(); });
+    m_cdTray.open();
 }
 
 void SystemToolsFeature::closeCdTray()
 {
-    CdTray &tray = m_main.platform().cdTray();
-    m_cdTrayWorker.start([&tray] { tray.close(); });
+    m_cdTray.close();
 }
 
 void SystemToolsFeature::addToAutorun()
@@ -104,7 +98,7 @@ void SystemToolsFeature::removeFromAutorun()
 
 bool SystemToolsFeature::waitForCdTray(int msecs)
 {
-    return m_cdTrayWorker.waitForDone(msecs);
+    return m_cdTray.waitForDone(msecs);
 }
 
 } // namespace veltrano

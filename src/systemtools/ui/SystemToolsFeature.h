@@ -1,6 +1,7 @@
 #pragma once
+#include "systemtools/logic/CdTrayMover.h"
+
 #include <QObject>
-#include <QThreadPool>
 #include <functional>
 
 namespace veltrano {
@@ -37,7 +38,7 @@ private:
     std::function<void()> m_disableAlarm;
     std::function<void(const QString &)> m_runThroughConsole;
     // A tray takes seconds to move; the window stays responsive meanwhile.
-    QThreadPool m_cdTrayWorker;
+    CdTrayMover m_cdTray;
 };
 
 } // namespace veltrano
