@@ -81,6 +81,7 @@ void ToDoStore::LoadToDoFile()
 {
     m_items.clear();
     m_encoding = TextEncoding::System;
+    m_switchedFrom.reset();
     m_unreadAtLoad = false;
     const std::optional<QByteArray> bytes = m_files.readFile(filePath(), nullptr, kToDoFileLimit);
     if (!bytes) {
@@ -109,11 +110,11 @@ IoStatus ToDoStore::WriteToDoFile()
 
 bool ToDoStore::becameUtf8(TextEncoding was, const QByteArray &bytes) const
 {
-    const bool legacy = was == TextEncoding::Windows1250 || was == TextEncoding::Windows1251
-                        || was == TextEncoding::Windows1252;
+    if (was != TextEncoding::Windows1250 && was != TextEncoding::Windows1251 && was != TextEncoding::Windows1252)
+        return false;
     // Plain ASCII reads the same in every code page: nothing changed for it.
     const bool beyondAscii = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return c & 0x80; });
-    return legacy && beyondAscii && m_codec.decode(bytes).encoding == TextEncoding::System;
+    return beyondAscii && m_codec.decode(bytes).encoding == TextEncoding::System;
 }
 
 std::optional<TextEncoding> ToDoStore::takeSwitchToUtf8()
