@@ -218,19 +218,6 @@ TEST(FileSystem, ReadTakesOnlyARegularFileWithinTheBound)
     EXPECT_EQ(reason, NotRegularFileReason());
 }
 
-// A file whose size says less than it holds (as /proc's files say 0) is read
-// to its end, and still within the bound.
-TEST(FileSystem, ReadGoesOnPastTheSizeAFileTellsAndStopsAtTheBound)
-{
-    QtFileSystem fs;
-    const std::optional<QByteArray> status = fs.readFile(QStringLiteral("/proc/self/status"), nullptr, 1 << 20);
-    ASSERT_TRUE(status);
-    EXPECT_TRUE(status->contains("Pid:"));
-    QString reason;
-    EXPECT_FALSE(fs.readFile(QStringLiteral("/proc/self/status"), &reason, 16));
-    EXPECT_EQ(reason, TooLargeReason(16));
-}
-
 // Replacing goes through a link to a file, never into a FIFO or a device: the
 // FIFO or the link stays as the user made it.
 TEST(FileSystem, ReplaceLeavesAFifoOrADeviceAsItIs)

@@ -34,15 +34,3 @@ TEST(CdTrayMover, AHangingDriveHoldsNoOneUp)
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(tray.moves, QStringList{QStringLiteral("open")});
 }
-
-TEST(CdTrayMover, MovesOneAfterAnotherInTheOrderAsked)
-{
-    FakeCdTray tray;
-    CdTrayMover mover(tray);
-    mover.open();
-    mover.close();
-    mover.open();
-    ASSERT_TRUE(mover.waitForDone(5000));
-    EXPECT_EQ(tray.moves, (QStringList{QStringLiteral("open"), QStringLiteral("close"), QStringLiteral("open")}));
-    EXPECT_TRUE(mover.waitForDone(0));
-}
