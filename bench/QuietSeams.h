@@ -15,12 +15,20 @@ public:
     void bare(const QString &) override {}
     void error(const QString &) override {}
     void confirmNotice(const QString &) override {}
-    Answer ask(const QString &, bool) override { return Answer::No; }
+    void ask(const QString &, bool, Reply then) override
+    {
+        if (then)
+            then(Answer::No);
+    }
 };
 
 class QuietDialogs final : public ModalDialogs {
 public:
-    int exec(QDialog &) override { return QDialog::Rejected; }
+    void open(QDialog &, Done done) override
+    {
+        if (done)
+            done(QDialog::Rejected);
+    }
 };
 
 } // namespace veltrano::bench

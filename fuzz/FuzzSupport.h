@@ -13,25 +13,85 @@
 
 namespace veltrano::fuzz {
 
+// What a data folder may hold in a file's place besides bytes, each standing
+// for an input whose first line names it: "#hostile fifo", "#hostile device"
+// (/dev/zero behind a link), "#hostile sparse" (a gigabyte of nothing) and
+// "#hostile oversized" (one byte past the reader's bound). The readers must
+// refuse each before reading a byte, and never write over it afterwards.
+enum class Hostile { None, Fifo, Device, Sparse, Oversized };
+
+inline Hostile hostileKind(const QByteArray &bytes)
+{
+    const qsizetype end = bytes.indexOf('\n');
+    const QByteArray line = bytes.left(end < 0 ? bytes.size() : end).trimmed();
+    if (line == "#hostile fifo")
+        return Hostile::Fifo;
+    if (line == "#hostile device")
+        return Hostile::Device;
+    if (line == "#hostile sparse")
+        return Hostile::Sparse;
+    if (line == "#hostile oversized")
+        return Hostile::Oversized;
+    return Hostile::None;
+}
+
 class MemoryFileSystem final : public FileSystem {
 public:
     QHash<QString, QByteArray> files;
+    QHash<QString, Hostile> hostile;
 
     bool exists(const QString &path) const override { return files.contains(path); }
     bool isFolder(const QString &) const override { return false; }
-    std::optional<QByteArray> readFile(const QString &path, QString *reason) const override
+    std::optional<QByteArray> readFile(const QString &path, QString *reason, qint64 maxBytes) const override
     {
         const auto it = files.constFind(path);
-        if (it != files.cend())
-            return *it;
-        if (reason)
-            *reason = QStringLiteral("No such file or directory");
-        return std::nullopt;
+        const auto refuse = [reason](const char *why) {
+            if (reason)
+                *reason = QString::fromLatin1(why);
+            return std::nullopt;
+        };
+        if (it == files.cend())
+            return refuse("No such file or directory");
+        switch (hostile.value(path, Hostile::None)) {
+        case Hostile::Fifo:
+        case Hostile::Device:
+            return refuse("It is not a regular file");
+        case Hostile::Sparse:
+            if (maxBytes < (qint64(1) << 30))
+                return refuse("It is larger than such a file may hold");
+            break;
+        case Hostile::Oversized:
+            return refuse("It is larger than such a file may hold");
+        case Hostile::None:
+            break;
+        }
+        if (it->size() > maxBytes)
+            return refuse("It is larger than such a file may hold");
+        return *it;
     }
+    // As the real one: a FIFO or a device is not replaced.
     IoStatus replaceFile(const QString &path, const QByteArray &bytes) override
     {
+        const Hostile kind = hostile.value(path, Hostile::None);
+        if (kind == Hostile::Fifo || kind == Hostile::Device)
+            return IoStatus::failure(QStringLiteral("It is not a regular file"));
+        hostile.remove(path);
         files.insert(path, bytes);
         return IoStatus::success();
+    }
+    // Puts the input at `path`, as the kind its first line names.
+    Hostile place(const QString &path, const QByteArray &bytes)
+    {
+        const Hostile kind = hostileKind(bytes);
+        files.insert(path, bytes);
+        if (kind != Hostile::None)
+            hostile.insert(path, kind);
+        return kind;
+    }
+    // Whether `path` is still what place() put there.
+    bool untouched(const QString &path, const QByteArray &bytes, Hostile kind) const
+    {
+        return files.value(path) == bytes && hostile.value(path, Hostile::None) == kind;
     }
     QList<FolderEntry> listFolder(const QString &) const override { return {}; }
     bool makePath(const QString &) override { return true; }
@@ -40,9 +100,15 @@ public:
         if (!files.contains(from))
             return false;
         files.insert(to, files.take(from));
+        if (hostile.contains(from))
+            hostile.insert(to, hostile.take(from));
         return true;
     }
-    bool removeFile(const QString &path) override { return files.remove(path) > 0; }
+    bool removeFile(const QString &path) override
+    {
+        hostile.remove(path);
+        return files.remove(path) > 0;
+    }
     bool removeFolder(const QString &) override { return true; }
     bool isMountPoint(const QString &) const override { return false; }
     int removeReplaceLeftovers(const QString &) override { return 0; }

@@ -2,9 +2,12 @@
 // and sanitizer reports it checks what the Today view and the Timeline editor
 // rely on:
 // - every entry read is one line;
-// - an edit of one row, which may hold line breaks, writes a file of exactly
-//   24 lines that loads as the plan with only that row changed;
-// - saving the plan just loaded writes the same bytes.
+// - an edit of one row, which may hold line breaks, writes the 24 entries, a
+//   line each, followed by the file's lines after its 24th as they were, and
+//   loads as the plan with only that row changed;
+// - saving the plan just loaded writes the same bytes;
+// - a file that is no file of bytes (FIFO, device) or too large does not
+//   load, and no save writes over it.
 #include "FuzzSupport.h"
 #include "common/logic/LineFiles.h"
 #include "platform/qt/Utf8SystemCodec.h"
@@ -29,6 +32,18 @@ qsizetype linesIn(const QString &text)
     return count;
 }
 
+// The text from the 25th line on, as the input holds it.
+QString linesAfterTheDay(const QString &text)
+{
+    qsizetype lines = 0;
+    QString rest;
+    ForEachLine(text, [&](QStringView line) {
+        if (++lines == kHoursPerDay + 1)
+            rest = text.mid(line.data() - text.data());
+    });
+    return rest;
+}
+
 QStringList entriesOf(const DayPlan &plan)
 {
     return QStringList(plan.cbegin(), plan.cend());
@@ -43,7 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzz::MemoryFileSystem files;
     WeekStore week(files, codec, QStringLiteral("/data/"));
     const QString path = week.DayFilePath(kMonday);
-    files.files.insert(path, bytes);
+    const fuzz::Hostile kind = files.place(path, bytes);
+    if (kind != fuzz::Hostile::None) {
+        QString error;
+        require(!week.LoadDayPlan(kMonday, &error) && !error.isEmpty(), "a hostile day file does not load");
+        DayPlan typed{};
+        require(week.SetDayEntry(kMonday, typed, 0, QStringLiteral("typed")).has_value(),
+                "a day file that could not be read is not saved over");
+        require(files.untouched(path, bytes, kind), "a hostile day file stays as it was");
+        return 0;
+    }
 
     std::optional<DayPlan> plan = week.LoadDayPlan(kMonday);
     require(plan.has_value(), "a readable day file loads");
@@ -57,8 +81,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     require(!week.SetDayEntry(kMonday, *plan, row, text), "the edited plan is written");
     const QByteArray written = files.files.value(path);
     const QString writtenText = codec.decode(written).text;
-    require(linesIn(writtenText) == kHoursPerDay && writtenText.endsWith(u"\r\n"),
-            "a day file is written as 24 lines, each ended by CR LF");
+    const QString extra = linesAfterTheDay(codec.decode(bytes).text);
+    require(writtenText.endsWith(extra), "the lines after the 24th are kept as they were");
+    const QString day = writtenText.left(writtenText.size() - extra.size());
+    require(linesIn(day) == kHoursPerDay && day.endsWith(u"\r\n"),
+            "the day is written as 24 lines, each ended by CR LF");
 
     const std::optional<DayPlan> reread = week.LoadDayPlan(kMonday);
     require(reread.has_value(), "the written file loads");

@@ -3,7 +3,9 @@
 // sanitizer reports it checks what a user of PM.INI relies on:
 // - writing one value reads back as that value and changes no other one;
 // - the file as written reads back, from disk, as the store held it;
-// - the document's own text is a fixed point of parse and write.
+// - the document's own text is a fixed point of parse and write;
+// - a file that is no file of bytes (FIFO, device) or too large reads as no
+//   settings, and every write is refused rather than made over it.
 #include "FuzzSupport.h"
 #include "common/logic/IniDocument.h"
 #include "common/logic/SettingsStore.h"
@@ -107,9 +109,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkDocumentFixedPoint(text, names);
 
     fuzz::MemoryFileSystem files;
-    files.files.insert(kPath, bytes);
+    const fuzz::Hostile kind = files.place(kPath, bytes);
     bool refused = false;
     SettingsStore store(files, codec, kPath, [&](const QString &) { refused = true; });
+    if (kind != fuzz::Hostile::None) {
+        for (const Name &name : programNames())
+            fuzz::requireEqual(store.readString(name.section, name.key, u"<default>"_qs), u"<default>"_qs,
+                               "a hostile file holds no settings");
+        require(!store.writeBool(u"ToolBars"_qs, u"Main"_qs, false) && refused,
+                "a settings file that could not be read is not written over, and that is said");
+        require(files.untouched(kPath, bytes, kind), "a hostile settings file stays as it was");
+        return 0;
+    }
     QList<QStringList> before;
     for (const Name &name : names)
         before.append(readAll(store, name));

@@ -4,7 +4,9 @@
 // - after the edits a user makes (tick, retext, add, each possibly holding
 //   line breaks), the saved file loads as the list that was saved, and saving
 //   that again writes the same bytes;
-// - an archive holds each item's text as one line of its own.
+// - an archive holds each item's text as one line of its own;
+// - a file that is no file of bytes (FIFO, device) or too large is read as no
+//   list, and no save writes over it.
 #include "FuzzSupport.h"
 #include "common/logic/LineFiles.h"
 #include "platform/qt/Utf8SystemCodec.h"
@@ -57,9 +59,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Utf8SystemCodec codec = fuzz::codecFor(data, size);
     fuzz::MemoryFileSystem files;
     ToDoStore store(files, codec, kDataFolder);
-    files.files.insert(store.filePath(), bytes);
+    const fuzz::Hostile kind = files.place(store.filePath(), bytes);
 
     store.LoadToDoFile();
+    if (kind != fuzz::Hostile::None) {
+        require(store.items().isEmpty(), "a hostile file gives no items");
+        editAsAUserWould(store, QStringLiteral("typed"));
+        require(!store.SaveToDoFile(), "a list that could not be read is not saved over");
+        require(files.untouched(store.filePath(), bytes, kind), "a hostile file stays as it was");
+        return 0;
+    }
     for (const ToDoItem &item : store.items())
         require(isOneLine(item.text), "an item read is one line");
 

@@ -36,7 +36,8 @@ int main(int argc, char *argv[])
     EndingMessages messages(boxes, platform->notifications());
     QtModalDialogs dialogs;
 
-    auto marker = AcquireSingleInstance(platform->singleInstance());
+    auto marker = AcquireSingleInstance(platform->singleInstance(),
+                                        ChooseDataFolder(platform->dataLocations(), platform->files()).path);
     if (!marker)
         return refuseSecondCopy(messages);
     QApplication::setApplicationName(QString::fromUtf16(kApplicationTitle));

@@ -5,6 +5,10 @@
 //   AtomicWrite: the same bytes written atomically the same way, no encoding.
 //   SelectNode: selecting a node whose note is large (its note is loaded).
 //   RebuildAndPaint: the tree of 10,000 folders read again and painted.
+//   RebuildWithScreenReader: a project of 5,000 sub-structures read again
+//     after a screen reader has visited every row, with Qt's AT-SPI bridge
+//     on (bench/tree_accessibility.sh); counts the accessibility events the
+//     view sends per rebuild.
 #include "rtf/BenchNotes.h"
 #include "stores/TreeOfFolders.h"
 
@@ -19,6 +23,7 @@
 
 #include "QuietSeams.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -41,7 +46,7 @@ public:
     explicit Program(const QString &dataFolder)
     {
         m_platform.locationsFake.exePath = dataFolder + QStringLiteral("veltrano");
-        m_windows = std::make_unique<Application>(m_platform, m_messages, m_dialogs);
+        m_program = std::make_unique<Application>(m_platform, m_messages, m_dialogs);
         main().resize(780, 590);
         main().show();
         QCoreApplication::processEvents();
@@ -59,7 +64,7 @@ private:
     FakePlatform m_platform;
     bench::QuietMessages m_messages;
     bench::QuietDialogs m_dialogs;
-    std::unique_ptr<Application> m_windows;
+    std::unique_ptr<Application> m_program;
 };
 
 // A data folder on the disk the build is on (not a memory file system), with
@@ -148,6 +153,69 @@ void RebuildAndPaint(benchmark::State &state)
     state.counters["nodes"] = double(tree.topLevelItem(0)->childCount());
 }
 
+// What a screen reader has done before the change: walked the tree, so the
+// program keeps an accessible object for each row it was asked about (the
+// AT-SPI bridge tells the reader of each one that goes).
+int walkLikeAScreenReader(QTreeWidget &tree)
+{
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(&tree);
+    const int rows = view->childCount();
+    for (int i = 0; i < rows; ++i) {
+        if (QAccessibleInterface *row = view->child(i))
+            row->text(QAccessible::Name);
+    }
+    return rows;
+}
+
+// Counts the events and hands each on to the bridge.
+qint64 g_accessibleEvents = 0;
+
+void countingBridge(QAccessibleEvent *event)
+{
+    ++g_accessibleEvents;
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(countingBridge);
+}
+
+QString oneProjectOfSubStructures(QTemporaryDir &dir, int count)
+{
+    const QString root = dir.path() + u'/';
+    QDir().mkpath(root + QStringLiteral("Projects Group/Big"));
+    QFile(root + QStringLiteral("PM.INI")).open(QIODevice::WriteOnly);
+    QDir big(root + QStringLiteral("Projects Group/Big"));
+    for (int i = 0; i < count; ++i)
+        big.mkdir(QStringLiteral("sub%1").arg(i, 5, 10, QLatin1Char('0')));
+    return root;
+}
+
+// Run on xcb with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 inside dbus-run-session
+// with the accessibility bus up (bench/tree_accessibility.sh): the real AT-SPI
+// bridge does its work; elsewhere accessibility is off and it says so.
+void RebuildWithScreenReader(benchmark::State &state)
+{
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/projects-bench-XXXXXX"));
+    Program program(oneProjectOfSubStructures(dir, int(state.range(0))));
+    QTreeWidget &tree = program.tree();
+    if (!QAccessible::isActive()) {
+        state.SkipWithError("accessibility is off: run it through bench/tree_accessibility.sh");
+        return;
+    }
+    QAccessible::installUpdateHandler(countingBridge);
+    g_accessibleEvents = 0;
+    int rows = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        rows = walkLikeAScreenReader(tree);
+        state.ResumeTiming();
+        program.projects().projectManager().RebuildTree();
+        tree.viewport()->repaint();
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    state.counters["rows"] = rows;
+    state.counters["events"] = double(g_accessibleEvents) / double(state.iterations());
+}
+
 constexpr int64_t k100KB = 100 * 1024;
 constexpr int64_t k1MB = 1024 * 1024;
 
@@ -155,6 +223,7 @@ BENCHMARK(Keystroke)->Arg(k100KB)->Arg(k1MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(AtomicWrite)->Arg(k100KB)->Arg(k1MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(SelectNode)->Arg(k1MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(RebuildAndPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(RebuildWithScreenReader)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -45,7 +45,7 @@ public:
         write(folder + u"list.todo", listOf(items));
         write(folder + u"PM.INI", "[Common]\r\nTo-Do Autostart=0\r\n");
         m_platform.locationsFake.exePath = folder + u"veltrano";
-        m_windows = std::make_unique<Application>(m_platform, m_messages, m_dialogs);
+        m_program = std::make_unique<Application>(m_platform, m_messages, m_dialogs);
     }
     ToDoWindow &toDo() const { return *m_program->toDo().window(); }
     QListView &view() const { return *toDo().findChild<QListView *>(QStringLiteral("ToDoList")); }
@@ -63,7 +63,7 @@ private:
     FakePlatform m_platform;
     bench::QuietMessages m_messages;
     bench::QuietDialogs m_dialogs;
-    std::unique_ptr<Application> m_windows;
+    std::unique_ptr<Application> m_program;
 };
 
 // The list read from its file into the window (what the window's creation

@@ -15,6 +15,11 @@ struct FolderEntry {
     bool hidden = false; // a dot name on Linux, the hidden attribute elsewhere
 };
 
+// What one read may take at most when the caller names no bound of its own:
+// more than any file of the program's holds, little enough that a huge or
+// endless file costs no more than this.
+inline constexpr qint64 kDefaultReadLimit = qint64(512) << 20;
+
 // Files and folders. Every file the program writes goes through replaceFile:
 // written beside the target and renamed over it, so a crash mid-write leaves
 // the old file or the new one, never a torn one (and, beside it, the
@@ -25,10 +30,15 @@ public:
 
     virtual bool exists(const QString &path) const = 0;
     virtual bool isFolder(const QString &path) const = 0;
-    // The whole file, or nothing with the system's reason in `reason`.
-    virtual std::optional<QByteArray> readFile(const QString &path, QString *reason = nullptr) const = 0;
+    // The whole file, or nothing with the system's reason in `reason`. Only a
+    // regular file is read, and only one of at most `maxBytes` bytes: a FIFO
+    // or a device (which would block, or never end) and a larger file are
+    // refused before anything is read.
+    virtual std::optional<QByteArray> readFile(const QString &path, QString *reason = nullptr,
+                                               qint64 maxBytes = kDefaultReadLimit) const = 0;
     // Replaces (or creates) the file whole. A target the user made read-only is
-    // refused, as is a missing folder; the old file is then untouched.
+    // refused, as is a missing folder, and anything but a regular file (a FIFO,
+    // a device, through a link too); the old file is then untouched.
     virtual IoStatus replaceFile(const QString &path, const QByteArray &bytes) = 0;
     // Removes the temporary files of replaceFile calls that were cut short in
     // `folder` (by the names only replaceFile makes; never anything else) and

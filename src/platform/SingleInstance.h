@@ -18,6 +18,19 @@ public:
     // another live process holds it. A holder that crashed or was killed does
     // not count.
     virtual std::unique_ptr<InstanceMarker> acquire(const QString &name) = 0;
+    // The marker when no other live copy of the program on this host uses
+    // the data folder `folder`; null when one does. The per-user marker
+    // above depends on where the session keeps its runtime files; this one
+    // lives in the folder itself, so two copies never write one folder
+    // whatever their environment. Its file is kFolderLockPrefix + the host
+    // name + "#", holding the holder's process id and host: a name sync tools
+    // leave alone (LibreOffice's lock files are named so), and one per host,
+    // so a lock another host left in a shared folder never blocks and is
+    // never written. A holder that crashed or was killed does not count. A
+    // folder that cannot hold the lock (read-only) is not guarded.
+    virtual std::unique_ptr<InstanceMarker> acquireFolder(const QString &folder) = 0;
 };
+
+inline constexpr auto kFolderLockPrefix = u".~lock.Veltrano.";
 
 } // namespace veltrano

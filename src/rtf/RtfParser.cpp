@@ -128,8 +128,10 @@ void RtfParser::groupEnd()
         return;
     const Destination closing = state().destination;
     m_states.pop_back();
-    if (closing == Destination::FontTable)
+    if (closing == Destination::FontTable) {
         commitFont();
+        applyDefaultFont();
+    }
     if (closing == Destination::Picture && state().destination != Destination::Picture
         && state().destination != Destination::Skip) {
         flushRun();
@@ -314,10 +316,27 @@ void RtfParser::openPendingParagraph()
     m_cursor.insertBlock();
 }
 
+// Text with no font of its own is in the document's default font (\deffN):
+// it becomes the document's, so that it is shown in it and written back
+// with it, not in whatever font the editor happens to use.
+void RtfParser::applyDefaultFont()
+{
+    const auto it = m_tables.fonts.constFind(m_defaultFont);
+    if (it == m_tables.fonts.cend() || it->name.isEmpty())
+        return;
+    QTextDocument *doc = m_cursor.document();
+    QFont font = doc->defaultFont();
+    if (font.family() == it->name)
+        return;
+    font.setFamily(it->name);
+    doc->setDefaultFont(font);
+}
+
 void RtfParser::finish()
 {
     flushDoubleByte();
     flushRun();
+    applyDefaultFont(); // \deff may follow the font table
     m_cursor.setBlockFormat(toBlockFormat(m_paragraphPending ? m_pendingPara : m_lastPara));
     m_paragraphPending = false;
 }

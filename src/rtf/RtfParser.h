@@ -60,6 +60,7 @@ private:
     bool pictureWord(Keyword keyword, const RtfToken &token);
     void colourTableText(char c);
     void commitFont();
+    void applyDefaultFont();
 
     GroupState &state() { return m_states.back(); }
 

@@ -24,6 +24,21 @@ kill -TERM "$SECOND"
 wait_exit "$SECOND" 10 || fail "second copy did not end"
 [ "$before" = "$(folder_state)" ] || fail "second copy changed the data folder"
 
+# A copy whose runtime folder is another (or unset) passes the user's lock;
+# the data folder's own lock refuses it all the same.
+mkdir -m 700 "$E2E_TMP/runtime-other"
+for how in "env -u XDG_RUNTIME_DIR" "env XDG_RUNTIME_DIR=$E2E_TMP/runtime-other"; do
+    $how ./veltrano >"$E2E_TMP/other.log" 2>&1 &
+    OTHER=$!
+    E2E_PIDS+=($OTHER)
+    [ -n "$(wait_window '^Confirm$' 15)" ] || fail "a copy started with $how was not refused"
+    [ "$(xdotool search --name '^Veltrano 1\.1$' | wc -l)" -eq 1 ] || fail "a copy started with $how opened a main window"
+    kill -TERM "$OTHER"
+    wait_exit "$OTHER" 10 || fail "the copy started with $how did not end"
+    wait_gone '^Confirm$' 10 || fail "the refusal of the copy started with $how stayed"
+    [ "$before" = "$(folder_state)" ] || fail "a copy started with $how changed the data folder"
+done
+
 kill -TERM "$FIRST"
 wait_exit "$FIRST" 15 || fail "first copy did not end on SIGTERM"
 [ -f PM.INI ] || fail "no PM.INI after SIGTERM"

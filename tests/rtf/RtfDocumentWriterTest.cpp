@@ -3,6 +3,7 @@
 // those of a fresh write.
 #include "RtfTestSupport.h"
 
+#include "rtf/RtfReader.h"
 #include "rtf/RtfWriter.h"
 
 #include <QRandomGenerator>
@@ -115,3 +116,59 @@ TEST(RtfDocumentWriter, AnotherNoteInTheSameDocumentSharesNothingWithTheFirst)
 }
 
 } // namespace
+
+namespace {
+
+// The font text is shown in: its own, or else the document's.
+QString shownFamily(const QTextDocument &doc, const QString &text)
+{
+    const QStringList own = charFormatOf(doc, text).fontFamilies().toStringList();
+    return own.isEmpty() ? doc.defaultFont().family() : own.constFirst();
+}
+
+} // namespace
+
+// Text that takes its font only from the document's default (\deffN, as
+// WordPad and Word leave a note whose text was never given a font) kept it
+// only until the first keystroke, which wrote it in the editor's own font.
+TEST(RtfDocumentWriter, TextInTheDocumentsDefaultFontKeepsItThroughAKeystroke)
+{
+    ensureGuiApplication();
+    for (const QByteArray &rtf : {QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fmodern "
+                                             "Courier New;}}\\fs20 Plain text, {\\f1 typed code} and more.\\par}"),
+                                  QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0\\fmodern Courier New;}{\\f3\\fswiss "
+                                             "Arial;}}\\deff3\\fs20 Plain text, {\\f0 typed code} and more.\\par}")}) {
+        QTextDocument note;
+        note.setDefaultFont(QFont(u"Sans Serif"_s, 9)); // the editor's, as the note editor sets it
+        ASSERT_TRUE(readRtf(rtf, note));
+        EXPECT_EQ(shownFamily(note, u"Plain text"_s), u"Arial"_s);
+        EXPECT_EQ(note.defaultFont().pointSize(), 9);
+
+        RtfDocumentWriter writer;
+        writer.write(note);
+        QTextCursor end(&note);
+        end.movePosition(QTextCursor::End);
+        end.insertText(u"!"_s);
+        QTextDocument reread;
+        reread.setDefaultFont(QFont(u"Sans Serif"_s, 9));
+        ASSERT_TRUE(readRtf(writer.write(note), reread));
+        EXPECT_EQ(shownFamily(reread, u"Plain text"_s), u"Arial"_s);
+        EXPECT_EQ(shownFamily(reread, u"typed code"_s), u"Courier New"_s);
+        EXPECT_EQ(reread.toPlainText(), u"Plain text, typed code and more.!"_s);
+    }
+}
+
+// A note the program wrote itself, with the editor's font as the first one,
+// reads and writes back the same, byte for byte.
+TEST(RtfDocumentWriter, ANoteInTheEditorsOwnFontIsWrittenBackAsItWas)
+{
+    ensureGuiApplication();
+    QTextDocument doc;
+    doc.setDefaultFont(QFont(u"Sans Serif"_s, 9));
+    QTextCursor(&doc).insertText(u"A line of note."_s);
+    const QByteArray written = writeRtf(doc);
+    QTextDocument reread;
+    reread.setDefaultFont(QFont(u"Sans Serif"_s, 9));
+    ASSERT_TRUE(readRtf(written, reread));
+    EXPECT_EQ(writeRtf(reread), written);
+}

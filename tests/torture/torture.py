@@ -21,6 +21,7 @@ import os
 import random
 import re
 import signal
+import stat
 import subprocess
 import sys
 import threading
@@ -29,7 +30,22 @@ import time
 import pyatspi
 
 TEMPORARY = re.compile(r"^\..+\.veltrano-save-[A-Za-z0-9]{6}$")
+# The data folder's lock while a copy runs; a killed copy leaves it behind.
+FOLDER_LOCK = re.compile(r"^\.~lock\.Veltrano\..+#$")
 NOTE_PROJECT = "Torture"
+GIGABYTE = 1 << 30
+# What a data folder may hold where the program's files belong (file, kind,
+# the bound its reader keeps): each must be refused without blocking or
+# running out of memory, and never be written over.
+HOSTILE = (
+    ("Projects Group/Hostile FIFO/note.rtf", "fifo", 0),
+    ("Projects Group/Hostile Zero/note.rtf", "zero", 0),
+    ("Projects Group/Hostile Sparse/note.rtf", "sparse", GIGABYTE - 1),
+    ("Projects Group/Hostile Oversized/note.rtf", "sparse", 64 << 20),
+)
+# Day files no one opens during a run (today's is read at every start, and a
+# box about it would stand in the way of every action).
+HOSTILE_DAYS = (("fifo", 0), ("zero", 0), ("sparse", GIGABYTE - 1), ("sparse", 16 << 20))
 NOTE_START = "Torture note"
 BAR_ITEMS = ("Main Tool Bar", "Bottom Tool Bar", "Status Bar")
 
@@ -164,7 +180,21 @@ def tick_todo_items(app):
     return step
 
 
-ACTIONS = (toggle_bars, type_into_note, tick_todo_items)
+def select_hostile_notes(app):
+    """Clicks the projects whose note is a FIFO, a link to /dev/zero or a
+    sparse file: each is read (and read again when it is left) at once."""
+    main = window(app, "Veltrano 1.1")
+    nodes = [find(main, named(os.path.basename(os.path.dirname(name)))) for name, _, _ in HOSTILE] if main else []
+    nodes = [node for node in nodes if node is not None]
+    if not nodes:
+        return None
+
+    def step():
+        click(random.choice(nodes))
+    return step
+
+
+ACTIONS = (toggle_bars, type_into_note, tick_todo_items, select_hostile_notes)
 
 
 # --- the data folder ----------------------------------------------------------
@@ -178,6 +208,32 @@ def write(path, data):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
         f.write(data)
+
+
+def make_hostile(path, kind, bound):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    if kind == "fifo":
+        os.mkfifo(path)
+    elif kind == "zero":
+        os.symlink("/dev/zero", path)
+    else:
+        with open(path, "wb") as f:
+            f.truncate(bound + 1)
+
+
+def still_hostile(path, kind, bound):
+    """None when `path` is still what make_hostile made, else what became of it."""
+    try:
+        info = os.lstat(path)
+    except FileNotFoundError:
+        return "missing"
+    if kind == "fifo":
+        return None if stat.S_ISFIFO(info.st_mode) else "no longer a FIFO"
+    if kind == "zero":
+        return None if stat.S_ISLNK(info.st_mode) and os.readlink(path) == "/dev/zero" else "no longer a link to /dev/zero"
+    if not stat.S_ISREG(info.st_mode) or info.st_size != bound + 1 or info.st_blocks != 0:
+        return "written over (%d bytes, %d blocks)" % (info.st_size, info.st_blocks)
+    return None
 
 
 def ini_keys(data):
@@ -235,6 +291,7 @@ class DataFolder:
         self.rtfconv = rtfconv
         self.padding = padding
         self.baseline = {}
+        self.hostile = []
 
     def file(self, relative):
         return os.path.join(self.path, relative)
@@ -248,6 +305,12 @@ class DataFolder:
         write(self.file("Week/Monday.txt"), b"Run\r\n" + b"\r\n" * 23)
         write(self.file("Projects Group/%s/note.rtf" % NOTE_PROJECT),
               b"{\\rtf1\\ansi " + NOTE_START.encode() + b"\\par}")
+        today = time.strftime("%A")
+        days = [day for day in ("Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday") if day != today]
+        self.hostile = list(HOSTILE) + [("Week/%s.txt" % day, kind, bound)
+                                        for day, (kind, bound) in zip(days, HOSTILE_DAYS)]
+        for name, kind, bound in self.hostile:
+            make_hostile(self.file(name), kind, bound)
         self.baseline = {name: read(self.file(name)) for name in self.ours()}
 
     def ours(self):
@@ -255,7 +318,8 @@ class DataFolder:
         for root, folders, files in os.walk(self.path):
             for name in files:
                 relative = os.path.relpath(os.path.join(root, name), self.path)
-                if relative != "veltrano" and not TEMPORARY.match(name):
+                if relative != "veltrano" and not TEMPORARY.match(name) and not FOLDER_LOCK.match(name) \
+                        and relative not in {hostile for hostile, _, _ in self.hostile}:
                     names.append(relative)
         return sorted(names)
 
@@ -288,6 +352,10 @@ class DataFolder:
                     problems.append("%s: %s" % (name, reason))
             elif data != old:
                 problems.append("%s: changed, though nothing writes it" % name)
+        for name, kind, bound in self.hostile:
+            became = still_hostile(self.file(name), kind, bound)
+            if became:
+                problems.append("%s: %s" % (name, became))
         stray = set(self.ours()) - set(self.baseline)
         if stray:
             problems.append("files that are not ours: %s" % sorted(stray))

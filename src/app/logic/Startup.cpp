@@ -46,6 +46,18 @@ void removeLeftoversBelow(FileSystem &files, const QString &folder)
     }
 }
 
+class BothMarkers final : public InstanceMarker {
+public:
+    BothMarkers(std::unique_ptr<InstanceMarker> user, std::unique_ptr<InstanceMarker> folder)
+        : m_user(std::move(user)), m_folder(std::move(folder))
+    {
+    }
+
+private:
+    std::unique_ptr<InstanceMarker> m_user;
+    std::unique_ptr<InstanceMarker> m_folder;
+};
+
 } // namespace
 
 QString ResolveDataFolder(const QString &executablePath)
@@ -97,9 +109,18 @@ void PrepareDataFolder(FileSystem &files, const QString &dataFolder)
     files.makePath(dataFolder + QString::fromUtf16(kWeekFolderName));
 }
 
-std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance)
+std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance, const QString &dataFolder)
 {
-    return instance.acquire(QString::fromUtf16(kInstanceName));
+    // The user's marker alone lives wherever the session keeps its runtime
+    // files: a copy started with another runtime folder would pass it and
+    // write the same data.
+    auto user = instance.acquire(QString::fromUtf16(kInstanceName));
+    if (!user)
+        return nullptr;
+    auto folder = instance.acquireFolder(dataFolder);
+    if (!folder)
+        return nullptr;
+    return std::make_unique<BothMarkers>(std::move(user), std::move(folder));
 }
 
 StartupValues ReadStartupSettings(const SettingsStore &settings, QSize screenArea)

@@ -68,8 +68,9 @@ QString ReadOnlyDataFolderNotice(const QString &dataFolder);
 // files live in. Later starts leave the folder as the user keeps it. Every
 // start clears away the temporary files of writes a crash or kill cut short.
 void PrepareDataFolder(FileSystem &files, const QString &dataFolder);
-// The marker when this process is the only running copy; null otherwise.
-std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance);
+// The marker when this process is the only running copy of this user and the
+// only one on `dataFolder` (ChooseDataFolder's); null otherwise.
+std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance, const QString &dataFolder);
 // A stored size is bounded by `screenArea` (the desktop's free area; nothing
 // bounds it when that is empty).
 StartupValues ReadStartupSettings(const SettingsStore &settings, QSize screenArea = {});

@@ -114,7 +114,7 @@ void Application::shutDown()
     if (std::exchange(m_shutDown, true))
         return;
     m_main->stopTimers();
-    m_systemTools->waitForCdTray(kCdTrayWaitAtExitMs);
+    m_systemTools->waitForCdTray(kCdTrayExitWaitMs);
     saveAll();
 }
 

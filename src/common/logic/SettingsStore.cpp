@@ -59,7 +59,7 @@ bool SettingsStore::load()
         m_loaded = true;
         return true;
     }
-    const auto bytes = m_files.readFile(m_fileName);
+    const auto bytes = m_files.readFile(m_fileName, nullptr, kSettingsFileLimit);
     if (!bytes)
         return false;
     DecodedText decoded = m_codec.decode(*bytes);

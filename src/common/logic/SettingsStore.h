@@ -10,6 +10,11 @@ namespace veltrano {
 
 class FileSystem;
 
+// The largest "PM.INI" read: every key of the program takes a few kilobytes.
+// A larger file, or anything but a regular file, is taken for unreadable,
+// and so is never written over.
+inline constexpr qint64 kSettingsFileLimit = qint64(4) << 20;
+
 // The program's one settings file ("PM.INI"). Reads come from memory; every
 // write goes to the file at once, atomically, so a value survives a kill. A
 // write the file system refuses leaves both the file and the values in memory

@@ -23,6 +23,13 @@ std::unique_ptr<InstanceMarker> FakeSingleInstance::acquire(const QString &name)
     return std::make_unique<HeldName>(held, name);
 }
 
+std::unique_ptr<InstanceMarker> FakeSingleInstance::acquireFolder(const QString &folder)
+{
+    if (heldFolders.contains(folder))
+        return nullptr;
+    return std::make_unique<HeldName>(heldFolders, folder);
+}
+
 IoStatus FakeFileSystem::replaceFile(const QString &path, const QByteArray &bytes)
 {
     ++replaceCount;
@@ -31,14 +38,14 @@ IoStatus FakeFileSystem::replaceFile(const QString &path, const QByteArray &byte
     return QtFileSystem::replaceFile(path, bytes);
 }
 
-std::optional<QByteArray> FakeFileSystem::readFile(const QString &path, QString *reason) const
+std::optional<QByteArray> FakeFileSystem::readFile(const QString &path, QString *reason, qint64 maxBytes) const
 {
     if (unreadable.contains(path)) {
         if (reason)
             *reason = QStringLiteral("Permission denied");
         return std::nullopt;
     }
-    return QtFileSystem::readFile(path, reason);
+    return QtFileSystem::readFile(path, reason, maxBytes);
 }
 
 FakeHotKeys::Refusal FakeHotKeys::registerHotKey(int id, int, int)

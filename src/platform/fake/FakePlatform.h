@@ -18,6 +18,7 @@
 #include <QMap>
 #include <QSet>
 #include <QStringList>
+#include <functional>
 
 namespace veltrano {
 
@@ -51,8 +52,10 @@ public:
 
 class FakeSingleInstance final : public SingleInstance {
 public:
-    QSet<QString> held;
+    QSet<QString> held;        // names
+    QSet<QString> heldFolders; // data folders
     std::unique_ptr<InstanceMarker> acquire(const QString &name) override;
+    std::unique_ptr<InstanceMarker> acquireFolder(const QString &folder) override;
 };
 
 // Real files; writes can be made to fail as a full disk would.
@@ -63,7 +66,8 @@ public:
     QSet<QString> unreadable;  // files that exist but refuse to be read
     QSet<QString> mountPoints; // folders to take for mount points
     IoStatus replaceFile(const QString &path, const QByteArray &bytes) override;
-    std::optional<QByteArray> readFile(const QString &path, QString *reason = nullptr) const override;
+    std::optional<QByteArray> readFile(const QString &path, QString *reason = nullptr,
+                                       qint64 maxBytes = kDefaultReadLimit) const override;
     bool isMountPoint(const QString &folder) const override
     {
         return mountPoints.contains(folder) || QtFileSystem::isMountPoint(folder);
@@ -108,11 +112,23 @@ public:
     bool suspend() override { ++suspends; return succeeds; }
 };
 
+// Moves on the mover's thread; `whileMoving`, when set, runs inside each move
+// (a test holds it there, as a drive that hangs would).
 class FakeCdTray final : public CdTray {
 public:
     QStringList moves;
-    bool open() override { moves << QStringLiteral("open"); return true; }
-    bool close() override { moves << QStringLiteral("close"); return true; }
+    std::function<void()> whileMoving;
+    bool open() override { return move(QStringLiteral("open")); }
+    bool close() override { return move(QStringLiteral("close")); }
+
+private:
+    bool move(const QString &what)
+    {
+        if (whileMoving)
+            whileMoving();
+        moves << what;
+        return true;
+    }
 };
 
 // Records each play; the test answers the last one with finish(), as the

@@ -32,7 +32,10 @@ void LinuxTermination::watch()
 {
     if (m_notifier)
         return;
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
+    // Close-on-exec: every program started from the console would otherwise
+    // carry both ends for its whole life. Non-blocking: a handler must never
+    // wait, even should a burst of signals fill the pipe.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalPipe) != 0)
         return;
     m_notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &LinuxTermination::drainSignalPipe);

@@ -35,21 +35,26 @@ bool QtFileSystem::isFolder(const QString &path) const
     return QFileInfo(path).isDir();
 }
 
-std::optional<QByteArray> QtFileSystem::readFile(const QString &path, QString *reason) const
+std::optional<QByteArray> QtFileSystem::readFile(const QString &path, QString *reason, qint64 maxBytes) const
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (reason)
-            *reason = file.errorString();
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (reason)
-            *reason = file.errorString();
-        return std::nullopt;
-    }
+    QString why;
+    std::optional<QByteArray> bytes = readRegularFile(path, maxBytes, why);
+    if (!bytes && reason)
+        *reason = why;
     return bytes;
+}
+
+QString NotRegularFileReason()
+{
+    return QStringLiteral("It is not a regular file");
+}
+
+QString TooLargeReason(qint64 maxBytes)
+{
+    constexpr qint64 kMegabyte = qint64(1) << 20;
+    const QString bound = maxBytes % kMegabyte == 0 ? QString::number(maxBytes / kMegabyte) + QStringLiteral(" MB")
+                                                    : QString::number(maxBytes) + QStringLiteral(" bytes");
+    return QStringLiteral("It is larger than the %1 such a file may hold").arg(bound);
 }
 
 IoStatus QtFileSystem::replaceFile(const QString &path, const QByteArray &bytes)
@@ -62,6 +67,10 @@ IoStatus QtFileSystem::replaceFile(const QString &path, const QByteArray &bytes)
         return IoStatus::failure(QStringLiteral("Access denied: the file is read-only"));
     if (target.isDir())
         return IoStatus::failure(QStringLiteral("A folder of that name exists"));
+    // A FIFO or a device (also behind a link) is no file of ours to replace:
+    // it stays what the user made it.
+    if (target.exists() && !target.isFile())
+        return IoStatus::failure(NotRegularFileReason());
     return writeBesideAndRename(finalTarget(path), bytes);
 }
 

@@ -8,7 +8,8 @@ class QtFileSystem : public FileSystem {
 public:
     bool exists(const QString &path) const override;
     bool isFolder(const QString &path) const override;
-    std::optional<QByteArray> readFile(const QString &path, QString *reason) const override;
+    std::optional<QByteArray> readFile(const QString &path, QString *reason = nullptr,
+                                       qint64 maxBytes = kDefaultReadLimit) const override;
     IoStatus replaceFile(const QString &path, const QByteArray &bytes) override;
     int removeReplaceLeftovers(const QString &folder) override;
     QList<FolderEntry> listFolder(const QString &folder) const override;
@@ -19,6 +20,9 @@ public:
     bool isMountPoint(const QString &folder) const override;
 
 private:
+    // Reads a regular file of at most `maxBytes`, opening it in a way that
+    // cannot block on a FIFO or a device (each OS its own, posix/...).
+    static std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, QString &reason);
     // Writes the bytes to a temporary file beside `target`, makes them durable
     // and renames the file over `target` (each OS its own, posix/...).
     static IoStatus writeBesideAndRename(const QString &target, const QByteArray &bytes);
@@ -29,5 +33,9 @@ private:
 // the user keeps is taken for one.
 QString ReplaceTemporaryName(const QString &name, QStringView random);
 bool IsReplaceTemporaryName(QStringView name);
+
+// The reasons a read or a replace gives for what it does not touch.
+QString NotRegularFileReason();
+QString TooLargeReason(qint64 maxBytes);
 
 } // namespace veltrano

@@ -58,6 +58,7 @@ NoteLoad ProjectNote::LoadNote(const QString &structurePath, QTextDocument &doc)
     const FreshHistory history(doc);
     m_writer.forget();
     m_keepAside.clear();
+    m_unreadable.clear();
     m_failureReported = false;
     doc.clear();
 
@@ -74,11 +75,13 @@ NoteLoad ProjectNote::LoadNote(const QString &structurePath, QTextDocument &doc)
                 folderExists};
     }
     QString reason;
-    const std::optional<QByteArray> bytes = m_files.readFile(file, &reason);
-    if (!bytes)
+    const std::optional<QByteArray> bytes = m_files.readFile(file, &reason, kNoteFileLimit);
+    if (!bytes) {
+        m_unreadable = file;
         return {NoteLoad::Result::Unreadable,
                 u"Cannot open file " + quoted(shown(file)) + u". " + sentence(reason) + u" The note cannot be changed.",
                 false};
+    }
     if (bytes->trimmed().isEmpty() || readRtf(*bytes, doc))
         return load;
     // Whatever the file holds is shown rather than lost, and is moved aside,
@@ -114,6 +117,10 @@ NoteSave ProjectNote::SaveNote(const QString &structurePath, const QTextDocument
     const QString file = folder + kNoteFileName;
     if (!m_files.isFolder(folder))
         return failed(u"Cannot save the note: the folder " + quoted(shown(folder)) + u" no longer exists.");
+    // Whatever could not be read is still the user's: nothing typed since
+    // replaces it.
+    if (m_unreadable == file && m_files.exists(file))
+        return failed(u"Cannot save the note " + quoted(shown(file)) + u": it could not be read, and is left as it is.");
     NoteSave save;
     if (m_keepAside == file) {
         const QString aside = keepAsideName(file);

@@ -14,6 +14,9 @@ class FileSystem;
 class TextCodec;
 
 inline constexpr auto kNoteFileName = u"note.rtf";
+// The largest note read: pages of text with pictures in them fit; a larger
+// file, or anything but a regular file, is shown as unreadable and left alone.
+inline constexpr qint64 kNoteFileLimit = qint64(64) << 20;
 
 struct NoteLoad {
     enum class Result {
@@ -79,6 +82,8 @@ private:
     // The loaded note was not rich text: it is renamed aside before the
     // first save replaces it.
     QString m_keepAside;
+    // The loaded note could not be read: it is never written over.
+    QString m_unreadable;
     bool m_failureReported = false;
 };
 

@@ -5,6 +5,7 @@
 #include "projects/ui/ProjectPictures.h"
 
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 namespace veltrano {
@@ -71,15 +72,23 @@ QTreeWidgetItem *ProjectTreePresenter::itemFor(const ProjectNode &node) const
 
 // The items are made while they belong to no view, and handed to it in one
 // go: a view told of each node on its own would lay itself out thousands of
-// times for a large tree.
+// times for a large tree. The view, and a screen reader behind it, hear of
+// the whole change as one reset: told of the old rows going and then of the
+// new ones coming, a screen reader drops and asks again about every row it
+// knows, twice, for a tree of thousands of folders.
 void ProjectTreePresenter::mirror(const ProjectTree &tree)
 {
     const Rebuilding mark(m_rebuilding);
-    m_tree.clear();
     QList<QTreeWidgetItem *> topLevel;
     for (const auto &node : tree.topLevel())
         topLevel << itemFor(*node);
-    m_tree.addTopLevelItems(topLevel);
+    m_tree.selectionModel()->clear();
+    {
+        const QSignalBlocker quiet(m_tree.model());
+        m_tree.clear();
+        m_tree.addTopLevelItems(topLevel);
+    }
+    m_tree.reset(); // the view forgets every row it had and reads the new ones
 }
 
 int ProjectTreePresenter::CountProjects()

@@ -2,7 +2,6 @@
 
 #include "common/ui/AppContext.h"
 #include "common/ui/MainFrame.h"
-#include "platform/CdTray.h"
 #include "platform/Platform.h"
 #include "systemtools/logic/SystemTools.h"
 
@@ -19,10 +18,10 @@ struct ToolShortcut {
 
 } // namespace
 
-SystemToolsFeature::SystemToolsFeature(AppContext &context, MainFrame &frame) : m_context(context), m_frame(frame)
+SystemToolsFeature::SystemToolsFeature(AppContext &context, MainFrame &frame)
+    : m_context(context), m_frame(frame), m_cdTray(context.platform().cdTray())
 {
     setObjectName(QStringLiteral("SystemToolsFeature"));
-    m_cdTrayWorker.setMaxThreadCount(1);
     connectLaunchers();
     connectPanels();
     const auto on = [this](Command id, void (SystemToolsFeature::*reaction)()) {
@@ -38,12 +37,7 @@ SystemToolsFeature::SystemToolsFeature(AppContext &context, MainFrame &frame) : 
     on(Command::RemoveFromAutorun, &SystemToolsFeature::removeFromAutorun);
 }
 
-// A tray still moving finishes on its own thread; the program waits for it
-// at exit (Application::shutDown), with a bound.
-SystemToolsFeature::~SystemToolsFeature()
-{
-    waitForCdTray(kCdTrayWaitAtExitMs);
-}
+SystemToolsFeature::~SystemToolsFeature() = default;
 
 // "Console..." and the button at the console's end start the same terminal.
 void SystemToolsFeature::connectLaunchers()
@@ -86,14 +80,12 @@ void SystemToolsFeature::startBackup()
 // No drive, or one without a motorised tray: nothing is reported.
 void SystemToolsFeature::openCdTray()
 {
-    CdTray &tray = m_context.platform().cdTray();
-    m_cdTrayWorker.start([&tray] { tray.open(); });
+    m_cdTray.open();
 }
 
 void SystemToolsFeature::closeCdTray()
 {
-    CdTray &tray = m_context.platform().cdTray();
-    m_cdTrayWorker.start([&tray] { tray.close(); });
+    m_cdTray.close();
 }
 
 void SystemToolsFeature::addToAutorun()
@@ -108,7 +100,7 @@ void SystemToolsFeature::removeFromAutorun()
 
 bool SystemToolsFeature::waitForCdTray(int msecs)
 {
-    return m_cdTrayWorker.waitForDone(msecs);
+    return m_cdTray.waitForDone(msecs);
 }
 
 } // namespace veltrano

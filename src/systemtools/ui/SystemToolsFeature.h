@@ -1,15 +1,13 @@
 #pragma once
+#include "systemtools/logic/CdTrayMover.h"
+
 #include <QObject>
-#include <QThreadPool>
 #include <functional>
 
 namespace veltrano {
 
 class AppContext;
 class MainFrame;
-
-// How long the end of the program waits for a CD tray still moving.
-inline constexpr int kCdTrayWaitAtExitMs = 10000;
 
 // The main window's shortcuts to the desktop: launchers, settings panels, the
 // CD tray, sleep, backup and the autostart entry, in every menu, tool bar and
@@ -42,7 +40,7 @@ private:
     std::function<void()> m_disableAlarm;
     std::function<void(const QString &)> m_runThroughConsole;
     // A tray takes seconds to move; the window stays responsive meanwhile.
-    QThreadPool m_cdTrayWorker;
+    CdTrayMover m_cdTray;
 };
 
 } // namespace veltrano

@@ -14,6 +14,18 @@ bool isDayNumber(DayNumber day)
     return day >= 1 && day <= 7;
 }
 
+// The file's text from its 25th line on, line breaks and all, as it stands.
+QStringView linesAfterTheDay(QStringView text)
+{
+    int lines = 0;
+    QStringView rest;
+    ForEachLine(text, [&](QStringView line) {
+        if (++lines == kHoursPerDay + 1)
+            rest = QStringView(line.data(), text.data() + text.size());
+    });
+    return rest;
+}
+
 } // namespace
 
 DayNumber DayNumberOf(const QDate &date)
@@ -52,7 +64,7 @@ std::optional<DayPlan> WeekStore::LoadDayPlan(DayNumber day, QString *error)
         return plan;
     }
     QString reason;
-    const std::optional<QByteArray> bytes = m_files.readFile(path, &reason);
+    const std::optional<QByteArray> bytes = m_files.readFile(path, &reason, kDayFileLimit);
     if (!bytes) {
         if (error)
             *error = CannotOpenFileMessage(path, reason);
@@ -74,8 +86,17 @@ std::optional<QString> WeekStore::SaveDayPlan(DayNumber day, const DayPlan &plan
         text += AsOneLine(entry) + u"\r\n";
     const QString path = DayFilePath(day);
     TextEncoding encoding = TextEncoding::System;
-    if (const std::optional<QByteArray> old = m_files.readFile(path))
-        encoding = m_codec.decode(*old).encoding;
+    if (m_files.exists(path)) {
+        // What cannot be read cannot be kept: writing the day over it would
+        // lose whatever it holds.
+        QString reason;
+        const std::optional<QByteArray> old = m_files.readFile(path, &reason, kDayFileLimit);
+        if (!old)
+            return CannotCreateFileMessage(path, reason);
+        const DecodedText decoded = m_codec.decode(*old);
+        encoding = decoded.encoding;
+        text += linesAfterTheDay(decoded.text);
+    }
     const IoStatus written = m_files.replaceFile(path, m_codec.encode(KeepLeadingMark(text), encoding));
     if (!written)
         return CannotCreateFileMessage(path, written.reason);

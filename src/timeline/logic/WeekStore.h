@@ -16,6 +16,9 @@ class FileSystem;
 using DayNumber = int;
 inline constexpr int kHoursPerDay = 24;
 inline constexpr auto kMissingDayEntry = u"none";
+// The largest day file read: 24 lines and whatever a user or another tool
+// keeps after them fit many times over.
+inline constexpr qint64 kDayFileLimit = qint64(16) << 20;
 
 // Entry i is the hour that begins at i:00.
 using DayPlan = std::array<QString, kHoursPerDay>;
@@ -37,11 +40,14 @@ public:
 
     QString DayFilePath(DayNumber day) const;
 
-    // A missing file gives 24 times "none"; a file that cannot be read gives
-    // nothing, with the error report's text in `error`.
+    // A missing file gives 24 times "none"; a file that cannot be read (also
+    // anything but a regular file, or one over kDayFileLimit) gives nothing,
+    // with the error report's text in `error`.
     std::optional<DayPlan> LoadDayPlan(DayNumber day, QString *error = nullptr);
-    // Writes exactly 24 lines, CR LF after each; the error report's text when
-    // the file cannot be created.
+    // Writes the 24 entries, CR LF after each, followed by whatever lines the
+    // file holds after its 24th, as they are (a file kept by hand or by
+    // another tool). The error report's text when the file cannot be created,
+    // and when the file there cannot be read: it is then left as it is.
     std::optional<QString> SaveDayPlan(DayNumber day, const DayPlan &plan);
     // Changes the caller's plan, which keeps the text even when the save fails.
     // A row outside 0..23 changes nothing.

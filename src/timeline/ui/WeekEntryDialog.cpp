@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace veltrano {
 namespace {
 
@@ -30,6 +32,7 @@ void WeekEntryDialog::createControls()
     addPicture(smallPicture(SmallPicture::Timeline), kPicture, 32);
 
     m_edit = new QLineEdit(this);
+    m_edit->setMaxLength(std::numeric_limits<int>::max()); // 32,767 by default would cut a longer item
     m_edit->setObjectName(QStringLiteral("Edit"));
     m_edit->setAccessibleName(QStringLiteral("Entry"));
     m_edit->setGeometry(kEdit);

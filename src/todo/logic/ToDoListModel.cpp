@@ -4,6 +4,16 @@
 
 namespace veltrano {
 
+QString ShownToDoText(const QString &text)
+{
+    if (text.size() <= kShownToDoTextLength)
+        return text;
+    qsizetype cut = kShownToDoTextLength;
+    if (text.at(cut - 1).isHighSurrogate())
+        --cut; // never half a character
+    return text.left(cut) + QChar(0x2026);
+}
+
 ToDoListModel::ToDoListModel(FileSystem &files, const TextCodec &codec, QString dataFolder,
                              SaveFailureReport report, QObject *parent)
     : QAbstractListModel(parent), m_store(files, codec, std::move(dataFolder)), m_report(std::move(report))
@@ -22,6 +32,7 @@ QVariant ToDoListModel::data(const QModelIndex &index, int role) const
     const ToDoItem &item = m_store.items().at(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        return ShownToDoText(item.text);
     case Qt::EditRole:
         return item.text;
     case Qt::CheckStateRole:
@@ -144,6 +155,8 @@ bool ToDoListModel::noteSave(const IoStatus &status)
 {
     if (status) {
         m_failureReported = false;
+        if (const std::optional<TextEncoding> was = m_store.takeSwitchToUtf8(); was && m_notice)
+            m_notice(ToDoListNowUtf8Message(m_store.filePath(), *was));
         return true;
     }
     if (!m_failureReported) {

@@ -6,6 +6,13 @@
 
 namespace veltrano {
 
+// What the list shows of an item: no window is wide enough for more than a
+// few hundred characters of one line, and laying out a line of megabytes for
+// every paint took hundreds of megabytes and seconds. The item itself (and
+// its text to edit, Qt::EditRole) keeps every character.
+inline constexpr qsizetype kShownToDoTextLength = 2000;
+QString ShownToDoText(const QString &text);
+
 // The to-do list as the window's check list shows it: one row per item, its
 // check mark the done flag. Every change is written to "list.todo" at once,
 // so a crash or a kill loses nothing; a save that fails is reported once and
@@ -14,6 +21,7 @@ class ToDoListModel final : public QAbstractListModel {
     Q_OBJECT
 public:
     using SaveFailureReport = std::function<void(const IoStatus &status)>;
+    using Notice = std::function<void(const QString &text)>;
 
     ToDoListModel(FileSystem &files, const TextCodec &codec, QString dataFolder, SaveFailureReport report,
                   QObject *parent = nullptr);
@@ -27,6 +35,9 @@ public:
     qsizetype count() const { return m_store.items().size(); }
     ToDoCounts counts() const { return m_store.counts(); }
     QString filePath() const { return m_store.filePath(); }
+
+    // Where what the user is told once goes (the list became UTF-8).
+    void setNotice(Notice notice) { m_notice = std::move(notice); }
 
     // Start-up: never reports, never writes.
     void LoadToDoFile();
@@ -49,6 +60,7 @@ private:
 
     ToDoStore m_store;
     SaveFailureReport m_report;
+    Notice m_notice;
     bool m_failureReported = false;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace veltrano {
 namespace {
@@ -80,8 +81,9 @@ void ToDoStore::LoadToDoFile()
 {
     m_items.clear();
     m_encoding = TextEncoding::System;
+    m_switchedFrom.reset();
     m_unreadAtLoad = false;
-    const std::optional<QByteArray> bytes = m_files.readFile(filePath());
+    const std::optional<QByteArray> bytes = m_files.readFile(filePath(), nullptr, kToDoFileLimit);
     if (!bytes) {
         m_unreadAtLoad = m_files.exists(filePath());
         return;
@@ -91,11 +93,42 @@ void ToDoStore::LoadToDoFile()
     m_items = ParseToDoText(decoded.text);
 }
 
-IoStatus ToDoStore::WriteToDoFile() const
+IoStatus ToDoStore::WriteToDoFile()
 {
     if (m_unreadAtLoad && m_files.exists(filePath()))
         return IoStatus::failure(QStringLiteral("The list could not be read at start; it is left as it is"));
-    return m_files.replaceFile(filePath(), m_codec.encode(FormatToDoText(m_items), m_encoding));
+    const QByteArray bytes = m_codec.encode(FormatToDoText(m_items), m_encoding);
+    IoStatus status = m_files.replaceFile(filePath(), bytes);
+    if (status && becameUtf8(m_encoding, bytes)) {
+        // The next start reads the file as UTF-8; this run writes it so too,
+        // rather than back and forth as items come and go.
+        m_switchedFrom = m_encoding;
+        m_encoding = TextEncoding::System;
+    }
+    return status;
+}
+
+bool ToDoStore::becameUtf8(TextEncoding was, const QByteArray &bytes) const
+{
+    if (was != TextEncoding::Windows1250 && was != TextEncoding::Windows1251 && was != TextEncoding::Windows1252)
+        return false;
+    // Plain ASCII reads the same in every code page: nothing changed for it.
+    const bool beyondAscii = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return c & 0x80; });
+    return beyondAscii && m_codec.decode(bytes).encoding == TextEncoding::System;
+}
+
+std::optional<TextEncoding> ToDoStore::takeSwitchToUtf8()
+{
+    return std::exchange(m_switchedFrom, std::nullopt);
+}
+
+QString ToDoListNowUtf8Message(const QString &path, TextEncoding was)
+{
+    const int codePage = was == TextEncoding::Windows1250 ? 1250 : was == TextEncoding::Windows1251 ? 1251 : 1252;
+    return QStringLiteral("The to-do list \"%1\" was kept in the Windows code page %2, which has no place for "
+                          "some characters of its items. It is saved in UTF-8 from now on, so that none is lost.")
+        .arg(path)
+        .arg(codePage);
 }
 
 IoStatus ToDoStore::SaveToDoFile()

@@ -14,6 +14,13 @@ inline constexpr auto kToDoFileName = u"list.todo";
 inline constexpr auto kToDoSaveFailedMessage = u"Sorry. Can not save data from To-Do list.";
 // A change that could not be saved while the program runs: "list.todo", why.
 QString ToDoChangeNotSavedMessage(const QString &path, const QString &reason);
+// The largest "list.todo" read: a million items of a few words each fit many
+// times over; beyond it the file is taken for unreadable and left alone.
+inline constexpr qint64 kToDoFileLimit = qint64(64) << 20;
+
+// Told once when a list kept in a Windows code page is written in UTF-8
+// because an item holds characters that code page has no place for.
+QString ToDoListNowUtf8Message(const QString &path, TextEncoding was);
 
 struct ToDoItem {
     QString text; // one line
@@ -48,13 +55,16 @@ public:
     QString filePath() const;
     const QList<ToDoItem> &items() const { return m_items; }
 
-    // Never reports: a missing or unreadable file gives an empty list.
+    // Never reports: a missing or unreadable file gives an empty list. Only
+    // a regular file of at most kToDoFileLimit bytes is read.
     void LoadToDoFile();
     // Replaces the file in the encoding it was read in, leaving out items with
     // an empty text but keeping them in the list (they stay on screen until
     // the save at exit). A file that exists but could not be read at start is
-    // never overwritten: it still holds the user's list.
-    IoStatus WriteToDoFile() const;
+    // never overwritten: it still holds the user's list. A list in a legacy
+    // code page that can no longer hold every item is written in UTF-8, and
+    // stays UTF-8 from then on (switchedToUtf8 tells it once).
+    IoStatus WriteToDoFile();
     // The save at exit: drops the items with an empty text, then writes.
     IoStatus SaveToDoFile();
     // Writes "todoes/To-Do List N.todo" below `currentDirectory` with the first
@@ -72,15 +82,21 @@ public:
     void ClearDoneItems();
     void ClearAllItems();
     ToDoCounts counts() const;
+    // The legacy code page the list was kept in, once, after the write that
+    // made the file UTF-8; nothing otherwise.
+    std::optional<TextEncoding> takeSwitchToUtf8();
 
 private:
     bool isIndex(qsizetype index) const { return index >= 0 && index < m_items.size(); }
+    // Whether `bytes`, written for a file kept in `was`, will read as UTF-8.
+    bool becameUtf8(TextEncoding was, const QByteArray &bytes) const;
 
     FileSystem &m_files;
     const TextCodec &m_codec;
     QString m_dataFolder;
     QList<ToDoItem> m_items;
     TextEncoding m_encoding = TextEncoding::System;
+    std::optional<TextEncoding> m_switchedFrom;
     bool m_unreadAtLoad = false;
 };
 

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <limits>
+
 namespace veltrano {
 namespace {
 
@@ -45,6 +47,7 @@ void NewToDoItemDialog::createControls()
     frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     frame->setGeometry(kFrameRect);
     m_edit = named(new QLineEdit(QStringLiteral("..."), this), "EditMainToDo");
+    m_edit->setMaxLength(std::numeric_limits<int>::max()); // 32,767 by default would cut a longer item
     m_edit->setAccessibleName(QStringLiteral("To-do item"));
     m_edit->setGeometry(kFrameRect.x() + 8, kFrameRect.y() + 10, kFrameRect.width() - 16, 24);
     m_edit->installEventFilter(this);

@@ -37,6 +37,7 @@ ToDoFeature::ToDoFeature(AppContext &context, MainFrame &frame) : m_context(cont
     Platform &platform = context.platform();
     m_list = std::make_unique<ToDoListModel>(platform.files(), platform.textCodec(), context.dataFolder(),
                                              [this](const IoStatus &status) { reportSaveFailure(status); });
+    m_list->setNotice([this](const QString &text) { m_context.messagesAbout(dialogParent()).notice(text); });
     m_list->LoadToDoFile();
     const SettingsStore &settings = context.settings();
     if (ReadToDoPositionMemory(settings))

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace veltrano {
 namespace {
 
@@ -40,6 +42,7 @@ void ToDoItemEditor::createControls()
     picture->setAccessibleName(QStringLiteral("To-do item"));
 
     m_edit = named(new QLineEdit(QStringLiteral("Edit"), this), "Edit");
+    m_edit->setMaxLength(std::numeric_limits<int>::max()); // 32,767 by default would cut a longer item
     m_edit->setAccessibleName(QStringLiteral("To-do item"));
     m_edit->setGeometry(kEditRect);
     m_edit->installEventFilter(this);

@@ -136,12 +136,26 @@ TEST_F(StartupTest, StartClearsAwayTheTemporariesOfWritesCutShort)
 TEST(SingleInstanceRule, SecondCopyIsRefusedWhileTheFirstHoldsTheMarker)
 {
     FakeSingleInstance instance;
-    auto first = AcquireSingleInstance(instance);
+    const QString data = QStringLiteral("/home/user/.local/share/Veltrano/");
+    auto first = AcquireSingleInstance(instance, data);
     ASSERT_TRUE(first);
     EXPECT_TRUE(instance.held.contains(QStringLiteral("Veltrano 1.1")));
-    EXPECT_FALSE(AcquireSingleInstance(instance));
+    EXPECT_TRUE(instance.heldFolders.contains(data));
+    EXPECT_FALSE(AcquireSingleInstance(instance, data));
     first.reset();
-    EXPECT_TRUE(AcquireSingleInstance(instance));
+    EXPECT_TRUE(AcquireSingleInstance(instance, data));
+}
+
+// The user's marker passed (another runtime folder), the data folder held: the
+// copy is refused, and lets go of what it took.
+TEST(SingleInstanceRule, ACopyOnADataFolderInUseIsRefused)
+{
+    FakeSingleInstance instance;
+    const QString data = QStringLiteral("/opt/veltrano/");
+    instance.heldFolders.insert(data);
+    EXPECT_FALSE(AcquireSingleInstance(instance, data));
+    EXPECT_TRUE(instance.held.isEmpty());
+    EXPECT_TRUE(AcquireSingleInstance(instance, QStringLiteral("/media/stick/veltrano/")));
 }
 
 TEST_F(StartupTest, EmptySettingsGiveTheDefaults)

@@ -2,6 +2,7 @@
 #include "platform/qt/Utf8SystemCodec.h"
 
 #include "platform/fake/FakePlatform.h"
+#include "support/HostileFiles.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
@@ -159,6 +160,23 @@ TEST_F(SettingsStoreTest, UnreadableFileIsNeverOverwrittenWithOnlyThisRunsValues
     EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[MainForm]\r\nLeft=5\r\n");
     EXPECT_TRUE(store.writeInteger(kMain, QStringLiteral("Top"), 9));
     EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), "[MainForm]\r\nLeft=5\r\nTop=9\r\n");
+}
+
+// A FIFO as PM.INI kept the main window from ever appearing, /dev/zero or a
+// sparse gigabyte ended the start: each now reads as no settings at once,
+// and no write goes over it.
+TEST_F(SettingsStoreTest, HostileFileGivesTheDefaultsAndIsNeverWrittenOver)
+{
+    const QString path = dir.file(QStringLiteral("PM.INI"));
+    for (const test::HostileCase &hostile : test::AllHostileCases()) {
+        ASSERT_TRUE(test::MakeHostile(path, hostile.kind, kSettingsFileLimit)) << hostile.name;
+        errors.clear();
+        SettingsStore store = open();
+        EXPECT_EQ(store.readInteger(kMain, QStringLiteral("Wid"), 780), 780) << hostile.name;
+        EXPECT_FALSE(store.writeBool(QStringLiteral("ToolBars"), QStringLiteral("Status"), false)) << hostile.name;
+        EXPECT_EQ(errors, QStringList{u"Unable to write to " + path}) << hostile.name;
+        EXPECT_TRUE(test::StillHostile(path, hostile.kind, kSettingsFileLimit)) << hostile.name;
+    }
 }
 
 TEST_F(SettingsStoreTest, LegacyEncodedFileIsWrittenBackInItsOwnEncoding)

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <optional>
@@ -25,10 +26,25 @@ QMessageBox *openBox()
     return nullptr;
 }
 
+// The next box opens once the one before has gone.
+QMessageBox *nextBox()
+{
+    QTest::qWaitFor([] { return openBox() != nullptr; }, 2000);
+    return openBox();
+}
+
+int openBoxes()
+{
+    int count = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        count += qobject_cast<QMessageBox *>(window) && window->isVisible();
+    return count;
+}
+
 struct BoxesTest : ::testing::Test {
     ~BoxesTest() override
     {
-        while (QMessageBox *box = openBox())
+        while (QMessageBox *box = nextBox())
             box->close();
     }
     QtMessageBoxes boxes;
@@ -54,7 +70,7 @@ TEST_F(BoxesTest, ABoxAboutAWindowIsItsChildAndAboveAClockKeptOnTop)
     // With nothing of ours on top, a box keeps its normal rank.
     SetStaysOnTop(clock, false);
     boxes.about(&main).notice(QStringLiteral("again"));
-    ASSERT_NE(openBox(), nullptr);
+    ASSERT_NE(nextBox(), nullptr);
     EXPECT_FALSE(openBox()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
@@ -76,7 +92,7 @@ TEST_F(BoxesTest, AQuestionAnswersWhenChosenWithoutWaiting)
     box->button(QMessageBox::Yes)->click();
     EXPECT_EQ(answer, MessageBoxes::Answer::Yes);
     boxes.ask(QStringLiteral("Clear note?"), true, [&](MessageBoxes::Answer a) { answer = a; });
-    openBox()->button(QMessageBox::Cancel)->click();
+    nextBox()->button(QMessageBox::Cancel)->click();
     EXPECT_EQ(answer, MessageBoxes::Answer::Cancel);
 }
 
@@ -90,6 +106,21 @@ TEST_F(BoxesTest, EachWindowHasItsOwnBoxes)
     window.reset();
     QWidget other;
     boxes.about(&other).notice(QStringLiteral("x"));
-    ASSERT_NE(openBox(), nullptr);
+    ASSERT_NE(nextBox(), nullptr);
     EXPECT_EQ(openBox()->parentWidget(), &other);
+}
+
+// Boxes come one after another, never stacked: the one asked for while
+// another is open waits for it, whoever's window it is about.
+TEST_F(BoxesTest, OneBoxAtATime)
+{
+    QWidget window;
+    boxes.notice(QStringLiteral("first"));
+    boxes.about(&window).error(QStringLiteral("second"));
+    EXPECT_EQ(openBoxes(), 1);
+    EXPECT_EQ(openBox()->text(), QStringLiteral("first"));
+    openBox()->close();
+    ASSERT_TRUE(QTest::qWaitFor([] { return openBox() && openBox()->text() == QStringLiteral("second"); }, 2000));
+    EXPECT_EQ(openBoxes(), 1);
+    EXPECT_EQ(openBox()->parentWidget(), &window);
 }

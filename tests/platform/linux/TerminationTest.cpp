@@ -4,7 +4,12 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
 #include <csignal>
+#include <fcntl.h>
 
 using namespace veltrano;
 
@@ -35,4 +40,32 @@ TEST(Termination, EachTerminateSignalBecomesARequest)
         EXPECT_TRUE(waitFor(requested)) << "signal " << sig;
         QObject::disconnect(connection);
     }
+}
+
+namespace {
+
+QSet<int> openSockets()
+{
+    QSet<int> sockets;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString &name : fds.entryList(QDir::System | QDir::NoDotAndDotDot)) {
+        if (QFileInfo(fds.filePath(name)).symLinkTarget().contains(QStringLiteral("socket:")))
+            sockets.insert(name.toInt());
+    }
+    return sockets;
+}
+
+} // namespace
+
+// Every program the console starts would otherwise inherit both ends of the
+// signal pipe and keep them open for as long as it runs.
+TEST(Termination, SignalPipeIsNotInheritedByStartedPrograms)
+{
+    const QSet<int> before = openSockets();
+    LinuxTermination termination;
+    termination.watch();
+    const QSet<int> made = openSockets() - before;
+    ASSERT_FALSE(made.isEmpty());
+    for (int fd : made)
+        EXPECT_TRUE(::fcntl(fd, F_GETFD) & FD_CLOEXEC) << "descriptor " << fd;
 }

@@ -1,5 +1,6 @@
 #include "platform/qt/QtFileSystem.h"
 
+#include "support/HostileFiles.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -8,8 +9,12 @@
 
 #include <QThread>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <thread>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -147,6 +152,86 @@ TEST(FileSystem, ReadReportsWhyAFileCannotBeRead)
     QString reason;
     EXPECT_FALSE(fs.readFile(dir.file(QStringLiteral("absent")), &reason));
     EXPECT_FALSE(reason.isEmpty());
+}
+
+// Reads `path` on a thread of its own; when it has not returned after a few
+// seconds (a FIFO waiting for a writer), a writer comes to let it go, and the
+// read counts as blocked.
+struct GuardedRead {
+    std::optional<QByteArray> bytes;
+    QString reason;
+    bool blocked = false;
+};
+
+GuardedRead readGuarded(const QtFileSystem &fs, const QString &path, qint64 maxBytes)
+{
+    GuardedRead result;
+    std::atomic<bool> done = false;
+    std::thread reader([&] {
+        result.bytes = fs.readFile(path, &result.reason, maxBytes);
+        done = true;
+    });
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (!done && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    if (!done) {
+        result.blocked = true;
+        const int writer = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+        reader.join();
+        if (writer >= 0)
+            ::close(writer);
+    } else {
+        reader.join();
+    }
+    return result;
+}
+
+// A FIFO, a link to /dev/zero, a sparse gigabyte and a file a byte over the
+// bound are refused at once, without reading: before, a FIFO blocked the read
+// for ever and /dev/zero ran it out of memory.
+TEST(FileSystem, ReadTakesOnlyARegularFileWithinTheBound)
+{
+    TempFolder dir;
+    QtFileSystem fs;
+    constexpr qint64 kBound = 1 << 20;
+    for (const test::HostileCase &hostile : test::AllHostileCases()) {
+        const QString path = dir.file(QStringLiteral("list.todo"));
+        ASSERT_TRUE(test::MakeHostile(path, hostile.kind, kBound)) << hostile.name;
+        const GuardedRead read = readGuarded(fs, path, kBound);
+        EXPECT_FALSE(read.blocked) << hostile.name;
+        EXPECT_FALSE(read.bytes) << hostile.name;
+        const QString expected = hostile.kind == test::Hostile::Fifo || hostile.kind == test::Hostile::DeviceLink
+                                     ? NotRegularFileReason()
+                                     : TooLargeReason(kBound);
+        EXPECT_EQ(read.reason, expected) << hostile.name;
+        EXPECT_TRUE(test::StillHostile(path, hostile.kind, kBound)) << hostile.name;
+    }
+    EXPECT_EQ(TooLargeReason(kBound), QStringLiteral("It is larger than the 1 MB such a file may hold"));
+
+    dir.write(QStringLiteral("exact"), QByteArray(kBound, 'x'));
+    const std::optional<QByteArray> exact = fs.readFile(dir.file(QStringLiteral("exact")), nullptr, kBound);
+    ASSERT_TRUE(exact);
+    EXPECT_EQ(exact->size(), kBound);
+    QDir(dir.path()).mkdir(QStringLiteral("folder"));
+    QString reason;
+    EXPECT_FALSE(fs.readFile(dir.file(QStringLiteral("folder")), &reason));
+    EXPECT_EQ(reason, NotRegularFileReason());
+}
+
+// Replacing goes through a link to a file, never into a FIFO or a device: the
+// FIFO or the link stays as the user made it.
+TEST(FileSystem, ReplaceLeavesAFifoOrADeviceAsItIs)
+{
+    TempFolder dir;
+    QtFileSystem fs;
+    for (const test::Hostile kind : {test::Hostile::Fifo, test::Hostile::DeviceLink}) {
+        const QString path = dir.file(QStringLiteral("PM.INI"));
+        ASSERT_TRUE(test::MakeHostile(path, kind, 0));
+        const IoStatus status = fs.replaceFile(path, "[Application]\r\n");
+        EXPECT_FALSE(status.ok);
+        EXPECT_EQ(status.reason, NotRegularFileReason());
+        EXPECT_TRUE(test::StillHostile(path, kind, 0));
+    }
 }
 
 TEST(FileSystem, ListingIsByNameIgnoringCaseWithKinds)

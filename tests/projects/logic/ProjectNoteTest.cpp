@@ -5,6 +5,7 @@
 #include "rtf/RtfTestSupport.h"
 #include "platform/fake/FakePlatform.h"
 #include "rtf/RtfReader.h"
+#include "support/HostileFiles.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -151,6 +152,26 @@ TEST_F(ProjectNoteTest, UnreadableNoteCannotBeChanged)
     EXPECT_EQ(load.result, NoteLoad::Result::Unreadable);
     EXPECT_FALSE(load.editable);
     EXPECT_TRUE(load.message.contains(QStringLiteral("Permission denied")));
+}
+
+// A FIFO as note.rtf froze the program when its node was selected (and again
+// when it was left), /dev/zero or a sparse gigabyte ended it: each is told as
+// unreadable at once, and even a save asked for regardless leaves it alone.
+TEST_F(ProjectNoteTest, HostileNoteIsUnreadableAtOnceAndNeverWrittenOver)
+{
+    for (const test::HostileCase &hostile : test::AllHostileCases()) {
+        ASSERT_TRUE(test::MakeHostile(noteFile(), hostile.kind, kNoteFileLimit)) << hostile.name;
+        const NoteLoad load = note.LoadNote(kAlpha, doc);
+        EXPECT_EQ(load.result, NoteLoad::Result::Unreadable) << hostile.name;
+        EXPECT_FALSE(load.editable) << hostile.name;
+        EXPECT_TRUE(load.message.startsWith(QStringLiteral("Cannot open file \"Projects Group/Alpha/note.rtf\". It is ")))
+            << load.message.toStdString();
+        type(QStringLiteral("typed"));
+        const NoteSave save = note.SaveNote(kAlpha, doc);
+        EXPECT_EQ(save.result, NoteSave::Result::Failed) << hostile.name;
+        EXPECT_TRUE(test::StillHostile(noteFile(), hostile.kind, kNoteFileLimit)) << hostile.name;
+        EXPECT_EQ(note.LoadNote(kAlpha, doc).result, NoteLoad::Result::Unreadable) << hostile.name;
+    }
 }
 
 TEST_F(ProjectNoteTest, NoteOfAMissingFolderIsNotCreatedAndCannotBeChanged)

@@ -182,6 +182,20 @@ TEST_F(NoteEditorTest, FontChosenForTheSelectionReachesTheFile)
 
 // A note.rtf that is not RTF is shown as its text; the first keystroke moves
 // the file aside under a dated name before the note replaces it.
+// A note whose text takes its font only from the document's default (\deff0)
+// is shown in that font, and the first keystroke writes it with it, not in
+// the editor's own font.
+TEST_F(NoteEditorTest, TheNotesDefaultFontSurvivesTheFirstKeystroke)
+{
+    startOnAlpha("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\fs20 Plain text\\par}");
+    EXPECT_EQ(editor()->document()->defaultFont().family(), QStringLiteral("Arial"));
+    placeCaret(10);
+    typeInto(editor(), QStringLiteral("!"));
+    const QByteArray written = dir.read(QStringLiteral("Projects Group/Alpha/note.rtf"));
+    EXPECT_TRUE(written.contains("{\\f0\\fnil\\fcharset0 Arial;}")) << written.constData();
+    EXPECT_EQ(noteOnDisk(QStringLiteral("Alpha")), QStringLiteral("Plain text!"));
+}
+
 TEST_F(NoteEditorTest, NoteThatIsNotRtfSurvivesTheFirstKeystroke)
 {
     startOnAlpha("Phone: 555-0134\n");

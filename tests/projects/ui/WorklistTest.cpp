@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QTabWidget>
 #include <gtest/gtest.h>
@@ -86,6 +87,31 @@ TEST_F(Worklist, ShowingAgainReadsTheFoldersAndKeepsTheNote)
     main().show();
     EXPECT_EQ(messageTexts(QStringLiteral("notice")), QStringList{QStringLiteral("Mistake! Tasks files are damaged.")});
     EXPECT_EQ(treeLines().size(), 3); // the tree it had
+}
+
+// A rebuild reaches the view as one reset: told of the old rows going and the
+// new ones coming, a screen reader drops and asks again about each row it
+// knows, once per change, for a tree of thousands of folders. What the view
+// shows afterwards is the new tree, fully expanded, nothing selected.
+TEST_F(Worklist, RebuildReachesTheViewAsOneResetAndShowsTheNewTree)
+{
+    start({QStringLiteral("Alpha/Design"), QStringLiteral("Beta")});
+    select(QStringLiteral("Design"));
+    QDir(group(QStringLiteral("Alpha"))).removeRecursively();
+    QDir().mkpath(group(QStringLiteral("Gamma/Plan")));
+    QAbstractItemModel *model = tree()->model();
+    QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(model, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy reset(model, &QAbstractItemModel::modelReset);
+    ASSERT_TRUE(projects().projectManager().RebuildTree());
+    EXPECT_EQ(inserted.count() + removed.count() + reset.count(), 0);
+    EXPECT_EQ(treeLines(), (QStringList{QStringLiteral("Projects Group@0"), QStringLiteral("Beta@1"),
+                                        QStringLiteral("Gamma@1"), QStringLiteral("Plan@2")}));
+    EXPECT_EQ(tree()->currentItem(), nullptr);
+    EXPECT_TRUE(tree()->selectedItems().isEmpty());
+    EXPECT_TRUE(tree()->topLevelItem(0)->child(1)->isExpanded());
+    EXPECT_TRUE(projects().projectManager().SelectNodeByLabel(QStringLiteral("Plan")));
+    EXPECT_EQ(tree()->currentItem()->text(0), QStringLiteral("Plan"));
 }
 
 // Moving from A to B reads A's note again (a note removed meanwhile is made

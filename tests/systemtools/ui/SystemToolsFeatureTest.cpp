@@ -8,7 +8,10 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QElapsedTimer>
 #include <QTest>
+
+#include <future>
 
 using namespace veltrano;
 using namespace veltrano::test;
@@ -137,6 +140,25 @@ TEST_F(SystemTools, CdTrayMovesFromMenusAndButtons)
     EXPECT_EQ(platform.cdTrayFake.moves, (QStringList{QStringLiteral("open"), QStringLiteral("open"),
                                                       QStringLiteral("close"), QStringLiteral("close"),
                                                       QStringLiteral("open")}));
+}
+
+// A drive that never finishes its move must not keep the program from
+// ending: the end waits a bounded while, then goes on without it.
+TEST_F(SystemTools, ExitWaitsForAHangingTrayOnlyABoundedWhile)
+{
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    platform.cdTrayFake.whileMoving = [released] { released.wait(); };
+    create();
+    use("OpenCD1");
+    QElapsedTimer timer;
+    timer.start();
+    shutDown();
+    EXPECT_LT(timer.elapsed(), kCdTrayExitWaitMs + 3000);
+    EXPECT_GE(timer.elapsed(), kCdTrayExitWaitMs - 100);
+    release.set_value();
+    for (int i = 0; i < 200 && platform.cdTrayFake.moves.isEmpty(); ++i)
+        QTest::qWait(10);
 }
 
 TEST_F(SystemTools, AutorunItemsStayHiddenAndAddOrRemoveTheEntry)

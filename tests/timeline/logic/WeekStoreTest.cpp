@@ -2,6 +2,7 @@
 #include "timeline/logic/WeekStore.h"
 
 #include "platform/fake/FakePlatform.h"
+#include "support/HostileFiles.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -101,16 +102,45 @@ TEST_F(WeekStoreTest, ShortFileFillsItsLinesAndTheSaveWritesAllTwentyFour)
     EXPECT_EQ(monday(), ten + QByteArray("\r\n").repeated(14));
 }
 
-TEST_F(WeekStoreTest, LongFileLoadsItsFirstTwentyFourLines)
+// A day file kept by hand or by another tool may go on past its 24 hours:
+// those lines are its owner's, and a rewrite of the hours keeps them exactly
+// as they stand (their line ends too); before, the first edit dropped them.
+TEST_F(WeekStoreTest, LongFileLoadsItsFirstTwentyFourLinesAndKeepsTheRest)
 {
-    QByteArray thirty;
-    for (int i = 0; i < 30; ++i)
-        thirty += "h" + QByteArray::number(i) + "\r\n";
-    data.write(QStringLiteral("Week/Monday.txt"), thirty);
-    const DayPlan plan = load();
+    QByteArray day;
+    for (int i = 0; i < 24; ++i)
+        day += "h" + QByteArray::number(i) + "\r\n";
+    const QByteArray after = "notes kept by hand\nh25 \r\n\r\nlast line, no break";
+    data.write(QStringLiteral("Week/Monday.txt"), day + after);
+    DayPlan plan = load();
     EXPECT_EQ(plan[23], u"h23");
     ASSERT_EQ(store.SaveDayPlan(2, plan), std::nullopt);
-    EXPECT_EQ(monday(), thirty.left(thirty.indexOf("h24")));
+    EXPECT_EQ(monday(), day + after);
+    ASSERT_EQ(store.SetDayEntry(2, plan, 23, QStringLiteral("late")), std::nullopt);
+    EXPECT_EQ(monday(), day.left(day.indexOf("h23")) + "late\r\n" + after);
+    ASSERT_EQ(store.ClearDayPlan(2), std::nullopt);
+    EXPECT_EQ(monday(), QByteArray("\r\n").repeated(24) + after);
+    EXPECT_EQ(load(), DayPlan{});
+}
+
+// A FIFO as a day file froze the start (the Today view reads today's file),
+// /dev/zero or a sparse gigabyte ended it: each is reported as unreadable at
+// once, and an edit is refused rather than written over it.
+TEST_F(WeekStoreTest, HostileDayFileIsReportedAndNeverWrittenOver)
+{
+    const QString path = data.file(QStringLiteral("Week/Tuesday.txt"));
+    for (const test::HostileCase &hostile : test::AllHostileCases()) {
+        ASSERT_TRUE(test::MakeHostile(path, hostile.kind, kDayFileLimit)) << hostile.name;
+        QString error;
+        EXPECT_EQ(store.LoadDayPlan(3, &error), std::nullopt) << hostile.name;
+        EXPECT_TRUE(error.startsWith(u"Cannot open file \"" + path + u"\". ")) << error.toStdString();
+        DayPlan plan{};
+        const std::optional<QString> refused = store.SetDayEntry(3, plan, 8, QStringLiteral("Run"));
+        ASSERT_TRUE(refused.has_value()) << hostile.name;
+        EXPECT_TRUE(refused->startsWith(u"Cannot create file \"" + path + u"\". ")) << refused->toStdString();
+        EXPECT_TRUE(store.ClearDayPlan(3).has_value()) << hostile.name;
+        EXPECT_TRUE(test::StillHostile(path, hostile.kind, kDayFileLimit)) << hostile.name;
+    }
 }
 
 TEST_F(WeekStoreTest, LineEndsOfAnyKindAndSpacesReadAlike)

@@ -59,6 +59,27 @@ TEST(WeekEntryDialog, EditItemOpensWithThePresetSelectedAndEnterConfirmsOnce)
     EXPECT_EQ(run.stored, QStringList{u"Gym"_qs});
 }
 
+// An entry longer than an edit field's default limit (32,767 characters) was
+// cut to it, in both dialogs, and the key typed at its end was dropped.
+TEST(WeekEntryDialog, AnEntryOfAnyLengthKeepsEveryCharacter)
+{
+    FakeModalDialogs dialogs;
+    TimelineItemDialog editItem(dialogs);
+    TodayItemDialog todayEditor(dialogs);
+    const QString longText = QString(40000, u'w');
+    dialogs.answer = [](QDialog &dialog) {
+        dialog.show();
+        editBox(dialog)->end(false);
+        QTest::keyClicks(editBox(dialog), QStringLiteral("!"));
+        QTest::keyClick(editBox(dialog), Qt::Key_Return);
+    };
+    for (WeekEntryDialog *dialog : {static_cast<WeekEntryDialog *>(&editItem), static_cast<WeekEntryDialog *>(&todayEditor)}) {
+        EntryRun run;
+        dialog->edit(longText, run.change());
+        EXPECT_EQ(run.stored, QStringList{longText + u'!'}) << dialog->windowTitle().toStdString();
+    }
+}
+
 // The Today Editor's buttons have no default role: the dialog answers Enter
 // and Escape itself, wherever the focus is.
 TEST(WeekEntryDialog, TodayEditorAnswersEnterAndEscapeOnTheDialogToo)

@@ -3,6 +3,7 @@
 #include "todo/logic/ToDoListModel.h"
 
 #include "platform/fake/FakePlatform.h"
+#include "support/HostileFiles.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +105,69 @@ TEST_F(ToDoListModelTest, UnreadableListIsNeverOverwritten)
     EXPECT_FALSE(list.SaveToDoFile());
     EXPECT_EQ(reports, 1);
     EXPECT_EQ(file(), "0Years of items\r\n");
+}
+
+// A FIFO would have kept the start waiting for ever, /dev/zero or a sparse
+// gigabyte ended it for want of memory: each reads as no list at once, and
+// the items of the session never replace it.
+TEST_F(ToDoListModelTest, HostileListIsNeitherReadNorWrittenOver)
+{
+    for (const test::HostileCase &hostile : test::AllHostileCases()) {
+        ASSERT_TRUE(test::MakeHostile(list.filePath(), hostile.kind, kToDoFileLimit)) << hostile.name;
+        int told = 0;
+        ToDoListModel started(files, codec, data.path(), [&told](const IoStatus &) { ++told; });
+        started.LoadToDoFile();
+        EXPECT_EQ(started.count(), 0) << hostile.name;
+        started.AppendToDoItem(QStringLiteral("typed"));
+        started.setDone(0, true);
+        EXPECT_FALSE(started.SaveToDoFile()) << hostile.name;
+        EXPECT_EQ(told, 1) << hostile.name;
+        EXPECT_TRUE(test::StillHostile(list.filePath(), hostile.kind, kToDoFileLimit)) << hostile.name;
+    }
+}
+
+// A list carried over from Windows stays in its code page until an item
+// needs a character the page has no place for; then the whole file becomes
+// UTF-8 (nothing is lost), the user hears it once, and it stays UTF-8.
+TEST_F(ToDoListModelTest, LegacyListBecomesUtf8WhenAnItemNeedsItAndThatIsToldOnce)
+{
+    QStringList told;
+    list.setNotice([&told](const QString &text) { told << text; });
+    const QByteArray cp1251("0\xCA\xF3\xEF\xE8\xF2\xFC \xF5\xEB\xE5\xE1\r\n"); // "Купить хлеб"
+    load(cp1251);
+    list.AppendToDoItem(QStringLiteral("Молоко"));
+    EXPECT_EQ(file(), cp1251 + "0\xCC\xEE\xEB\xEE\xEA\xEE\r\n");
+    EXPECT_TRUE(told.isEmpty());
+
+    list.AppendToDoItem(QStringLiteral("Café ☕"));
+    EXPECT_EQ(file(), QStringLiteral("0Купить хлеб\r\n0Молоко\r\n0Café ☕\r\n").toUtf8());
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told.constFirst(),
+              QStringLiteral("The to-do list \"%1\" was kept in the Windows code page 1251, which has no place for "
+                             "some characters of its items. It is saved in UTF-8 from now on, so that none is lost.")
+                  .arg(list.filePath()));
+
+    list.DeleteToDoItem(2);
+    list.AppendToDoItem(QStringLiteral("Ещё ☕"));
+    EXPECT_EQ(file(), QStringLiteral("0Купить хлеб\r\n0Молоко\r\n0Ещё ☕\r\n").toUtf8());
+    EXPECT_EQ(told.size(), 1);
+}
+
+// One line of 10 MB cost 731 MB and seconds of a frozen window at start: the
+// list laid the whole line out at every paint. It shows the start of the
+// line; the item keeps every character, and so does its text to edit.
+TEST_F(ToDoListModelTest, AHugeItemIsShownByItsStartAndKeptWhole)
+{
+    const QString huge = QString(10'000'000, u'x');
+    load("0" + huge.toLatin1() + "\r\n0short\r\n");
+    const QString shown = list.data(list.index(0), Qt::DisplayRole).toString();
+    EXPECT_EQ(shown, huge.left(kShownToDoTextLength) + QChar(0x2026));
+    EXPECT_EQ(list.data(list.index(0), Qt::EditRole).toString(), huge);
+    EXPECT_EQ(list.items().at(0).text, huge);
+    EXPECT_EQ(list.data(list.index(1), Qt::DisplayRole).toString(), u"short");
+    // A character beyond the basic plane is never cut in half.
+    const QString emoji = QString(kShownToDoTextLength - 1, u'x') + QStringLiteral("\U0001F600 and more");
+    EXPECT_EQ(ShownToDoText(emoji), QString(kShownToDoTextLength - 1, u'x') + QChar(0x2026));
 }
 
 TEST_F(ToDoListModelTest, StaleIndexesChangeNothingAndWriteNothing)

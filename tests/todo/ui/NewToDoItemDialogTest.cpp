@@ -58,6 +58,20 @@ TEST_F(DoEditTest, AutonumerationCountsTheItemsItDoesNotContinueASequence)
     EXPECT_EQ(listFile(), "01) a\r\n03) c\r\n03) d\r\n");
 }
 
+TEST_F(DoEditTest, ATextLongerThanAnEditsDefaultLimitIsAddedWhole)
+{
+    start("[Common]\r\nTo-Do Autostart=0\r\n");
+    const QString longText = QString(40000, u'y');
+    compose([this, &longText](NewToDoItemDialog &form) {
+        edit()->setText(longText);
+        edit()->end(false);
+        QTest::keyClicks(edit(), QStringLiteral("z"));
+        form.addItem();
+    });
+    ASSERT_EQ(toDo().list().count(), 1);
+    EXPECT_EQ(toDo().list().items().constFirst().text, longText + u'z');
+}
+
 TEST_F(DoEditTest, EmptyEditAsksForAnEventASpaceIsAnItem)
 {
     start(kNumbering);

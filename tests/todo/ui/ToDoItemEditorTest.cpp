@@ -52,6 +52,21 @@ TEST_F(RedactorTest, ChangingTheTextKeepsTheDoneMarkAndThePlace)
     EXPECT_EQ(file(), "0Open item\r\n1Done, and renamed\r\n");
 }
 
+// An item longer than an edit field's default limit (32,767 characters) was
+// cut to it on opening, and the key typed at its end was dropped.
+TEST_F(RedactorTest, AnItemOfAnyLengthKeepsEveryCharacterThroughAnEdit)
+{
+    const QString longText = QString(40000, u'x') + QStringLiteral("end");
+    list.ReplaceToDoText(0, longText);
+    open(0);
+    EXPECT_EQ(edit()->text(), longText);
+    edit()->end(false);
+    QTest::keyClicks(edit(), QStringLiteral("!"));
+    change()->click();
+    EXPECT_EQ(list.items().at(0).text, longText + u'!');
+    EXPECT_EQ(file(), "0" + longText.toLatin1() + "!\r\n1Done item\r\n");
+}
+
 TEST_F(RedactorTest, EnterOnTheButtonOrTheDialogChangesEscInTheEditDoesNot)
 {
     open(0);

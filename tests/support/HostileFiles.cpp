@@ -1,0 +1,73 @@
+#include "support/HostileFiles.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace veltrano::test {
+namespace {
+
+constexpr qint64 kGigabyte = qint64(1) << 30;
+
+qint64 sizeOf(Hostile kind, qint64 bound)
+{
+    return kind == Hostile::SparseGigabyte ? kGigabyte : bound + 1;
+}
+
+bool makeSparse(const QByteArray &name, qint64 size)
+{
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const bool made = ::ftruncate(fd, off_t(size)) == 0;
+    ::close(fd);
+    return made;
+}
+
+} // namespace
+
+QList<HostileCase> AllHostileCases()
+{
+    return {{Hostile::Fifo, "a FIFO"},
+            {Hostile::DeviceLink, "a link to /dev/zero"},
+            {Hostile::SparseGigabyte, "a sparse gigabyte"},
+            {Hostile::Oversized, "a byte over the bound"}};
+}
+
+bool MakeHostile(const QString &path, Hostile kind, qint64 bound)
+{
+    const QByteArray name = QFile::encodeName(path);
+    ::unlink(name.constData());
+    switch (kind) {
+    case Hostile::Fifo: return ::mkfifo(name.constData(), 0644) == 0;
+    case Hostile::DeviceLink: return ::symlink("/dev/zero", name.constData()) == 0;
+    case Hostile::SparseGigabyte:
+    case Hostile::Oversized: return makeSparse(name, sizeOf(kind, bound));
+    }
+    return false;
+}
+
+bool StillHostile(const QString &path, Hostile kind, qint64 bound)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st;
+    if (::lstat(name.constData(), &st) != 0)
+        return false;
+    switch (kind) {
+    case Hostile::Fifo: return S_ISFIFO(st.st_mode);
+    case Hostile::DeviceLink: {
+        char target[64] = {};
+        return S_ISLNK(st.st_mode) && ::readlink(name.constData(), target, sizeof target - 1) > 0
+               && QByteArray(target) == "/dev/zero";
+    }
+    case Hostile::SparseGigabyte:
+    case Hostile::Oversized:
+        // A write into it would have given it blocks on the disk.
+        return S_ISREG(st.st_mode) && st.st_size == sizeOf(kind, bound) && st.st_blocks == 0;
+    }
+    return false;
+}
+
+} // namespace veltrano::test
