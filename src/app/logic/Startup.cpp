@@ -102,6 +102,11 @@ std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance)
     return instance.acquire(QString::fromUtf16(kInstanceName));
 }
 
+bool CallRunningCopyForward(SingleInstance &instance)
+{
+    return instance.activateHolder(QString::fromUtf16(kInstanceName));
+}
+
 StartupValues ReadStartupSettings(const SettingsStore &settings, QSize screenArea)
 {
     StartupValues v;

@@ -70,6 +70,8 @@ QString ReadOnlyDataFolderNotice(const QString &dataFolder);
 void PrepareDataFolder(FileSystem &files, const QString &dataFolder);
 // The marker when this process is the only running copy; null otherwise.
 std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance);
+// Asks the running copy to show its main window; false when it cannot be reached.
+bool CallRunningCopyForward(SingleInstance &instance);
 // A stored size is bounded by `screenArea` (the desktop's free area; nothing
 // bounds it when that is empty).
 StartupValues ReadStartupSettings(const SettingsStore &settings, QSize screenArea = {});

@@ -49,10 +49,13 @@ public:
     QString longTime(const QTime &time) const override { return time.toString(timeFormat); }
 };
 
+// Markers held by name; a holder is called forward as a later start would,
+// from the event loop.
 class FakeSingleInstance final : public SingleInstance {
 public:
-    QSet<QString> held;
+    QMap<QString, InstanceMarker *> held;
     std::unique_ptr<InstanceMarker> acquire(const QString &name) override;
+    bool activateHolder(const QString &name) override;
 };
 
 // Real files; writes can be made to fail as a full disk would.

@@ -1,3 +1,4 @@
+#include "app/logic/Startup.h"
 #include "app/ui/MainWindow.h"
 #include "common/logic/SettingsStore.h"
 #include "support/AssembledProgram.h"
@@ -168,4 +169,32 @@ TEST_F(MainFormStartup, FirstStartSetsUpTheFoldersOfAShippedCopy)
     EXPECT_TRUE(platform.filesFake.isFolder(dir.file(QStringLiteral("per-user/Week"))));
     EXPECT_FALSE(platform.filesFake.exists(dir.file(QStringLiteral("Week"))));
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// A second start is refused, but the user started it to see the program: the
+// running copy's main window comes back from the tray and to the front.
+TEST_F(MainFormStartup, ASecondStartBringsTheRunningCopyForward)
+{
+    auto marker = AcquireSingleInstance(platform.instanceFake);
+    ASSERT_TRUE(marker);
+    create();
+    program->comeForwardOnLaterStarts(*marker);
+    showStarted();
+    action("MinimuzeWindoe")->trigger();
+    ASSERT_FALSE(main().isVisible());
+    main().startupFlags().hidden = true;
+
+    EXPECT_FALSE(AcquireSingleInstance(platform.instanceFake));
+    EXPECT_TRUE(CallRunningCopyForward(platform.instanceFake));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main().isVisible(); }, 2000));
+    EXPECT_FALSE(main().startupFlags().hidden);
+    EXPECT_TRUE(widget<QWidget>("StringGrid")->isVisible()); // the show steps ran: the Today page
+
+    // Already in view: it only comes to the front.
+    EXPECT_TRUE(CallRunningCopyForward(platform.instanceFake));
+    QTest::qWait(50);
+    EXPECT_TRUE(main().isVisible());
+
+    marker.reset();
+    EXPECT_FALSE(CallRunningCopyForward(platform.instanceFake)); // nobody left to call
 }
