@@ -11,7 +11,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev libvulkan-dev
   libxcb1-dev libxcb-keysyms1-dev
-  gstreamer1.0-plugins-good gstreamer1.0-plugins-bad timgm6mb-soundfont gstreamer1.0-pulseaudio
+  gstreamer1.0-plugins-good gstreamer1.0-plugins-bad timgm6mb-soundfont gstreamer1.0-pulseaudio pulseaudio
   libgtest-dev libbenchmark-dev
   xdg-utils desktop-file-utils
   appstream dpkg-dev file man-db

@@ -17,9 +17,11 @@ using namespace veltrano;
 namespace {
 
 // The refusal of a second copy is a box of its own: the program ends once it
-// has been read.
-int refuseSecondCopy(MessageBoxes &messages)
+// has been read. The user started it to see the program, so the running copy
+// comes forward first.
+int refuseSecondCopy(SingleInstance &instance, MessageBoxes &messages)
 {
+    CallRunningCopyForward(instance);
     messages.confirmNotice(QString::fromUtf16(kSecondCopyMessage));
     return QApplication::exec();
 }
@@ -39,7 +41,7 @@ int main(int argc, char *argv[])
     auto marker = AcquireSingleInstance(platform->singleInstance(),
                                         ChooseDataFolder(platform->dataLocations(), platform->files()).path);
     if (!marker)
-        return refuseSecondCopy(messages);
+        return refuseSecondCopy(platform->singleInstance(), messages);
     QApplication::setApplicationName(QString::fromUtf16(kApplicationTitle));
     QApplication::setStyle(new AppStyle);
     // The to-do and clock windows only hide when closed; the main window's close
@@ -57,6 +59,7 @@ int main(int argc, char *argv[])
     termination.watch();
 
     Application program(*platform, messages, dialogs);
+    program.comeForwardOnLaterStarts(*marker);
     const int exitCode = program.run();
     marker.reset();
     return exitCode;

@@ -48,6 +48,25 @@ cp "$2" "$DATA/"
 cd "$DATA"
 make_data_subfolders
 
+echo "-- with no audio output the alarm says it cannot play"
+# A sound server that is not there, and no sound card.
+at=$(date -d "+$AHEAD seconds" +%H:%M:%S)
+printf '[MainForm]\r\nAlarm1Sound=%s\r\nAlarm1Time=%s\r\nAlarm1Checked=1\r\n' "$3/beep.wav" "$at" >PM.INI
+PULSE_SERVER="unix:$E2E_TMP/no-such-server" ./veltrano >"$E2E_TMP/silent.log" 2>&1 &
+APP=$!
+E2E_PIDS+=($APP)
+[ -n "$(wait_window '^Veltrano 1\.1$' 15)" ] || fail "main window did not appear"
+wait_log "$E2E_TMP/silent.log" "no audio output to play" $((AHEAD + 20)) \
+    || fail "the alarm at $at did not find out that nothing can be heard: $(cat "$E2E_TMP/silent.log")"
+grep -qF "playing \"" "$E2E_TMP/silent.log" && fail "the alarm claims to play with no audio output"
+BOX=$(wait_window '^Veltrano$' 10)
+[ -n "$BOX" ] || fail "no message about the sound that cannot be played"
+sleep 0.3
+shoot_window "$BOX" "$SHOTS/no-audio-output.png"
+kill -TERM $APP
+wait_exit $APP 15 || fail "program did not end"
+
+start_null_sound
 echo "-- the alarm rings with a .wav"
 ring_with "$3/beep.wav"
 kill -TERM $APP

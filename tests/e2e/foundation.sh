@@ -63,4 +63,35 @@ E2E_PIDS+=($FOURTH)
 xdotool search --name '^Confirm$' >/dev/null 2>&1 && fail "a killed copy made the next start a second copy"
 kill -TERM "$FOURTH"
 wait_exit "$FOURTH" 15 || fail "fourth copy did not end"
+
+echo "-- a second start brings the running copy forward"
+start_window_manager
+./veltrano >"$E2E_TMP/fifth.log" 2>&1 &
+FIFTH=$!
+E2E_PIDS+=($FIFTH)
+MAIN=$(wait_window '^Veltrano 1\.1$' 15)
+[ -n "$MAIN" ] || fail "main window did not appear under a window manager"
+# Minimised, and another window over where it was.
+xmessage -name cover -geometry 1200x900+0+0 "another program" &
+E2E_PIDS+=($!)
+COVER=$(wait_window '^cover$' 10)
+[ -n "$COVER" ] || fail "no covering window"
+xdotool windowminimize "$MAIN"
+wait_gone '^Veltrano 1\.1$' 5 || fail "the main window did not go when minimised"
+./veltrano >"$E2E_TMP/sixth.log" 2>&1 &
+SIXTH=$!
+E2E_PIDS+=($SIXTH)
+[ -n "$(wait_window '^Confirm$' 15)" ] || fail "second copy did not show its refusal"
+[ -n "$(wait_window '^Veltrano 1\.1$' 5)" ] || fail "the running copy did not come back"
+sleep 0.5
+import -window root "$E2E_TMP/forward.png" 2>/dev/null
+order=" $(stacking_order) "
+main_at=$(printf '%s\n' $order | grep -n -x "$(printf '0x%x' "$MAIN")" | cut -d: -f1)
+cover_at=$(printf '%s\n' $order | grep -n -x "$(printf '0x%x' "$COVER")" | cut -d: -f1)
+[ -n "$main_at" ] && [ -n "$cover_at" ] && [ "$main_at" -gt "$cover_at" ] \
+    || fail "the running copy stayed behind the other window (stacking:$order)"
+kill -TERM "$SIXTH"
+wait_exit "$SIXTH" 10 || fail "second copy did not end"
+kill -TERM "$FIFTH"
+wait_exit "$FIFTH" 15 || fail "fifth copy did not end"
 echo "foundation end-to-end: ok"

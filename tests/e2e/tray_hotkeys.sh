@@ -85,6 +85,13 @@ beside_icon() {
 beside_icon "$BX" "$BY" "$BW" "$BH" || fail "greeting balloon at $BX,$BY ${BW}x$BH, the icon at $ICON_X,$ICON_Y"
 [ -z "${EARLY_X:-}" ] || beside_icon "$EARLY_X" "$EARLY_Y" "$EARLY_W" "$EARLY_H" \
     || fail "before the tray took the icon in, the greeting stood at $EARLY_X,$EARLY_Y"
+# The pointer resting on the greeting does not keep it up past its time.
+xdotool mousemove $((BX + BW / 2)) $((BY + BH / 2))
+for _ in $(seq 50); do
+    [ -z "$(balloon_box)" ] && break
+    sleep 0.1
+done
+[ -z "$(balloon_box)" ] || fail "the greeting stayed up under the pointer past its 3000 ms"
 
 tray_menu Down Down Return # "Hide"
 wait_gone '^Veltrano 1\.1$' 5 || fail "tray menu Hide left the main window on screen"

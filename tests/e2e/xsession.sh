@@ -36,6 +36,41 @@ start_display() {
     fail "Xvfb did not answer on :$n"
 }
 
+# A window manager on the display (openbox), for what only one can do:
+# stacking, iconifying, focus.
+start_window_manager() {
+    command -v openbox >/dev/null || fail "no openbox for a window manager"
+    openbox >"$E2E_TMP/openbox.log" 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.05
+    done
+    fail "openbox did not start"
+}
+
+# The client windows from bottom to top, as the window manager stacks them.
+stacking_order() {
+    xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/, / /g'
+}
+
+# A sound server of the test's own with a null sink: an audio output that
+# nobody hears. Needs pulseaudio (build.sh installs it).
+start_null_sound() {
+    command -v pulseaudio >/dev/null || fail "no pulseaudio to give the program an audio output"
+    local socket="$E2E_TMP/pulse-native"
+    XDG_RUNTIME_DIR="$E2E_TMP/runtime" HOME="$E2E_TMP" pulseaudio --daemonize=no -n --exit-idle-time=-1 \
+        --use-pid-file=no --disallow-exit --disable-shm \
+        --load="module-native-protocol-unix auth-anonymous=1 socket=$socket" \
+        --load="module-null-sink sink_name=silence" >"$E2E_TMP/pulse.log" 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do
+        [ -S "$socket" ] && { export PULSE_SERVER="unix:$socket"; return 0; }
+        sleep 0.05
+    done
+    fail "pulseaudio did not start: $(cat "$E2E_TMP/pulse.log")"
+}
+
 # Copies the program into a fresh data folder: $1 the built executable.
 make_data_folder() {
     DATA="$E2E_TMP/data"

@@ -112,12 +112,17 @@ class DayIconEngine final : public QIconEngine {
 public:
     explicit DayIconEngine(int day) : m_day(day) {}
 
+    // A tray draws the icon straight onto its window: the page is drawn for
+    // that window's pixels, not drawn small and stretched.
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
     {
         const int side = qMin(rect.width(), rect.height());
         QRect square(0, 0, side, side);
         square.moveCenter(rect.center());
-        painter->drawImage(square, picture(side));
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        const QTransform &transform = painter->worldTransform();
+        const qreal scale = ratio * qMax(qAbs(transform.m11()), qAbs(transform.m22()));
+        painter->drawImage(QRectF(square), picture(qMax(1, qRound(side * scale))));
     }
     QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
     {

@@ -51,6 +51,8 @@ public:
     BothMarkers(std::unique_ptr<InstanceMarker> user, std::unique_ptr<InstanceMarker> folder)
         : m_user(std::move(user)), m_folder(std::move(folder))
     {
+        // A later start calls this copy forward through the user's marker.
+        connect(m_user.get(), &InstanceMarker::activationRequested, this, &InstanceMarker::activationRequested);
     }
 
 private:
@@ -121,6 +123,11 @@ std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance, 
     if (!folder)
         return nullptr;
     return std::make_unique<BothMarkers>(std::move(user), std::move(folder));
+}
+
+bool CallRunningCopyForward(SingleInstance &instance)
+{
+    return instance.activateHolder(QString::fromUtf16(kInstanceName));
 }
 
 StartupValues ReadStartupSettings(const SettingsStore &settings, QSize screenArea)

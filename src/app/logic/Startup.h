@@ -71,6 +71,8 @@ void PrepareDataFolder(FileSystem &files, const QString &dataFolder);
 // The marker when this process is the only running copy of this user and the
 // only one on `dataFolder` (ChooseDataFolder's); null otherwise.
 std::unique_ptr<InstanceMarker> AcquireSingleInstance(SingleInstance &instance, const QString &dataFolder);
+// Asks the running copy to show its main window; false when it cannot be reached.
+bool CallRunningCopyForward(SingleInstance &instance);
 // A stored size is bounded by `screenArea` (the desktop's free area; nothing
 // bounds it when that is empty).
 StartupValues ReadStartupSettings(const SettingsStore &settings, QSize screenArea = {});

@@ -13,6 +13,7 @@
 #include "console/ui/ConsoleFeature.h"
 #include "passwords/ui/PasswordsFeature.h"
 #include "platform/Platform.h"
+#include "platform/SingleInstance.h"
 #include "projects/ui/ProjectsFeature.h"
 #include "systemtools/ui/SystemToolsFeature.h"
 #include "timeline/ui/TimelineFeature.h"
@@ -107,6 +108,11 @@ int Application::run()
     shutDown();
     waitForBoxesOfTheEnd(openBefore);
     return exitCode;
+}
+
+void Application::comeForwardOnLaterStarts(InstanceMarker &marker)
+{
+    QObject::connect(&marker, &InstanceMarker::activationRequested, m_tray.get(), &TrayPlacement::comeForward);
 }
 
 void Application::shutDown()

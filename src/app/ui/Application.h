@@ -10,6 +10,7 @@ namespace veltrano {
 class AppContext;
 class ClocksFeature;
 class ConsoleFeature;
+class InstanceMarker;
 class MainWindow;
 class MessageBoxes;
 class ModalDialogs;
@@ -40,6 +41,9 @@ public:
     // Shows the main window and runs until the program is told to end, then
     // shuts down; the exit code.
     int run();
+    // A later start of the program, refused while `marker` is held, brings
+    // the main window forward (back from the tray if need be).
+    void comeForwardOnLaterStarts(InstanceMarker &marker);
     // Stops the timers and saves everything; the windows stay until the
     // Application goes. Runs once; later calls do nothing.
     void shutDown();

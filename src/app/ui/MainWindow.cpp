@@ -2,6 +2,7 @@
 
 #include "app/ui/MainWindowFrame.h"
 #include "app/ui/PanelMenu.h"
+#include "common/logic/ScreenPlacement.h"
 #include "common/logic/SettingsStore.h"
 #include "common/ui/AppContext.h"
 #include "common/ui/FirstFrame.h"
@@ -85,13 +86,17 @@ void MainWindow::finishCreation()
 void MainWindow::applyStartupGeometry(const StartupValues &values)
 {
     m_requestedOuterSize = values.size.expandedTo(kMainMinimumSize);
-    resize(m_requestedOuterSize);
-    if (values.position) {
+    m_centred = !values.position;
+    if (values.position)
         move(*values.position);
-    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), m_requestedOuterSize);
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+    resizeOuter(m_requestedOuterSize);
+    m_sizeForRequest = size();
+    if (m_centred) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(), size());
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
     }
 }
 
@@ -117,8 +122,12 @@ void MainWindow::applyOuterSize()
         return; // not framed (yet)
     m_outerSizePending = false;
     // A size given meanwhile (a preset, the user) is not overridden.
-    if (size() == m_requestedOuterSize)
-        resizeOuter(m_requestedOuterSize);
+    if (size() != m_sizeForRequest)
+        return;
+    resizeOuter(m_requestedOuterSize);
+    if (m_centred)
+        CentreOnDesktop(*this);
+    KeepOnScreen(*this);
 }
 
 void MainWindow::setOuterSize(QSize outer)
@@ -252,10 +261,16 @@ void MainWindow::quit()
     QCoreApplication::exit(0);
 }
 
+// A screen too small for the window (a small one, or one scaled up) gets a
+// window as large as it has room for, frame included; the designed minimum
+// gives way on it too.
 void MainWindow::resizeOuter(QSize outer)
 {
     const QSize frameExtra = frameGeometry().size() - size();
-    resize((outer - frameExtra).expandedTo(kMainMinimumSize));
+    const ClientFit fit =
+        FitClientToArea(outer - frameExtra, kMainMinimumSize, QSize(0, 0), frameExtra, AvailableAreaNear(*this).size());
+    setMinimumSize(fit.minimum);
+    resize(fit.size);
 }
 
 void MainWindow::stopTimers()

@@ -105,6 +105,8 @@ private:
     QTimer m_timerTime;
     QTimer m_timerUpdate;
     QSize m_requestedOuterSize;
+    QSize m_sizeForRequest; // the client size given for it before the frame was known
+    bool m_centred = false; // no stored position: the window opens in the middle of the desktop
     bool m_outerSizePending = true;
     bool m_splitterPlaced = false;
     bool m_startAwaited = false;

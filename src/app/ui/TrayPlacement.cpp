@@ -169,6 +169,14 @@ void TrayPlacement::onTrayIconDoubleClicked()
     m_main.activateWindow();
 }
 
+void TrayPlacement::comeForward()
+{
+    if (!m_main.isVisible() || m_main.isMinimized())
+        restoreFromTray();
+    m_main.raise();
+    m_main.activateWindow();
+}
+
 void TrayPlacement::toggleStayOnTop()
 {
     SetStaysOnTop(m_main, m_main.command(Command::StayOnTop)->isChecked());

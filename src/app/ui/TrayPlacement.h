@@ -49,6 +49,9 @@ public:
     void hideFromTrayMenu();
     void restoreFromTray();
     void onTrayIconDoubleClicked();
+    // The main window back in view (from the tray, the task bar or behind
+    // other windows) and in front.
+    void comeForward();
     void toggleStayOnTop();
     void showAbout();
     void showHelp();

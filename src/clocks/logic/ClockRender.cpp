@@ -1,9 +1,8 @@
 #include "clocks/logic/ClockRender.h"
 
 #include <QPainter>
-#include <QVector>
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace veltrano {
 namespace {
@@ -14,70 +13,24 @@ constexpr double kMinuteStep = -0.10471975511965978; // -pi / 30
 constexpr double kHourStep = -0.5235987755982989;    // -pi / 6
 constexpr double kQuarterTurn = 1.5707963267948966;   // pi / 2
 
-void plot(QImage &canvas, int x, int y, QRgb colour)
-{
-    if (x >= 0 && y >= 0 && x < canvas.width() && y < canvas.height())
-        canvas.setPixel(x, y, colour);
-}
-
-// Bresenham from `from` up to, not including, `to`, as the raster convention
-// has it. A width of 2 doubles each pixel across the line's direction.
-void drawLine(QImage &canvas, QPoint from, QPoint to, QRgb colour, int width)
-{
-    const int dx = std::abs(to.x() - from.x());
-    const int dy = -std::abs(to.y() - from.y());
-    const int sx = from.x() < to.x() ? 1 : -1;
-    const int sy = from.y() < to.y() ? 1 : -1;
-    const bool steep = -dy > dx;
-    int error = dx + dy;
-    int x = from.x();
-    int y = from.y();
-    while (x != to.x() || y != to.y()) {
-        plot(canvas, x, y, colour);
-        for (int extra = 1; extra < width; ++extra)
-            steep ? plot(canvas, x + extra, y, colour) : plot(canvas, x, y + extra, colour);
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += sy;
-        }
+// Every drawing is smooth, and the geometry's whole numbers name pixels: the
+// painter is moved half a pixel so a point lies in the middle of its pixel.
+class LayerPainter : public QPainter {
+public:
+    explicit LayerPainter(QImage &canvas) : QPainter(&canvas)
+    {
+        setRenderHint(QPainter::Antialiasing);
+        translate(0.5, 0.5);
     }
-}
-
-// Four-way fill: with an eight-way connected border it cannot slip through.
-void floodFill(QImage &canvas, QPoint seed, QRgb fill, QRgb border)
-{
-    if (!canvas.rect().contains(seed))
-        return;
-    QVector<QPoint> pending{seed};
-    while (!pending.isEmpty()) {
-        const QPoint p = pending.takeLast();
-        if (!canvas.rect().contains(p))
-            continue;
-        const QRgb here = canvas.pixel(p);
-        if (here == border || here == fill)
-            continue;
-        canvas.setPixel(p, fill);
-        pending << QPoint(p.x() + 1, p.y()) << QPoint(p.x() - 1, p.y()) << QPoint(p.x(), p.y() + 1)
-                << QPoint(p.x(), p.y() - 1);
+    // Up to, not into, the pixel of `to`, as lines have always been drawn.
+    void line(QPoint from, QPoint to, QRgb colour, int width)
+    {
+        QLineF drawn(from, to);
+        drawn.setLength(std::max(0.0, drawn.length() - 0.5));
+        setPen(QPen(QColor::fromRgb(colour), width, Qt::SolidLine, Qt::FlatCap));
+        drawLine(drawn);
     }
-}
-
-// The outline of the ellipse in the box from (left, top) up to, not
-// including, (right, bottom).
-void drawEllipse(QImage &canvas, int left, int top, int right, int bottom, QRgb colour)
-{
-    QPainter painter(&canvas);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(QColor::fromRgb(colour), 0));
-    painter.setBrush(Qt::NoBrush);
-    // An aliased outline of a w x h rectangle covers w + 1 by h + 1 pixels.
-    painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
-}
+};
 
 bool isDigits(const QString &text)
 {
@@ -148,10 +101,11 @@ HandTime HandsFor(const QString &longTime, const QTime &sampled)
     return {sampled.hour(), sampled.minute(), sampled.second()};
 }
 
-QImage BlankClockLayer(QSize size)
+QImage BlankClockLayer(QSize size, qreal pixelRatio)
 {
-    QImage layer(size, QImage::Format_RGB32);
-    layer.fill(kClockTransparent);
+    QImage layer(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(pixelRatio);
+    layer.fill(Qt::transparent);
     return layer;
 }
 
@@ -162,13 +116,17 @@ void ClockRender::ClockInit(QSize handsLayer, QImage &dialLayer, const QDateTime
     SampleTime(now);
 }
 
+// The rim runs through the pixels from 1 to W - 1 (and 1 to H - 1), the dial
+// filled navy inside it.
 void ClockRender::DrawDial(QImage &canvas) const
 {
     const ClockState &c = m_state;
-    drawEllipse(canvas, 1, 1, c.W, c.H, kClockLineColour);
-    floodFill(canvas, QPoint(c.W / 2, c.H / 2), kClockDialColour, kClockLineColour);
+    LayerPainter painter(canvas);
+    painter.setPen(QPen(QColor::fromRgb(kClockLineColour), 1));
+    painter.setBrush(QColor::fromRgb(kClockDialColour));
+    painter.drawEllipse(QRectF(1, 1, c.W - 2, c.H - 2));
     for (int v = 0; v < 60; v += 5)
-        drawLine(canvas, HandPoint(c, v, 60, c.tickStart), HandPoint(c, v, 60, c.CX), kClockLineColour, 1);
+        painter.line(HandPoint(c, v, 60, c.tickStart), HandPoint(c, v, 60, c.CX), kClockLineColour, 1);
 }
 
 void ClockRender::DrawHands(QImage &canvas, const HandTime &hands) const
@@ -176,10 +134,11 @@ void ClockRender::DrawHands(QImage &canvas, const HandTime &hands) const
     const ClockState &c = m_state;
     const QPoint centre(c.CX, c.CY);
     const HandTips tips = handTips(c, hands);
-    QPainter(&canvas).fillRect(QRect(1, 1, c.W - 1, c.H - 1), QColor::fromRgb(kClockTransparent));
-    drawLine(canvas, centre, tips.hour, kClockHourColour, 2);
-    drawLine(canvas, centre, tips.minute, kClockMinuteColour, 2);
-    drawLine(canvas, centre, tips.second, kClockSecondColour, 1);
+    canvas.fill(Qt::transparent);
+    LayerPainter painter(canvas);
+    painter.line(centre, tips.hour, kClockHourColour, 2);
+    painter.line(centre, tips.minute, kClockMinuteColour, 2);
+    painter.line(centre, tips.second, kClockSecondColour, 1);
 }
 
 QRect ClockRender::HandsBounds(const HandTime &hands) const
@@ -189,8 +148,8 @@ QRect ClockRender::HandsBounds(const HandTime &hands) const
     QRect bounds(QPoint(c.CX, c.CY), QSize(1, 1));
     for (const QPoint tip : {tips.hour, tips.minute, tips.second})
         bounds |= QRect(tip, QSize(1, 1));
-    // Two-pixel hands reach one pixel past the line.
-    return bounds.adjusted(-1, -1, 2, 2);
+    // Two-pixel hands reach a pixel past the line, their smoothed edges one more.
+    return bounds.adjusted(-2, -2, 2, 2);
 }
 
 } // namespace veltrano

@@ -1,6 +1,7 @@
 #pragma once
-// The desk clock's picture: dial and hands drawn on two layers, white
-// standing for "transparent", with integer geometry computed once.
+// The desk clock's picture: dial and hands drawn on two transparent layers,
+// smooth and at the screen's pixel density, over integer geometry in logical
+// pixels computed once.
 #include <QDateTime>
 #include <QImage>
 #include <QPoint>
@@ -11,7 +12,6 @@
 
 namespace veltrano {
 
-inline constexpr QRgb kClockTransparent = 0xffffffff;  // pure white
 inline constexpr QRgb kClockDialColour = 0xff000080;   // navy
 inline constexpr QRgb kClockLineColour = 0xfffeffff;   // one step short of white, so it shows
 inline constexpr QRgb kClockHourColour = 0xffff0000;   // red
@@ -55,8 +55,10 @@ std::optional<HandTime> ParseHandTime(const QString &longTime);
 // never puts the hands in a wrong place.
 HandTime HandsFor(const QString &longTime, const QTime &sampled);
 
-// The drawing the two layers get. `canvas` is an RGB32 image of the layer's
-// size; pixels not painted keep their colour.
+// The drawing the two layers get. `canvas` is a layer made by
+// BlankClockLayer: the geometry is in its logical pixels, the drawing in its
+// device pixels. The point (x, y) of the geometry is the middle of logical
+// pixel (x, y), and a line ends in the middle of its last pixel.
 class ClockRender {
 public:
     // ClockInit: the geometry from the hands layer's size, the dial drawn on
@@ -64,9 +66,9 @@ public:
     void ClockInit(QSize handsLayer, QImage &dialLayer, const QDateTime &now);
     void SampleTime(const QDateTime &now) { m_state.sampled = now; }
     void DrawDial(QImage &canvas) const;
-    // Clears the layer to white, then the hour, minute and second hands.
+    // Clears the layer, then draws the hour, minute and second hands.
     void DrawHands(QImage &canvas, const HandTime &hands) const;
-    // Every pixel DrawHands may paint for `hands`.
+    // Every logical pixel DrawHands may touch for `hands`.
     QRect HandsBounds(const HandTime &hands) const;
     const ClockState &state() const { return m_state; }
 
@@ -74,7 +76,8 @@ private:
     ClockState m_state;
 };
 
-// A fresh layer: W x H, all white.
-QImage BlankClockLayer(QSize size);
+// A fresh, fully transparent layer of `size` logical pixels for a screen of
+// `pixelRatio` device pixels to the logical one.
+QImage BlankClockLayer(QSize size, qreal pixelRatio = 1.0);
 
 } // namespace veltrano

@@ -23,6 +23,8 @@ public:
     void setValues(const AlarmSettings &alarm);
     QCheckBox *checkBoxAlarmClock() const { return m_checkBoxAlarmClock; }
     QPushButton *soundFolderButton() const { return m_button1; }
+    // `MaskEditAlarmClock`, whose text the alarm compares.
+    QLineEdit *alarmTimeEdit() const { return m_maskEditAlarmClock; }
     void setSound(const QString &path);
     // `LabelTime` and `Label15`; a page out of sight takes them when it
     // comes into view, so an idle program does not lay out what nobody sees.

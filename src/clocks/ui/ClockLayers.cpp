@@ -1,6 +1,5 @@
 #include "clocks/ui/ClockLayers.h"
 
-#include "clocks/logic/ClockRender.h"
 #include "common/ui/Hints.h"
 
 #include <QLabel>
@@ -96,24 +95,16 @@ ClockLayer::ClockLayer(const char *name, const QString &accessibleName, QWidget 
 
 void ClockLayer::setPicture(const QImage &picture, const QRect &changed)
 {
-    QRect area = changed & picture.rect();
-    if (m_shown.size() != picture.size()) {
-        m_shown = QImage(picture.size(), QImage::Format_ARGB32_Premultiplied);
-        area = picture.rect();
-    }
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto *from = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-        auto *to = reinterpret_cast<QRgb *>(m_shown.scanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x)
-            to[x] = from[x] == kClockTransparent ? 0 : from[x];
-    }
-    update(area);
+    const bool resized = m_shown.size() != picture.size();
+    m_shown = picture; // shared, not copied, until the clock draws on its own again
+    update(resized ? rect() : changed);
 }
 
 void ClockLayer::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_shown, event->rect());
+    painter.setClipRect(event->rect());
+    painter.drawImage(QPoint(0, 0), m_shown);
 }
 
 void AddClockCorners(QWidget &panel)

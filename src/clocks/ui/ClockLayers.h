@@ -17,20 +17,21 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// One layer of the clock: a picture whose pure white pixels let what lies
-// below show through.
+// One layer of the clock: a picture, drawn for the screen's pixel density,
+// whose transparent pixels let what lies below show through.
 class ClockLayer final : public QWidget {
     Q_OBJECT
 public:
     ClockLayer(const char *name, const QString &accessibleName, QWidget *parent);
-    // Takes `picture` (RGB32, the layer's size); only `changed` is repainted.
+    // Takes `picture` (the layer's logical size); only `changed` (logical
+    // pixels) is repainted.
     void setPicture(const QImage &picture, const QRect &changed);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QImage m_shown; // ARGB, white made transparent
+    QImage m_shown;
 };
 
 // The four corner ornaments: `Image2` (57 x 48, top left), `Image3` (18 x 48,

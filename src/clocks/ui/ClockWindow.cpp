@@ -96,19 +96,24 @@ void ClockWindow::onTick()
     m_labelTime->setText(m_formats.longTime(sampled));
     if (!isVisible())
         return;
+    ensureLayers();
     drawHands();
     drawDial();
 }
 
 // The layers and the dial are made when the clock is first shown: most
-// starts never show it, and drawing the dial is the dearest step of all.
+// starts never show it, and drawing the dial is the dearest step of all. They
+// are made again for a screen of another pixel density.
 void ClockWindow::ensureLayers()
 {
-    if (!m_dial.isNull())
+    const qreal ratio = devicePixelRatioF();
+    if (!m_dial.isNull() && m_dial.devicePixelRatio() == ratio)
         return;
-    m_hands = BlankClockLayer(kLayerSize);
-    m_dial = BlankClockLayer(kLayerSize);
+    m_hands = BlankClockLayer(kLayerSize, ratio);
+    m_dial = BlankClockLayer(kLayerSize, ratio);
     m_render.ClockInit(kLayerSize, m_dial, m_clock.now());
+    m_handsShown.reset();
+    m_dialShown = false;
 }
 
 // Redrawn only when a hand has moved: at two ticks a second every other tick

@@ -3,15 +3,19 @@
 #include "common/ui/AppContext.h"
 #include "common/ui/MainFrame.h"
 #include "clocks/logic/AlarmClock.h"
+#include "clocks/logic/AlarmTimeEntry.h"
 #include "clocks/logic/ClockSettings.h"
 #include "clocks/ui/AlarmPage.h"
 #include "clocks/ui/ClockWindow.h"
 #include "clocks/ui/AlarmSoundChooser.h"
+#include "common/logic/MessageBoxes.h"
 #include "platform/Platform.h"
+#include "platform/RegionalFormats.h"
 
 #include <QWidget>
 #include <QAction>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -29,6 +33,12 @@ ClocksFeature::ClocksFeature(AppContext &context, MainFrame &frame) : m_context(
                                  platform.sound(), platform.tray(),          context.messagesAbout(&frame.window())};
     m_alarm = new AlarmClock(services, [this](int day) { emit dayChanged(day); }, this);
     connect(m_alarmPage->soundFolderButton(), &QPushButton::clicked, this, &ClocksFeature::chooseAlarmSound);
+    const RegionalFormats &formats = platform.regionalFormats();
+    m_timeEntry = std::make_unique<AlarmTimeEntry>([&formats](const QTime &time) { return formats.longTime(time); });
+    QLineEdit *timeEdit = m_alarmPage->alarmTimeEdit();
+    timeEdit->setPlaceholderText(m_timeEntry->placeholder());
+    timeEdit->setToolTip(QStringLiteral("The time as the clock shows it, for example ") + m_timeEntry->placeholder());
+    connect(timeEdit, &QLineEdit::editingFinished, this, &ClocksFeature::alarmTimeLeft);
     connect(&frame.secondTimer(), &QTimer::timeout, this, &ClocksFeature::onTick);
     connect(frame.command(Command::ShowClock), &QAction::triggered, this, &ClocksFeature::showClock);
     // The page and the tray show the time and the day from the start, not a
@@ -69,6 +79,18 @@ void ClocksFeature::chooseAlarmSound()
 {
     ChooseAlarmSound(m_context.dialogs(), &m_frame.window(),
                      [this](const QString &path) { m_alarmPage->setSound(path); });
+}
+
+// A time typed another way than the clock writes it would never ring: it is
+// written the clock's way, and an entry that is no time is pointed out.
+void ClocksFeature::alarmTimeLeft()
+{
+    QLineEdit *timeEdit = m_alarmPage->alarmTimeEdit();
+    const AlarmTimeEntry::Left left = m_timeEntry->left(timeEdit->text());
+    if (left.text != timeEdit->text())
+        timeEdit->setText(left.text);
+    if (left.warning)
+        m_context.messagesAbout(&m_frame.window()).notice(*left.warning);
 }
 
 void ClocksFeature::fitAlarmPage()

@@ -9,6 +9,7 @@ namespace veltrano {
 
 class AlarmClock;
 class AlarmPage;
+class AlarmTimeEntry;
 class AppContext;
 class ClockWindow;
 class MainFrame;
@@ -41,11 +42,13 @@ signals:
 
 private:
     void fitAlarmPage();
+    void alarmTimeLeft();
 
     AppContext &m_context;
     MainFrame &m_frame;
     AlarmPage *m_alarmPage = nullptr;
     AlarmClock *m_alarm = nullptr;
+    std::unique_ptr<AlarmTimeEntry> m_timeEntry;
     // Where the clock reopens ("Clock Position"), as the file said at start-up.
     std::optional<QPoint> m_clockPosition;
     std::unique_ptr<ClockWindow> m_clock;

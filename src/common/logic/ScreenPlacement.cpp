@@ -41,7 +41,7 @@ qint64 distanceSquared(const QRect &frame, const QRect &area)
     return dx * dx + dy * dy;
 }
 
-const QRect &nearestArea(const QRect &frame, const QList<QRect> &areas)
+const QRect &nearestOf(const QRect &frame, const QList<QRect> &areas)
 {
     const QRect *best = &areas.front();
     qint64 bestDistance = std::numeric_limits<qint64>::max();
@@ -66,10 +66,30 @@ QPoint KeepFrameOnScreens(const QRect &frame, const QList<QRect> &areas)
         return frame.topLeft();
     if (titleReachable(frame, areas) && mostlyInView(frame, areas))
         return frame.topLeft();
-    const QRect &area = nearestArea(frame, areas);
+    return PlaceWholeInside(frame, nearestOf(frame, areas));
+}
+
+QRect NearestArea(const QRect &frame, const QList<QRect> &areas)
+{
+    return areas.isEmpty() ? QRect() : nearestOf(frame, areas);
+}
+
+QPoint PlaceWholeInside(const QRect &frame, const QRect &area)
+{
+    if (area.isEmpty())
+        return frame.topLeft();
     const int left = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
     const int top = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
     return {left, top};
+}
+
+ClientFit FitClientToArea(QSize wanted, QSize designedMinimum, QSize least, QSize frameExtra, QSize area)
+{
+    if (area.isEmpty())
+        return {wanted.expandedTo(designedMinimum), designedMinimum};
+    const QSize room = (area - frameExtra).expandedTo(least);
+    const QSize minimum = designedMinimum.boundedTo(room).expandedTo(least);
+    return {wanted.boundedTo(room).expandedTo(minimum), minimum};
 }
 
 } // namespace veltrano

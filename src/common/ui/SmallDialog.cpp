@@ -13,7 +13,7 @@ namespace veltrano {
 SmallDialog::SmallDialog(const char *name, const QString &caption, QSize clientSize, Centred centred)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint),
-      m_centred(centred)
+      m_clientSize(clientSize), m_centred(centred)
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(caption);
@@ -40,9 +40,29 @@ QPushButton *SmallDialog::addButton(const char *name, const QString &caption, co
 
 void SmallDialog::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous() && (m_centred == Centred::EveryTime || !std::exchange(m_placed, true)))
-        CentreOnDesktop(*this);
+    if (!event->spontaneous()) {
+        if (m_centred == Centred::EveryTime || !std::exchange(m_placed, true)) {
+            FitWholeOnScreen(*this, m_clientSize); // centred at the size it will have
+            CentreOnDesktop(*this);
+        }
+        fitOnScreen();
+    }
     QDialog::showEvent(event);
+}
+
+// The frame the window manager adds is known only once it has framed the
+// dialog, which comes after the dialog was placed: it is fitted again then.
+void SmallDialog::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    if (isVisible() && frameGeometry().size() - size() != m_fittedFrame)
+        fitOnScreen();
+}
+
+void SmallDialog::fitOnScreen()
+{
+    m_fittedFrame = frameGeometry().size() - size();
+    FitWholeOnScreen(*this, m_clientSize);
 }
 
 } // namespace veltrano

@@ -9,7 +9,8 @@ namespace veltrano {
 
 // A small dialog of ours: its name and caption, a fixed client size, a title
 // bar without maximise or resize, centred on the desktop every time it opens
-// or only the first time (later it opens where the user left it).
+// or only the first time (later it opens where the user left it). It always
+// opens whole on a screen, smaller than designed on a screen too small for it.
 class SmallDialog : public QDialog {
     Q_OBJECT
 public:
@@ -24,10 +25,15 @@ protected:
     QPushButton *addButton(const char *name, const QString &caption, const QRect &at);
 
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
+    void fitOnScreen();
+
+    QSize m_clientSize;
     Centred m_centred;
     bool m_placed = false;
+    QSize m_fittedFrame; // what the frame added when the dialog was last fitted
 };
 
 } // namespace veltrano

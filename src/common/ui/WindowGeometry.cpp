@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -35,6 +36,24 @@ QList<QRect> AvailableScreenAreas()
     for (const QScreen *screen : QGuiApplication::screens())
         areas << screen->availableGeometry();
     return areas;
+}
+
+QRect AvailableAreaNear(const QWidget &window)
+{
+    return NearestArea(window.frameGeometry(), AvailableScreenAreas());
+}
+
+void FitWholeOnScreen(QWidget &window, QSize designedClient)
+{
+    const QRect area = AvailableAreaNear(window);
+    const QSize least = window.layout() ? window.layout()->minimumSize() : designedClient;
+    const QSize frameExtra = window.frameGeometry().size() - window.size();
+    const ClientFit fit = FitClientToArea(designedClient, least, least, frameExtra, area.size());
+    if (fit.size != window.size())
+        window.setFixedSize(fit.size);
+    const QPoint whole = PlaceWholeInside(QRect(window.frameGeometry().topLeft(), fit.size + frameExtra), area);
+    if (whole != window.frameGeometry().topLeft())
+        window.move(whole);
 }
 
 void KeepOnScreen(QWidget &window)

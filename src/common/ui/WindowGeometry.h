@@ -21,6 +21,13 @@ void KeepOnScreen(QWidget &window);
 
 // The free areas of all screens, as the window manager leaves them.
 QList<QRect> AvailableScreenAreas();
+// The free area of the screen nearest to the window's frame.
+QRect AvailableAreaNear(const QWidget &window);
+
+// For a window of fixed size: as large as designed where the screen nearest
+// to it has room, smaller where it has not (down to what its layout cannot do
+// without), and moved whole onto that screen.
+void FitWholeOnScreen(QWidget &window, QSize designedClient);
 
 // Pulls a top-level window to the edges of its screen's work area once the
 // user has stopped moving or resizing it: each edge within 10 pixels of the

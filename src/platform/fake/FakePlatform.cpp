@@ -6,11 +6,14 @@ namespace {
 
 class HeldName final : public InstanceMarker {
 public:
-    HeldName(QSet<QString> &held, QString name) : m_held(held), m_name(std::move(name)) { m_held.insert(m_name); }
+    HeldName(QMap<QString, InstanceMarker *> &held, QString name) : m_held(held), m_name(std::move(name))
+    {
+        m_held.insert(m_name, this);
+    }
     ~HeldName() override { m_held.remove(m_name); }
 
 private:
-    QSet<QString> &m_held;
+    QMap<QString, InstanceMarker *> &m_held;
     QString m_name;
 };
 
@@ -28,6 +31,15 @@ std::unique_ptr<InstanceMarker> FakeSingleInstance::acquireFolder(const QString 
     if (heldFolders.contains(folder))
         return nullptr;
     return std::make_unique<HeldName>(heldFolders, folder);
+}
+
+bool FakeSingleInstance::activateHolder(const QString &name)
+{
+    InstanceMarker *holder = held.value(name);
+    if (!holder)
+        return false;
+    QMetaObject::invokeMethod(holder, &InstanceMarker::activationRequested, Qt::QueuedConnection);
+    return true;
 }
 
 IoStatus FakeFileSystem::replaceFile(const QString &path, const QByteArray &bytes)

@@ -50,12 +50,15 @@ public:
     QString longTime(const QTime &time) const override { return time.toString(timeFormat); }
 };
 
+// Markers held by name; a holder is called forward as a later start would,
+// from the event loop.
 class FakeSingleInstance final : public SingleInstance {
 public:
-    QSet<QString> held;        // names
-    QSet<QString> heldFolders; // data folders
+    QMap<QString, InstanceMarker *> held;        // names
+    QMap<QString, InstanceMarker *> heldFolders; // data folders
     std::unique_ptr<InstanceMarker> acquire(const QString &name) override;
     std::unique_ptr<InstanceMarker> acquireFolder(const QString &folder) override;
+    bool activateHolder(const QString &name) override;
 };
 
 // Real files; writes can be made to fail as a full disk would.

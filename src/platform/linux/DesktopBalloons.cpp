@@ -14,12 +14,13 @@ namespace veltrano {
 namespace {
 
 constexpr int kScreenMargin = 12;
+constexpr int kIconGap = 4;
 constexpr int kPopupWidth = 300;
 constexpr int kDBusTimeoutMs = 2000;
 
 } // namespace
 
-BalloonPopup::BalloonPopup(const QString &title, const QString &text, int msecs)
+BalloonPopup::BalloonPopup(const QString &title, const QString &text, int msecs, const QRect &nearIcon)
     : QFrame(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
                           | Qt::WindowDoesNotAcceptFocus)
 {
@@ -49,10 +50,25 @@ BalloonPopup::BalloonPopup(const QString &title, const QString &text, int msecs)
     setFixedWidth(kPopupWidth);
     adjustSize();
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+    const QScreen *screen = nearIcon.isValid() ? QGuiApplication::screenAt(nearIcon.center()) : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
         const QRect area = screen->availableGeometry();
-        move(area.right() - width() - kScreenMargin + 1, area.bottom() - height() - kScreenMargin + 1);
+        const QRect desk = screen->geometry();
+        QPoint at(area.right() - width() - kScreenMargin + 1, area.bottom() - height() - kScreenMargin + 1);
+        if (nearIcon.isValid()) {
+            // Below an icon in the upper half of the screen, above one in the lower.
+            at.setX(nearIcon.center().x() - width() / 2);
+            at.setY(nearIcon.center().y() < desk.center().y() ? nearIcon.bottom() + 1 + kIconGap
+                                                               : nearIcon.top() - height() - kIconGap);
+            at.setX(qBound(area.left(), at.x(), area.right() + 1 - width()));
+            at.setY(qBound(area.top(), at.y(), area.bottom() + 1 - height()));
+        }
+        move(at);
     }
+    // Its time is its time: a pointer that happens to rest where it opens
+    // does not keep it over the windows below.
     QTimer::singleShot(msecs, this, &QWidget::close);
 }
 
@@ -75,6 +91,11 @@ QDBusMessage DesktopNotification(const QString &title, const QString &text, Noti
 void DesktopBalloons::showPopup(const QString &title, const QString &text, int msecs)
 {
     (new BalloonPopup(title, text, msecs))->show();
+}
+
+void DesktopBalloons::showBesideIcon(const QString &title, const QString &text, int msecs, const QRect &icon)
+{
+    (new BalloonPopup(title, text, msecs, icon))->show();
 }
 
 void DesktopBalloons::show(const QString &title, const QString &text, int msecs)

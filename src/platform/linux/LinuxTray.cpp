@@ -80,8 +80,11 @@ void LinuxTray::showBalloon(const QString &title, const QString &message, int ms
 // shown; until then the icon reports its place as the screen's top-left
 // corner, and a balloon shown then points there. The balloon waits for the
 // icon's place; should that not come, it shows the way it does without a
-// tray. StatusNotifier trays report no place at all: their balloons are
-// desktop notifications, placed by the notification service.
+// tray. Such hosts show no balloons of their own, and the one Qt draws in
+// their stead stays for as long as the pointer rests on it: ours, beside the
+// icon, goes after its time. StatusNotifier trays report no place at all:
+// their balloons are desktop notifications, placed by the notification
+// service.
 void LinuxTray::showWhenPlaced(const QString &title, const QString &text, int msecs, int waitedMs)
 {
     if (!m_icon)
@@ -95,7 +98,10 @@ void LinuxTray::showWhenPlaced(const QString &title, const QString &text, int ms
                                [=, this] { showWhenPlaced(title, text, msecs, waitedMs + kPlacePollMs); });
         return;
     }
-    m_icon->showMessage(title, text, QSystemTrayIcon::Information, msecs);
+    if (place.isValid() && !trayReportsOnlyClicks())
+        DesktopBalloons::showBesideIcon(title, text, msecs, place);
+    else
+        m_icon->showMessage(title, text, QSystemTrayIcon::Information, msecs);
 }
 
 } // namespace veltrano

@@ -1,5 +1,6 @@
 #include "app/logic/DayPictures.h"
 
+#include <QPainter>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -43,4 +44,22 @@ TEST(DayPictures, IconDrawsTheDaysPageAtTheSizeAskedFor)
               DrawDayPicture(8, 22).convertToFormat(QImage::Format_ARGB32_Premultiplied));
     EXPECT_EQ(icon.pixmap(QSize(40, 40)).size(), QSize(40, 40));
     EXPECT_NE(icon.pixmap(QSize(16, 16)).toImage(), DayIcon(9).pixmap(QSize(16, 16)).toImage());
+}
+
+// A tray paints the icon onto its own window: at 2x a 16-pixel place holds
+// 32 pixels each way, and the page must be drawn for those, not drawn at 16
+// and stretched (where the digits blur into one another).
+TEST(DayPictures, PaintedForTheScreensPixelDensity)
+{
+    for (const int ratio : {1, 2}) {
+        QImage tray(QSize(16, 16) * ratio, QImage::Format_ARGB32_Premultiplied);
+        tray.setDevicePixelRatio(ratio);
+        tray.fill(Qt::transparent);
+        {
+            QPainter painter(&tray);
+            DayIcon(28).paint(&painter, QRect(0, 0, 16, 16));
+        }
+        tray.setDevicePixelRatio(1);
+        EXPECT_EQ(tray, DrawDayPicture(28, 16 * ratio)) << ratio;
+    }
 }

@@ -152,7 +152,7 @@ TEST(SingleInstanceRule, ACopyOnADataFolderInUseIsRefused)
 {
     FakeSingleInstance instance;
     const QString data = QStringLiteral("/opt/veltrano/");
-    instance.heldFolders.insert(data);
+    const auto otherCopy = instance.acquireFolder(data);
     EXPECT_FALSE(AcquireSingleInstance(instance, data));
     EXPECT_TRUE(instance.held.isEmpty());
     EXPECT_TRUE(AcquireSingleInstance(instance, QStringLiteral("/media/stick/veltrano/")));

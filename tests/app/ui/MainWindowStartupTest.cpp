@@ -1,3 +1,4 @@
+#include "app/logic/Startup.h"
 #include "app/ui/MainWindow.h"
 #include "common/logic/SettingsStore.h"
 #include "support/AssembledProgram.h"
@@ -28,10 +29,16 @@ TEST_F(MainFormStartup, NoSettingsFileOpensAt780By590InTheCorner)
     EXPECT_EQ(program->context().dataFolder(), dir.path());
 }
 
-TEST_F(MainFormStartup, SizeFlagOffOpens600By640)
+// 600 by 640 where the screen has room; the test screen is 600 high.
+TEST_F(MainFormStartup, SizeFlagOffOpens600By640AsFarAsTheScreenHasRoom)
 {
     MainWindow *form = &create("[MainForm]\r\nSaveWinSize=0\r\nWid=900\r\nHei=700\r\n");
-    EXPECT_EQ(form->size(), QSize(600, 640));
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(form->size(), QSize(600, std::min(640, area.height())));
+    form->show();
+    QCoreApplication::processEvents(); // framed
+    EXPECT_TRUE(area.contains(form->frameGeometry()));
+    EXPECT_EQ(form->frameGeometry().height(), std::min(640, area.height()));
 }
 
 TEST_F(MainFormStartup, PositionFlagOffCentresOnTheDesktop)
@@ -162,4 +169,32 @@ TEST_F(MainFormStartup, FirstStartSetsUpTheFoldersOfAShippedCopy)
     EXPECT_TRUE(platform.filesFake.isFolder(dir.file(QStringLiteral("per-user/Week"))));
     EXPECT_FALSE(platform.filesFake.exists(dir.file(QStringLiteral("Week"))));
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// A second start is refused, but the user started it to see the program: the
+// running copy's main window comes back from the tray and to the front.
+TEST_F(MainFormStartup, ASecondStartBringsTheRunningCopyForward)
+{
+    auto marker = AcquireSingleInstance(platform.instanceFake, dir.path());
+    ASSERT_TRUE(marker);
+    create();
+    program->comeForwardOnLaterStarts(*marker);
+    showStarted();
+    action("MinimuzeWindoe")->trigger();
+    ASSERT_FALSE(main().isVisible());
+    main().startupFlags().hidden = true;
+
+    EXPECT_FALSE(AcquireSingleInstance(platform.instanceFake, dir.path()));
+    EXPECT_TRUE(CallRunningCopyForward(platform.instanceFake));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main().isVisible(); }, 2000));
+    EXPECT_FALSE(main().startupFlags().hidden);
+    EXPECT_TRUE(widget<QWidget>("StringGrid")->isVisible()); // the show steps ran: the Today page
+
+    // Already in view: it only comes to the front.
+    EXPECT_TRUE(CallRunningCopyForward(platform.instanceFake));
+    QTest::qWait(50);
+    EXPECT_TRUE(main().isVisible());
+
+    marker.reset();
+    EXPECT_FALSE(CallRunningCopyForward(platform.instanceFake)); // nobody left to call
 }

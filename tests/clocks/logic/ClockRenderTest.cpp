@@ -26,6 +26,12 @@ QPoint secondTip(const HandTime &t)
     return HandPoint(clock151(), t.second, 60, clock151().secondLength);
 }
 
+bool close(QRgb seen, QRgb wanted, int tolerance)
+{
+    return qAlpha(seen) > 200 && std::abs(qRed(seen) - qRed(wanted)) <= tolerance
+           && std::abs(qGreen(seen) - qGreen(wanted)) <= tolerance && std::abs(qBlue(seen) - qBlue(wanted)) <= tolerance;
+}
+
 struct Layers {
     QImage dial = BlankClockLayer(kLayer);
     QImage hands = BlankClockLayer(kLayer);
@@ -82,7 +88,7 @@ TEST(ClockRender, AnUnreadableFormatTakesTheHandsFromTheClock)
     EXPECT_EQ(HandsFor(QStringLiteral("4:45:30 PM"), sampled), (HandTime{4, 45, 30}));
 }
 
-TEST(ClockRender, TheDialIsNavyWithLightTicksOnWhite)
+TEST(ClockRender, TheDialIsNavyWithLightTicksOnATransparentLayer)
 {
     const Layers layers;
     const QImage &dial = layers.dial;
@@ -90,34 +96,68 @@ TEST(ClockRender, TheDialIsNavyWithLightTicksOnWhite)
     EXPECT_EQ(dial.pixel(40, 110), kClockDialColour);
     EXPECT_EQ(dial.pixel(75, 5), kClockLineColour);   // the tick at 12
     EXPECT_EQ(dial.pixel(140, 75), kClockLineColour); // the tick at 3
-    EXPECT_EQ(dial.pixel(75, 1), kClockLineColour);   // the rim
-    EXPECT_EQ(dial.pixel(1, 75), kClockLineColour);
-    EXPECT_EQ(dial.pixel(150, 75), kClockLineColour);
-    EXPECT_EQ(dial.pixel(75, 150), kClockLineColour);
+    for (const QPoint rim : {QPoint(75, 1), QPoint(1, 75), QPoint(150, 75), QPoint(75, 150)})
+        EXPECT_TRUE(close(dial.pixel(rim), kClockLineColour, 40)) << rim.x() << "," << rim.y();
     for (const QPoint outside : {QPoint(0, 0), QPoint(150, 0), QPoint(0, 150), QPoint(150, 150), QPoint(5, 5),
                                  QPoint(0, 75), QPoint(75, 0)})
-        EXPECT_EQ(dial.pixel(outside), kClockTransparent) << outside.x() << "," << outside.y();
+        EXPECT_EQ(qAlpha(dial.pixel(outside)), 0) << outside.x() << "," << outside.y();
     EXPECT_EQ(qRgb(254, 255, 255), kClockLineColour);
 }
 
-TEST(ClockRender, HandsAreDrawnOnWhiteUpToButNotIncludingTheirTips)
+TEST(ClockRender, HandsAreDrawnOnAClearedLayerUpToTheirTips)
 {
     Layers layers;
     layers.render.DrawHands(layers.hands, {3, 0, 0});
     const QImage &hands = layers.hands;
     EXPECT_EQ(hands.pixel(100, 75), kClockHourColour);
-    EXPECT_EQ(hands.pixel(100, 76), kClockHourColour); // two pixels wide
     EXPECT_EQ(hands.pixel(111, 75), kClockHourColour);
-    EXPECT_EQ(hands.pixel(112, 75), kClockTransparent);
+    EXPECT_EQ(qAlpha(hands.pixel(112, 75)), 0);
     EXPECT_EQ(hands.pixel(75, 16), kClockSecondColour); // the second hand, drawn last, over the minute hand
-    EXPECT_EQ(hands.pixel(75, 15), kClockTransparent);
-    EXPECT_EQ(hands.pixel(76, 30), kClockMinuteColour);
-    EXPECT_EQ(hands.pixel(40, 110), kClockTransparent);
+    EXPECT_EQ(qAlpha(hands.pixel(75, 15)), 0);
+    EXPECT_EQ(qAlpha(hands.pixel(40, 110)), 0);
 
     // Redrawing clears the old hands.
     layers.render.DrawHands(layers.hands, {6, 30, 0});
-    EXPECT_EQ(hands.pixel(100, 75), kClockTransparent);
+    EXPECT_EQ(qAlpha(hands.pixel(100, 75)), 0);
     EXPECT_EQ(hands.pixel(75, 120), kClockMinuteColour);
+}
+
+// At 2x the layers hold twice the pixels each way, with the picture where the
+// logical geometry puts it; a slanted hand shades its edges rather than
+// stepping.
+TEST(ClockRender, LayersAreDrawnSmoothlyAtTheScreensPixelDensity)
+{
+    for (const qreal ratio : {1.0, 2.0}) {
+        QImage dial = BlankClockLayer(kLayer, ratio);
+        QImage hands = BlankClockLayer(kLayer, ratio);
+        ASSERT_EQ(hands.size(), kLayer * ratio);
+        EXPECT_EQ(hands.devicePixelRatio(), ratio);
+        ClockRender render;
+        render.ClockInit(kLayer, dial, QDateTime(QDate(2026, 12, 8), QTime(10, 10)));
+        const HandTime slanted{1, 40, 20};
+        render.DrawHands(hands, slanted);
+
+        int shaded = 0;
+        for (int y = 0; y < hands.height(); ++y)
+            for (int x = 0; x < hands.width(); ++x)
+                shaded += qAlpha(hands.pixel(x, y)) > 0 && qAlpha(hands.pixel(x, y)) < 255;
+        EXPECT_GT(shaded, 20 * ratio) << ratio;
+        // The dial's centre and the hands' tips are where the logical geometry says.
+        EXPECT_EQ(dial.pixel(QPoint(75, 75) * ratio), kClockDialColour) << ratio;
+        const QPoint minute = minuteTip(slanted);
+        const QPoint alongMinute = QPoint(75, 75) + (minute - QPoint(75, 75)) * 9 / 10;
+        bool minuteThere = false;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                minuteThere = minuteThere
+                              || close(hands.pixel(alongMinute * ratio + QPoint(dx, dy)), kClockMinuteColour, 30);
+        EXPECT_TRUE(minuteThere) << ratio;
+        const QRect bounds = render.HandsBounds(slanted);
+        for (int y = 0; y < hands.height(); ++y)
+            for (int x = 0; x < hands.width(); ++x)
+                if (qAlpha(hands.pixel(x, y)) != 0)
+                    ASSERT_TRUE(bounds.contains(int(x / ratio), int(y / ratio))) << x << "," << y << " at " << ratio;
+    }
 }
 
 TEST(ClockRender, TwelveOnATwelveHourClockPointsUp)
@@ -131,6 +171,7 @@ TEST(ClockRender, TwelveOnATwelveHourClockPointsUp)
     int redInRow50 = 0;
     for (int x = 0; x < 151; ++x)
         redInRow50 += twelve.hands.pixel(x, 50) == kClockHourColour ? x : 0;
+    ASSERT_GT(redInRow50, 0);
     EXPECT_GE(redInRow50, 76);
     EXPECT_LE(redInRow50, 2 * 80);
 }
@@ -143,7 +184,7 @@ TEST(ClockRender, HandsBoundsHoldEveryPixelDrawn)
         const QRect bounds = layers.render.HandsBounds(t);
         for (int y = 0; y < 151; ++y)
             for (int x = 0; x < 151; ++x)
-                if (layers.hands.pixel(x, y) != kClockTransparent)
+                if (qAlpha(layers.hands.pixel(x, y)) != 0)
                     ASSERT_TRUE(bounds.contains(x, y)) << x << "," << y;
     }
 }

@@ -125,3 +125,33 @@ TEST_F(ClocksFeatureTest, ShiftF1AndTheMenuShowTheDeskClockOwnedByTheDesktop)
     EXPECT_EQ(clockWindow(), clock);
     EXPECT_TRUE(main().isHidden()); // the clock shows alone
 }
+
+// "7:30" never equals the clock's "7:30:00": leaving the edit writes it the
+// clock's way, so it rings; a text that is no time is pointed out, once.
+TEST_F(ClocksFeatureTest, TheAlarmTimeIsWrittenTheClocksWayWhenTheEditIsLeft)
+{
+    create("[MainForm]\r\nAlarm1Checked=1\r\n");
+    showStarted();
+    main().choosePage(Page::Tasks);
+    auto *edit = widget<QLineEdit>("MaskEditAlarmClock");
+    EXPECT_EQ(edit->placeholderText(), QStringLiteral("7:30:00"));
+    const qsizetype told = messages.shown.size(); // the start's own
+
+    edit->setText(QStringLiteral("7:30"));
+    emit edit->editingFinished();
+    EXPECT_EQ(edit->text(), QStringLiteral("7:30:00"));
+    EXPECT_EQ(messages.shown.size(), told);
+    tick(3);
+    ASSERT_FALSE(platform.trayFake.balloons.isEmpty());
+    EXPECT_EQ(platform.trayFake.balloons.last().text, QStringLiteral("WakeUP!"));
+
+    edit->setText(QStringLiteral("7:3O"));
+    emit edit->editingFinished();
+    emit edit->editingFinished();
+    EXPECT_EQ(edit->text(), QStringLiteral("7:3O"));
+    ASSERT_EQ(messages.shown.size(), told + 1);
+    EXPECT_EQ(messages.shown.last().kind, QStringLiteral("notice"));
+    EXPECT_TRUE(messages.shown.last().text.contains(QStringLiteral("\"7:3O\"")));
+    shutDown();
+    EXPECT_TRUE(ini().contains("Alarm1Time=7:3O\r\n")); // kept as typed
+}

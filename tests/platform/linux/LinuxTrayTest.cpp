@@ -61,3 +61,32 @@ TEST(LinuxHotKeys, WithoutAnX11SessionEveryKeyIsRefused)
     EXPECT_EQ(keys.registerHotKey(1, Qt::Key_F1, Qt::ControlModifier), HotKeys::Refusal::Unsupported);
     keys.unregisterHotKey(1); // nothing held: harmless
 }
+
+// Where the tray host shows no balloons, ours stands by the icon: below one at
+// the top of the screen, above one at the bottom. Its time is its time,
+// wherever the pointer rests; a click closes it sooner.
+TEST(LinuxTray, BalloonBesideTheIconGoesAfterItsTimeOrAtAClick)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect topIcon(area.right() - 40, area.top(), 22, 22);
+    DesktopBalloons::showBesideIcon(QStringLiteral("Veltrano"), QStringLiteral("Good day!"), 600, topIcon);
+    QWidget *popup = balloonPopup();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(area.contains(popup->frameGeometry()));
+    EXPECT_GE(popup->frameGeometry().top(), topIcon.bottom());
+    EXPECT_LE(popup->frameGeometry().top() - topIcon.bottom(), 12);
+    EXPECT_LE(popup->frameGeometry().left(), topIcon.center().x());
+    QTest::mouseMove(popup, popup->rect().center());
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(popup, &enter);
+    EXPECT_TRUE(QTest::qWaitFor([] { return balloonPopup() == nullptr; }, 2000));
+
+    const QRect bottomIcon(area.left() + 30, area.bottom() - 22, 22, 22);
+    DesktopBalloons::showBesideIcon(QStringLiteral("Alarm"), QStringLiteral("WakeUP!"), 60000, bottomIcon);
+    popup = balloonPopup();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_LE(popup->frameGeometry().bottom(), bottomIcon.top());
+    EXPECT_GE(popup->frameGeometry().left(), area.left());
+    QTest::mouseClick(popup, Qt::LeftButton, {}, popup->rect().center());
+    EXPECT_TRUE(QTest::qWaitFor([] { return balloonPopup() == nullptr; }, 1000));
+}

@@ -1,6 +1,8 @@
 #include "platform/linux/sound/QtMediaSoundPlayer.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
+#include <QMediaDevices>
 #include <QLoggingCategory>
 #include <QMediaPlayer>
 #include <QUrl>
@@ -64,6 +66,15 @@ void QtMediaSoundPlayer::play(const QString &path, std::function<void(bool playe
     m_player->stop();
     m_path = path;
     m_done = std::move(done);
+    // With no sound server or card the pipeline plays into nothing, and does
+    // so without a complaint: the alarm would ring unheard.
+    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+    if (output.isNull()) {
+        qCInfo(lcSound) << "no audio output to play" << path;
+        answer(false);
+        return;
+    }
+    m_output->setDevice(output);
     m_patience.start();
     qCInfo(lcSound) << "opening" << path;
     m_player->setSource(QUrl::fromLocalFile(path));
