@@ -34,13 +34,13 @@ public:
         return IoStatus::success();
     }
     QList<FolderEntry> listFolder(const QString &) const override { return {}; }
-    bool makePath(const QString &) override { return true; }
-    bool rename(const QString &from, const QString &to) override
+    IoStatus makePath(const QString &) override { return IoStatus::success(); }
+    IoStatus rename(const QString &from, const QString &to) override
     {
         if (!files.contains(from))
-            return false;
+            return IoStatus::failure(QStringLiteral("No such file or directory"));
         files.insert(to, files.take(from));
-        return true;
+        return IoStatus::success();
     }
     bool removeFile(const QString &path) override { return files.remove(path) > 0; }
     bool removeFolder(const QString &) override { return true; }
