@@ -123,7 +123,7 @@ void ProjectNotePage::setEditable(bool editable)
 void ProjectNotePage::onCurrentProjectHovered()
 {
     // A long project path can be read in full from the hint.
-    m_label11->setToolTip(m_label11->text());
+    m_label11->setToolTip(PlainToolTip(m_label11->text()));
     m_label11->setStatusTip(m_label11->text());
 }
 
