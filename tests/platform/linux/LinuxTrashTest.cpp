@@ -81,21 +81,6 @@ TEST_F(LinuxTrashTest, AMoveThatCannotBeMadeChangesNothing)
     EXPECT_TRUE(QDir(trashed(QStringLiteral("files"))).isEmpty());
 }
 
-TEST_F(LinuxTrashTest, AFolderThatMayNotBeChangedStaysWithNothingLeftInTheTrash)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root moves out of read-only folders";
-    data.write(QStringLiteral("Locked/Alpha/note.rtf"), "note");
-    QFile::setPermissions(data.file(QStringLiteral("Locked")), QFile::ReadOwner | QFile::ExeOwner);
-    const IoStatus refused = trash.moveToTrash(data.file(QStringLiteral("Locked/Alpha")));
-    QFile::setPermissions(data.file(QStringLiteral("Locked")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_FALSE(refused);
-    EXPECT_EQ(refused.reason, qt_error_string(EACCES));
-    EXPECT_EQ(data.read(QStringLiteral("Locked/Alpha/note.rtf")), "note");
-    EXPECT_TRUE(QDir(trashed(QStringLiteral("info"))).isEmpty());
-    EXPECT_TRUE(QDir(trashed(QStringLiteral("files"))).isEmpty());
-}
-
 TEST(TrashInfo, PathIsPercentEncodedBytesAndTheDateLocalTime)
 {
     const QByteArray path = QStringLiteral("/home/u/Projects Group/Проект 100%").toUtf8();

@@ -94,28 +94,6 @@ TEST_F(ProjectStoreTest, ForbiddenNameIsRefusedBeforeTheDiskIsTouched)
     EXPECT_EQ(store.CreateProject(QString()).message, u"Please, input project name");
 }
 
-// Each of them would make a structure the tree cannot reach or show whole.
-TEST_F(ProjectStoreTest, IncorrectNamesAreRefusedByEveryChangeBeforeTheDiskIsTouched)
-{
-    makeFolder(QStringLiteral("Alpha"));
-    const QString incorrect = QStringLiteral("Incorrect name, input another...");
-    for (const QString &name : {QStringLiteral(".Beta"), QStringLiteral("Be\nta"), QStringLiteral("..")}) {
-        const StructureChange created = store.CreateProject(name);
-        EXPECT_EQ(created.result, StructureChange::Result::BadName) << name.toStdString();
-        EXPECT_EQ(created.message, incorrect);
-        const StructureChange sub = store.CreateStructure(QStringLiteral("Projects Group\\Alpha\\"), name);
-        EXPECT_EQ(sub.result, StructureChange::Result::BadName);
-        EXPECT_EQ(sub.message, incorrect);
-        const StructureChange renamed =
-            store.RenameStructure(QStringLiteral("Projects Group\\"), QStringLiteral("Alpha"), name);
-        EXPECT_EQ(renamed.result, StructureChange::Result::BadName);
-        EXPECT_EQ(renamed.message, incorrect);
-    }
-    EXPECT_EQ(QDir(group()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("Alpha")});
-    EXPECT_TRUE(QDir(group(QStringLiteral("Alpha"))).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
-}
-
 // What the file system refuses is said, with its reason, instead of leaving
 // the user to find the node missing.
 TEST_F(ProjectStoreTest, CreateAndRenameRefusedByTheFileSystemSayWhy)
@@ -139,24 +117,6 @@ TEST_F(ProjectStoreTest, CreateAndRenameRefusedByTheFileSystemSayWhy)
     EXPECT_EQ(sub.result, StructureChange::Result::Failed);
     EXPECT_EQ(sub.message, u"Cannot create folder \"" + group(QStringLiteral("Beta/Design")) + u"\". "
                                + qt_error_string(ENOTDIR));
-}
-
-TEST_F(ProjectStoreTest, ReadOnlyGroupFolderRefusalsSayWhy)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
-    makeFolder(QStringLiteral("Alpha"));
-    QFile::setPermissions(group(), QFile::ReadOwner | QFile::ExeOwner);
-    const StructureChange sub = store.CreateProject(QStringLiteral("Beta"));
-    const StructureChange moved = store.RenameStructure(QStringLiteral("Projects Group\\"), QStringLiteral("Alpha"),
-                                                        QStringLiteral("Gamma"));
-    QFile::setPermissions(group(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(sub.result, StructureChange::Result::Failed);
-    EXPECT_TRUE(sub.message.endsWith(qt_error_string(EACCES))) << sub.message.toStdString();
-    EXPECT_EQ(moved.result, StructureChange::Result::Failed);
-    EXPECT_TRUE(moved.message.endsWith(qt_error_string(EACCES))) << moved.message.toStdString();
-    EXPECT_TRUE(existsInGroup(QStringLiteral("Alpha")));
-    EXPECT_FALSE(existsInGroup(QStringLiteral("Beta")));
 }
 
 TEST_F(ProjectStoreTest, SubStructureGoesInsideTheParentPathAndSameNameMayRecurElsewhere)
