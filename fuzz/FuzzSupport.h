@@ -94,15 +94,15 @@ public:
         return files.value(path) == bytes && hostile.value(path, Hostile::None) == kind;
     }
     QList<FolderEntry> listFolder(const QString &) const override { return {}; }
-    bool makePath(const QString &) override { return true; }
-    bool rename(const QString &from, const QString &to) override
+    IoStatus makePath(const QString &) override { return IoStatus::success(); }
+    IoStatus rename(const QString &from, const QString &to) override
     {
         if (!files.contains(from))
-            return false;
+            return IoStatus::failure(QStringLiteral("No such file or directory"));
         files.insert(to, files.take(from));
         if (hostile.contains(from))
             hostile.insert(to, hostile.take(from));
-        return true;
+        return IoStatus::success();
     }
     bool removeFile(const QString &path) override
     {

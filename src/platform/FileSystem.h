@@ -48,9 +48,12 @@ public:
     // order the tree lists folders in whatever order the disk keeps them;
     // empty when unreadable.
     virtual QList<FolderEntry> listFolder(const QString &folder) const = 0;
-    // Creates the folder with every missing folder above it.
-    virtual bool makePath(const QString &folder) = 0;
-    virtual bool rename(const QString &from, const QString &to) = 0;
+    // Creates the folder with every missing folder above it; a refusal comes
+    // with the system's reason (a name too long, a read-only folder).
+    virtual IoStatus makePath(const QString &folder) = 0;
+    // Renames or moves a file or folder within one file system, never over
+    // an existing folder; a refusal comes with the system's reason.
+    virtual IoStatus rename(const QString &from, const QString &to) = 0;
     // Removes a file or a symbolic link (never what the link points to).
     virtual bool removeFile(const QString &path) = 0;
     // Removes an empty folder.

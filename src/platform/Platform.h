@@ -16,6 +16,7 @@ class SingleInstance;
 class Sound;
 class Termination;
 class TextCodec;
+class Trash;
 class Tray;
 
 // Every OS service the program uses. One implementation per OS, and a fake for
@@ -37,6 +38,7 @@ public:
     virtual Sound &sound() = 0;
     virtual Tray &tray() = 0;
     virtual Notifications &notifications() = 0;
+    virtual Trash &trash() = 0;
 };
 
 // The platform of the OS this program was built for; CMake picks the folder

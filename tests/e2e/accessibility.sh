@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The main window's tool bar read through the desktop's accessibility bus, as
-# a screen reader hears it: each picture-only button says what it does.
+# a screen reader hears it: each picture-only button says what it does; the
+# tool bars' extension buttons have names; the Timeline's day buttons choose
+# their day through the action a screen reader runs, as a click does.
 # $1: the built veltrano. Exit 77 (skipped) when no accessibility bus starts.
 source "$(dirname "$0")/xsession.sh"
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -21,6 +23,10 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 ./veltrano >"$E2E_TMP/app.log" 2>&1 &
 APP=$!
 "$PYTHON" "$HERE/atspi_toolbar.py" 30 >"$E2E_TMP/toolbar.txt"
 status=$?
+if [ $status -eq 0 ]; then
+    "$PYTHON" "$HERE/atspi_days.py" >"$E2E_TMP/days.txt"
+    status=$?
+fi
 kill -TERM $APP
 for _ in $(seq 100); do kill -0 $APP 2>/dev/null || break; sleep 0.1; done
 kill -KILL $APP 2>/dev/null
@@ -43,4 +49,13 @@ push button: Open calculator..."
 names=$(sed 's/^[^:]*: //' "$E2E_TMP/toolbar.txt")
 [ "$names" = "$(echo "$expected" | sed 's/^[^:]*: //')" ] || fail "tool bar buttons read as:
 $(cat "$E2E_TMP/toolbar.txt")"
+cat "$E2E_TMP/days.txt"
+grep -q '^note bar: .*push button: More note tools' "$E2E_TMP/days.txt" \
+    || fail "the note tool bar's extension button has no name"
+grep -q '^days: .*push button: More days' "$E2E_TMP/days.txt" || fail "the Days bar's extension button has no name"
+for line in "Friday -> Friday \[Friday\]" "Friday -> Friday \[Friday\]" "Saturday -> Satuday \[Saturday\]" \
+    "Monday -> Monday \[Monday\]"; do
+    grep -q "^[A-Za-z]* $line\$" "$E2E_TMP/days.txt" || fail "a day button's action did not choose its day: $line"
+done
+[ "$(grep -c ' -> ' "$E2E_TMP/days.txt")" -eq 4 ] || fail "not every day button was worked"
 echo "accessibility end-to-end: ok"

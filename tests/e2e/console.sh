@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The console line on a real X server: "help" shows Keymap Info, a program
-# name in any letter case starts that program from PATH, texts with shell
-# syntax start nothing, and "exit" ends the program through the normal
-# shutdown. Keymap Info and the password generator are photographed.
+# name in any letter case starts that program from PATH, a file goes to the
+# desktop's opener exactly as typed and one it has no program for is told,
+# texts with shell syntax start nothing, and "exit" ends the program through
+# the normal shutdown. Keymap Info and the password generator are photographed.
 # $1: the built veltrano, $2: a folder for the screenshots (optional).
 source "$(dirname "$0")/xsession.sh"
 
@@ -25,6 +26,12 @@ program() {
 }
 program marker marker
 for name in INJECTED TOUCH RM; do program "$name" injected; done
+# The desktop's opener: notes what it is given; it has no program for ".xyz".
+printf '#!/bin/sh\necho "$1" >> "%s/opened"\ncase "$1" in *.xyz) exit 3;; esac\nexit 0\n' "$MARKS" >"$BIN/xdg-open"
+chmod +x "$BIN/xdg-open"
+DOCS="$E2E_TMP/docs"
+mkdir -p "$DOCS"
+touch "$DOCS/Report.txt" "$DOCS/REPORT.TXT" "$DOCS/drawing.xyz"
 export PATH="$BIN:$PATH"
 
 # Waits up to $3 seconds for file $1 to have $2 lines.
@@ -86,6 +93,16 @@ console marker
 wait_lines "$MARKS/marker" 1 10 || fail "'marker' did not start the program"
 console MaRkEr
 wait_lines "$MARKS/marker" 2 10 || fail "'MaRkEr' did not start the program"
+
+echo "-- files as typed; one with no program for it is told"
+console "$DOCS/Report.txt"
+wait_lines "$MARKS/opened" 1 10 || fail "the file did not reach the desktop's opener"
+[ "$(cat "$MARKS/opened")" = "$DOCS/Report.txt" ] || fail "the opener was given: $(cat "$MARKS/opened")"
+console "$DOCS/drawing.xyz"
+wait_lines "$MARKS/opened" 2 10 || fail "the second file did not reach the desktop's opener"
+[ -n "$(wait_window '^Veltrano$' 10)" ] || fail "no 'Unknown operator' for a file no program opens"
+xdotool key Return
+wait_gone '^Veltrano$' 5 || fail "the message for the file with no program did not close"
 
 echo "-- shell syntax"
 for text in '; injected' '$(injected)' '`injected`' 'marker; injected' 'marker && injected' \

@@ -75,6 +75,9 @@ open_dialog() {
     [ -n "$DIALOG" ] || fail "no \"$2\" dialog after $1"
 }
 
+# A trash of this run's own, for the delete below.
+export XDG_DATA_HOME="$E2E_TMP/data-home"
+
 start_display
 make_data_folder "$1"
 cd "$DATA"
@@ -149,6 +152,13 @@ xdotool key Return
 for _ in $(seq 50); do [ ! -e "Projects Group/Plans" ] && break; sleep 0.1; done
 [ ! -e "Projects Group/Plans" ] || fail "Plans was not deleted"
 [ -f "Projects Group/Website/Design/note.rtf" ] || fail "the delete took more than the project"
+# In the desktop's trash, whole, with where it came from: a file manager can
+# bring it back.
+TRASH="$XDG_DATA_HOME/Trash"
+[ "$("$RTFCONV" --to text "$TRASH/files/Plans/note.rtf" 2>/dev/null)" = "$sentence" ] \
+    || fail "the deleted project is not in the trash with its note: $(ls -R "$TRASH" 2>&1)"
+grep -qx "Path=$(printf '%s' "$DATA/Projects Group/Plans" | sed 's/ /%20/g')" "$TRASH/info/Plans.trashinfo" \
+    || fail "the trash does not say where Plans came from: $(cat "$TRASH/info/Plans.trashinfo" 2>&1)"
 
 # The delete selected the root; below Website a new structure is a sub.
 open_dialog "Down alt+d Right Return" "New Sub:"

@@ -79,7 +79,6 @@ void Application::joinFeatures()
 {
     QObject::connect(m_clocks.get(), &ClocksFeature::dayChanged, m_tray.get(), &TrayPlacement::setTrayDay);
     m_systemTools->setDisableAlarm([this] { m_clocks->disableAlarm(); });
-    m_systemTools->setRunThroughConsole([this](const QString &text) { m_console->runThroughConsole(text); });
 
     // The to-do window's blending is the options' to say, from the first show.
     m_toDo->setBlendSource([this] { return m_options->toDoBlend(); });

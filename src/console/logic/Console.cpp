@@ -20,8 +20,7 @@ ConsoleWord BuiltInConsoleWord(const QString &upperCased)
 
 void RunConsoleCommand(const QString &text, Shell &shell, MessageBoxes &messages, const ConsoleReactions &reactions)
 {
-    const QString command = QLocale().toUpper(text);
-    switch (BuiltInConsoleWord(command)) {
+    switch (BuiltInConsoleWord(QLocale().toUpper(text))) {
     case ConsoleWord::CloseProgram:
         reactions.closeMainWindow();
         return;
@@ -31,8 +30,7 @@ void RunConsoleCommand(const QString &text, Shell &shell, MessageBoxes &messages
     case ConsoleWord::None:
         break;
     }
-    if (!shell.open(command))
-        messages.notice(QString::fromUtf16(kUnknownOperatorMessage));
+    shell.openWatched(text, [&messages] { messages.notice(QString::fromUtf16(kUnknownOperatorMessage)); });
 }
 
 } // namespace veltrano

@@ -22,9 +22,11 @@ struct ConsoleReactions {
     std::function<void()> showKeymapInfo;
 };
 
-// Upper-cases the whole text in the user's locale, then runs a built-in word
-// or asks the shell to open the text as one name; "Unknown operator :(" when
-// nothing could be opened.
+// Runs a built-in word, whatever its letter case, or asks the shell to open
+// the text as one name, exactly as typed (addresses and file names here tell
+// upper from lower case); "Unknown operator :(" when nothing could be opened,
+// also when the desktop's opener finds out only later (a file with no
+// program for it).
 void RunConsoleCommand(const QString &text, Shell &shell, MessageBoxes &messages, const ConsoleReactions &reactions);
 
 } // namespace veltrano

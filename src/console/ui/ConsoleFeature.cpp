@@ -31,14 +31,6 @@ ConsoleFeature::ConsoleFeature(AppContext &context, MainFrame &frame) : m_contex
     attachContextMenu(m_mainEditCmd, menu);
 }
 
-void ConsoleFeature::runThroughConsole(const QString &text)
-{
-    m_mainEditCmd->clear();
-    m_mainEditCmd->setText(text);
-    runCommand(m_mainEditCmd->text());
-    m_mainEditCmd->clear();
-}
-
 void ConsoleFeature::runCommand(const QString &text)
 {
     const ConsoleReactions reactions{[this] { m_frame.requestExit(); }, [this] { showKeymapInfo(); }};

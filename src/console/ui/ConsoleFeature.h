@@ -23,8 +23,6 @@ public:
     KeymapInfoDialog &keymapInfo();
     QLineEdit &consoleLine() const { return *m_mainEditCmd; }
 
-    // `text` as if typed into the console and entered; the line is empty after.
-    void runThroughConsole(const QString &text);
     void runCommand(const QString &text);
     void showKeymapInfo();
 

@@ -1,6 +1,9 @@
 #include "platform/fake/FakePlatform.h"
 #include "platform/qt/QtFileSystem.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace veltrano {
 namespace {
 
@@ -58,6 +61,27 @@ std::optional<QByteArray> FakeFileSystem::readFile(const QString &path, QString 
         return std::nullopt;
     }
     return QtFileSystem::readFile(path, reason, maxBytes);
+}
+
+QString FakeTrash::bin()
+{
+    if (!m_bin)
+        m_bin = std::make_unique<QTemporaryDir>();
+    return m_bin->path();
+}
+
+IoStatus FakeTrash::moveToTrash(const QString &path)
+{
+    if (!refusal.isEmpty())
+        return IoStatus::failure(refusal);
+    const QString name = QFileInfo(path).fileName();
+    const QString target = bin() + u'/' + QString::number(trashed.size()) + u'-' + name;
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return IoStatus::failure(QStringLiteral("No such file or directory"));
+    if (!QDir().rename(path, target))
+        return IoStatus::failure(QStringLiteral("Invalid cross-device link"));
+    trashed << path;
+    return IoStatus::success();
 }
 
 FakeHotKeys::Refusal FakeHotKeys::registerHotKey(int id, int, int)

@@ -11,6 +11,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/Sound.h"
 #include "platform/Termination.h"
+#include "platform/Trash.h"
 #include "platform/Tray.h"
 #include "platform/qt/QtFileSystem.h"
 #include "platform/qt/Utf8SystemCodec.h"
@@ -19,6 +20,9 @@
 #include <QSet>
 #include <QStringList>
 #include <functional>
+#include <QTemporaryDir>
+#include <memory>
+#include <utility>
 
 namespace veltrano {
 
@@ -97,6 +101,9 @@ public:
     void press(int id) { emit hotKeyPressed(id); }
 };
 
+// Opens what it is asked to (recording it) or fails as told; a watched open
+// that succeeded can still fail later, as a desktop opener that finds no
+// program for a file does, with giveUp().
 class FakeShell final : public Shell {
 public:
     bool succeeds = true;
@@ -104,8 +111,26 @@ public:
     QList<DesktopTool> tools;
     QList<bool> autostart;
     bool open(const QString &target) override { opened << target; return succeeds; }
+    void openWatched(const QString &target, std::function<void()> failed) override
+    {
+        if (!open(target)) {
+            if (failed)
+                failed();
+        } else if (failed) {
+            m_watched << std::move(failed);
+        }
+    }
+    // The opener gives up on everything opened (and watched) so far.
+    void giveUp()
+    {
+        for (const auto &failed : std::exchange(m_watched, {}))
+            failed();
+    }
     bool startTool(DesktopTool tool) override { tools << tool; return succeeds; }
     bool setAutostart(bool enabled) override { autostart << enabled; return succeeds; }
+
+private:
+    QList<std::function<void()>> m_watched;
 };
 
 class FakePower final : public Power {
@@ -180,6 +205,20 @@ public:
     void notify(const QString &title, const QString &text) override { notes.append({title, text}); }
 };
 
+// Moves what it is given into a folder of its own (real files, so a test
+// sees them gone from where they were), or refuses every move as told.
+class FakeTrash final : public Trash {
+public:
+    QString refusal;     // the reason every move is refused with, when set
+    QStringList trashed; // what was moved, in order
+    IoStatus moveToTrash(const QString &path) override;
+    // Where the moved things are; made on first use.
+    QString bin();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_bin;
+};
+
 class FakePlatform final : public Platform {
 public:
     FakeClock clockFake;
@@ -196,6 +235,7 @@ public:
     FakeSound soundFake;
     FakeTray trayFake;
     FakeNotifications notificationsFake;
+    FakeTrash trashFake;
 
     Clock &clock() override { return clockFake; }
     DataLocations &dataLocations() override { return locationsFake; }
@@ -211,6 +251,7 @@ public:
     Sound &sound() override { return soundFake; }
     Tray &tray() override { return trayFake; }
     Notifications &notifications() override { return notificationsFake; }
+    Trash &trash() override { return trashFake; }
 };
 
 } // namespace veltrano

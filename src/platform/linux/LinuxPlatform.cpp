@@ -9,6 +9,7 @@
 #include "platform/linux/LinuxSingleInstance.h"
 #include "platform/linux/LinuxSound.h"
 #include "platform/linux/LinuxTermination.h"
+#include "platform/linux/LinuxTrash.h"
 #include "platform/linux/LinuxTray.h"
 #include "platform/qt/QtFileSystem.h"
 #include "platform/qt/Utf8SystemCodec.h"
@@ -46,6 +47,7 @@ public:
     Sound &sound() override { return m_sound; }
     Tray &tray() override { return m_tray; }
     Notifications &notifications() override { return m_notifications; }
+    Trash &trash() override { return m_trash; }
 
 private:
     SystemClock m_clock;
@@ -62,6 +64,7 @@ private:
     LinuxSound m_sound;
     LinuxTray m_tray;
     LinuxNotifications m_notifications;
+    LinuxTrash m_trash;
 };
 
 } // namespace

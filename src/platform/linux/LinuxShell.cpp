@@ -26,21 +26,6 @@ bool isExecutableFile(const QFileInfo &info)
     return info.isFile() && info.isExecutable();
 }
 
-// The entry of `dir` called `name`, as written if it is there, otherwise the
-// first one equal to it ignoring case.
-QString entryIgnoringCase(const QDir &dir, const QString &name)
-{
-    if (QFileInfo::exists(dir.filePath(name)))
-        return name;
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                              QDir::Name);
-    for (const QString &entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
-    }
-    return {};
-}
-
 bool startDetached(const ToolCommand &command)
 {
     return QProcess::startDetached(command.program, command.arguments);
@@ -83,22 +68,14 @@ QString FindProgramOnPath(const QString &name, const QString &pathVariable)
     return {};
 }
 
-QString FindPathIgnoringCase(const QString &path, const QString &base)
+QString FindTypedPath(const QString &path, const QString &base)
 {
     if (path.trimmed().isEmpty())
         return {};
-    const QString full = QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir(base).filePath(path));
-    if (QFileInfo::exists(full))
-        return full;
-    QString found = QStringLiteral("/");
-    for (const QString &part : full.split(u'/', Qt::SkipEmptyParts)) {
-        const QDir dir(found);
-        const QString entry = entryIgnoringCase(dir, part);
-        if (entry.isEmpty())
-            return {};
-        found = dir.filePath(entry);
-    }
-    return found;
+    const QFileInfo typed(QDir::isAbsolutePath(path) ? path : QDir(base).filePath(path));
+    if (!typed.exists() && !typed.isSymLink())
+        return {};
+    return QDir::cleanPath(typed.absoluteFilePath());
 }
 
 LinuxShell::LinuxShell(UrlOpener openUrl) : m_openUrl(std::move(openUrl))
@@ -122,7 +99,7 @@ bool LinuxShell::launch(const QString &target, std::function<void()> failed)
         return false;
     if (looksLikeUrl(target))
         return openUrl(QUrl(target, QUrl::TolerantMode), std::move(failed));
-    const QString file = FindPathIgnoringCase(target, QDir::currentPath());
+    const QString file = FindTypedPath(target, QDir::currentPath());
     if (!file.isEmpty())
         return openUrl(QUrl::fromLocalFile(file), std::move(failed));
     // A bare name is a program: started directly, so nothing in the name is

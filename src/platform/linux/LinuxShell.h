@@ -8,13 +8,14 @@
 namespace veltrano {
 
 // The full path of the executable called `name` in one of the folders of
-// `pathVariable` (colon-separated), letter case ignored; empty when none.
+// `pathVariable` (colon-separated): the name as written anywhere on PATH
+// first, then one that differs only in letter case (a name typed the
+// Windows way, "Firefox"); empty when none.
 QString FindProgramOnPath(const QString &name, const QString &pathVariable);
 
-// The existing file or folder `path` names (relative ones under `base`), each
-// part matched ignoring letter case when it is not there as written: the
-// console upper-cases what it opens. Empty when there is none.
-QString FindPathIgnoringCase(const QString &path, const QString &base);
+// The existing file, folder or link `path` names exactly (relative ones
+// under `base`), made absolute; empty when there is none.
+QString FindTypedPath(const QString &path, const QString &base);
 
 // Opens files, folders and addresses through the desktop's opener (xdg-open;
 // xdg-email for mail), whose verdict comes back when it ends; starts programs

@@ -2,9 +2,12 @@
 // Unix targets; a Windows build brings its own, in the order NTFS keeps.
 #include "platform/qt/QtFileSystem.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -52,7 +55,65 @@ FolderEntry::Kind kindOf(DIR *dir, const dirent *d)
     return FolderEntry::Kind::Other;
 }
 
+IoStatus systemRefusal()
+{
+    return IoStatus::failure(qt_error_string(errno));
+}
+
+// mkdir for the folder, and for its parent first when that is missing too.
+bool makeFolderWithParents(const QByteArray &path)
+{
+    if (::mkdir(path.constData(), 0777) == 0)
+        return true;
+    if (errno == EEXIST) {
+        struct stat st;
+        if (::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+            return true;
+        errno = EEXIST;
+        return false;
+    }
+    const qsizetype slash = path.lastIndexOf('/');
+    if (errno != ENOENT || slash < 1)
+        return false;
+    if (!makeFolderWithParents(path.left(slash)))
+        return false;
+    return ::mkdir(path.constData(), 0777) == 0;
+}
+
 } // namespace
+
+IoStatus QtFileSystem::makePath(const QString &folder)
+{
+    if (folder.isEmpty())
+        return IoStatus::failure(qt_error_string(ENOENT));
+    if (makeFolderWithParents(QFile::encodeName(QDir::cleanPath(folder))))
+        return IoStatus::success();
+    return systemRefusal();
+}
+
+IoStatus QtFileSystem::rename(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    // rename(2) alone would put a folder in place of an empty one, or a file
+    // in place of another, without a word.
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return IoStatus::success();
+    if (errno != EINVAL && errno != ENOSYS)
+        return systemRefusal();
+#endif
+    // A file system that cannot promise it: asked first, which is as good as
+    // it gets there.
+    struct stat st;
+    if (::lstat(target.constData(), &st) == 0) {
+        errno = EEXIST;
+        return systemRefusal();
+    }
+    if (::rename(source.constData(), target.constData()) == 0)
+        return IoStatus::success();
+    return systemRefusal();
+}
 
 QList<FolderEntry> QtFileSystem::listFolder(const QString &folder) const
 {

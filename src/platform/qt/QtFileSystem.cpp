@@ -103,16 +103,6 @@ bool IsReplaceTemporaryName(QStringView name)
     });
 }
 
-bool QtFileSystem::makePath(const QString &folder)
-{
-    return QDir().mkpath(folder);
-}
-
-bool QtFileSystem::rename(const QString &from, const QString &to)
-{
-    return QDir().rename(from, to);
-}
-
 bool QtFileSystem::removeFile(const QString &path)
 {
     return QFile::remove(path);

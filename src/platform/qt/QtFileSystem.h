@@ -13,8 +13,10 @@ public:
     IoStatus replaceFile(const QString &path, const QByteArray &bytes) override;
     int removeReplaceLeftovers(const QString &folder) override;
     QList<FolderEntry> listFolder(const QString &folder) const override;
-    bool makePath(const QString &folder) override;
-    bool rename(const QString &from, const QString &to) override;
+    // These two give the system's reason for a refusal, so each OS brings
+    // its own (posix/).
+    IoStatus makePath(const QString &folder) override;
+    IoStatus rename(const QString &from, const QString &to) override;
     bool removeFile(const QString &path) override;
     bool removeFolder(const QString &path) override;
     bool isMountPoint(const QString &folder) const override;

@@ -1,6 +1,7 @@
 #include "projects/logic/ProjectStore.h"
 
 #include "platform/FileSystem.h"
+#include "platform/Trash.h"
 
 namespace veltrano {
 namespace {
@@ -21,6 +22,29 @@ std::optional<QStringList> labelsOf(const QString &structurePath)
     if (labels.first() != kGroupFolderName)
         return std::nullopt;
     return labels;
+}
+
+// A name the tree would hide (a dot name) or could not show on one line.
+bool isUnusable(const QString &name)
+{
+    if (name.startsWith(u'.'))
+        return true;
+    return std::any_of(name.cbegin(), name.cend(), [](QChar ch) {
+        const QChar::Category category = ch.category();
+        return category == QChar::Other_Control || category == QChar::Separator_Line
+               || category == QChar::Separator_Paragraph;
+    });
+}
+
+// A name or path as a message quotes it: one too long for any box (a name
+// the file system refused for its length) keeps its start and its end.
+QString quoted(const QString &text)
+{
+    constexpr qsizetype kLongest = 90;
+    constexpr qsizetype kKept = 40;
+    if (text.size() <= kLongest)
+        return u'"' + text + u'"';
+    return u'"' + text.left(kKept) + u"\u2026" + text.right(kKept) + u'"';
 }
 
 } // namespace
@@ -48,7 +72,9 @@ NameCheck CheckStructureName(const QString &name)
         if (kForbiddenCharacters.contains(ch))
             return NameCheck::ForbiddenCharacter;
     }
-    return name.isEmpty() ? NameCheck::Empty : NameCheck::Ok;
+    if (name.isEmpty())
+        return NameCheck::Empty;
+    return isUnusable(name) ? NameCheck::Unusable : NameCheck::Ok;
 }
 
 QString NameCheckMessage(NameCheck check)
@@ -56,6 +82,7 @@ QString NameCheckMessage(NameCheck check)
     switch (check) {
     case NameCheck::ForbiddenCharacter: return QString::fromUtf16(kForbiddenCharacterMessage);
     case NameCheck::Empty: return QString::fromUtf16(kEmptyNameMessage);
+    case NameCheck::Unusable: return QString::fromUtf16(kIncorrectNameMessage);
     case NameCheck::Ok: break;
     }
     return {};
@@ -66,30 +93,22 @@ QString ProjectExistsMessage(const QString &name)
     return u"Project " + name + u" already exists :(";
 }
 
-DeleteReport DeleteFolderTree(FileSystem &files, const QString &folder)
+QString FirstMountPointInside(const FileSystem &files, const QString &folder)
 {
-    DeleteReport report;
     for (const FolderEntry &entry : files.listFolder(folder)) {
-        const QString path = folder + u'/' + entry.name;
-        // A mounted file system is not part of the structure: it is treated
-        // like a file, never entered, and its removal fails and is reported.
-        if (IsPlainFolder(entry) && !files.isMountPoint(path)) {
-            report.failures += DeleteFolderTree(files, path).failures;
+        if (entry.kind != FolderEntry::Kind::Folder)
             continue;
-        }
-        // Files, links and marked folders go as files: a link is unlinked, its
-        // target never reached. Linux lets the folder's permission, not the
-        // file's, decide a removal, and changing a file's mode would also
-        // change every hard link of it elsewhere, so modes are left alone.
-        if (!files.removeFile(path))
-            report.failures << u"Could NOT delete " + path;
+        const QString path = folder + u'/' + entry.name;
+        if (files.isMountPoint(path))
+            return path;
+        if (QString inside = FirstMountPointInside(files, path); !inside.isEmpty())
+            return inside;
     }
-    files.removeFolder(folder); // fails, unreported, while something remained
-    return report;
+    return {};
 }
 
-ProjectStore::ProjectStore(FileSystem &files, QString dataFolder)
-    : m_files(files), m_dataFolder(std::move(dataFolder))
+ProjectStore::ProjectStore(FileSystem &files, Trash &trash, QString dataFolder)
+    : m_files(files), m_trash(trash), m_dataFolder(std::move(dataFolder))
 {
 }
 
@@ -117,10 +136,16 @@ StructureChange ProjectStore::CreateProject(const QString &name)
     const NameCheck check = CheckStructureName(name);
     if (check != NameCheck::Ok)
         return {StructureChange::Result::BadName, NameCheckMessage(check)};
-    const QString target = groupFolder() + u'/' + name;
+    return makeFolder(groupFolder() + u'/' + name, {StructureChange::Result::Exists, ProjectExistsMessage(name)});
+}
+
+StructureChange ProjectStore::makeFolder(const QString &target, StructureChange exists)
+{
     if (m_files.exists(target))
-        return {StructureChange::Result::Exists, ProjectExistsMessage(name)};
-    m_files.makePath(target); // a refusal shows as a missing node after the rebuild
+        return exists;
+    const IoStatus made = m_files.makePath(target);
+    if (!made)
+        return {StructureChange::Result::Failed, u"Cannot create folder " + quoted(target) + u". " + made.reason};
     return {};
 }
 
@@ -129,11 +154,8 @@ StructureChange ProjectStore::CreateStructure(const QString &parentPath, const Q
     const NameCheck check = CheckStructureName(name);
     if (check != NameCheck::Ok)
         return {StructureChange::Result::BadName, NameCheckMessage(check)};
-    const QString target = folderOf(parentPath) + name;
-    if (m_files.exists(target))
-        return {StructureChange::Result::Exists, QString::fromUtf16(kStructureExistsMessage)};
-    m_files.makePath(target);
-    return {};
+    return makeFolder(folderOf(parentPath) + name,
+                      {StructureChange::Result::Exists, QString::fromUtf16(kStructureExistsMessage)});
 }
 
 StructureChange ProjectStore::RenameStructure(const QString &parentPath, const QString &oldName,
@@ -145,7 +167,10 @@ StructureChange ProjectStore::RenameStructure(const QString &parentPath, const Q
     const QString parent = folderOf(parentPath);
     if (m_files.exists(parent + newName))
         return {StructureChange::Result::Exists, QString::fromUtf16(kRenameTargetExistsMessage)};
-    m_files.rename(parent + oldName, parent + newName);
+    const IoStatus moved = m_files.rename(parent + oldName, parent + newName);
+    if (!moved)
+        return {StructureChange::Result::Failed,
+                u"Cannot rename folder " + quoted(parent + oldName) + u" to " + quoted(newName) + u". " + moved.reason};
     return {};
 }
 
@@ -172,15 +197,22 @@ bool ProjectStore::isStructureBelowGroup(const QString &structurePath) const
 DeleteReport ProjectStore::DeleteStructure(const QString &structurePath)
 {
     const QString folder = folderOf(structurePath);
+    const QString refused = QString::fromUtf16(kCannotRemoveFolderMessage) + folder;
     if (!isStructureBelowGroup(structurePath)) {
-        DeleteReport refused;
         // A structure that is already gone leaves nothing to delete.
         if (labelsOf(structurePath) && !m_files.exists(folder.chopped(1)))
-            return refused;
-        refused.refusal = u"Sorry, can not remove folder: " + folder;
-        return refused;
+            return {};
+        return {refused};
     }
-    return DeleteFolderTree(m_files, folder.chopped(1));
+    // A file system mounted inside would go to the trash with the folder,
+    // and emptying the trash would then erase a USB stick or a share.
+    const QString mounted = FirstMountPointInside(m_files, folder.chopped(1));
+    if (!mounted.isEmpty())
+        return {refused + u"\nAnother file system is mounted inside it: " + mounted};
+    const IoStatus moved = m_trash.moveToTrash(folder.chopped(1));
+    if (!moved)
+        return {refused + u'\n' + moved.reason};
+    return {};
 }
 
 } // namespace veltrano

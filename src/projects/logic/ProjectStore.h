@@ -10,11 +10,16 @@ inline constexpr auto kGroupFolderName = u"Projects Group";
 inline constexpr auto kForbiddenCharacterMessage = u"Please, do not use <>|*?\\/:";
 inline constexpr auto kEmptyNameMessage = u"Please, input project name";
 inline constexpr auto kStructureExistsMessage = u"Sorry, this structure already exists :(";
-inline constexpr auto kRenameTargetExistsMessage = u"Incorrect name, input another...";
+inline constexpr auto kIncorrectNameMessage = u"Incorrect name, input another...";
+inline constexpr auto kRenameTargetExistsMessage = kIncorrectNameMessage;
+inline constexpr auto kCannotRemoveFolderMessage = u"Sorry, can not remove folder: ";
 
-enum class NameCheck { Ok, ForbiddenCharacter, Empty };
+// Unusable: a name the tree could not show as typed (a dot name is hidden
+// here, a line break or other control character cuts its label short).
+enum class NameCheck { Ok, ForbiddenCharacter, Empty, Unusable };
 
 struct FolderEntry;
+class Trash;
 
 // A folder entry that counts as a folder of the store: a real directory, not a
 // symbolic link, whose name does not start with a dot (hidden on Linux).
@@ -30,32 +35,34 @@ QString ProjectExistsMessage(const QString &name);
 QString StructureFolder(const QString &dataFolder, const QString &structurePath);
 
 // The first forbidden character decides; emptiness is only asked of a name
-// that passed the character test.
+// that passed the character test, and usability of one that is not empty.
 NameCheck CheckStructureName(const QString &name);
 // The text the naming dialogs show for a refused name; empty for Ok.
 QString NameCheckMessage(NameCheck check);
 
 // What a naming dialog does with the outcome of its change: a refused name goes
-// to the bare box and an existing target to the notice, both leaving the dialog
-// open; a done change closes it.
+// to the bare box, an existing target to the notice and a change the file
+// system refused (with its reason) to the error report, each leaving the
+// dialog open; a done change closes it.
 struct StructureChange {
-    enum class Result { Done, BadName, Exists };
+    enum class Result { Done, BadName, Exists, Failed };
     Result result = Result::Done;
     QString message;
 
     bool done() const { return result == Result::Done; }
 };
 
-// Every structure removal the delete could not make, in the order met.
+// A delete goes whole or not at all: empty when done (or when there was
+// nothing left to delete), otherwise the one message saying why not.
 struct DeleteReport {
-    QStringList failures;          // "Could NOT delete " + path, one notice each
-    QString refusal;               // "Sorry, can not remove folder: " + path, or empty
+    QString refusal; // "Sorry, can not remove folder: " + path, and the reason
+
+    bool done() const { return refusal.isEmpty(); }
 };
 
-// Deletes a folder and everything in it, depth first. A symbolic link is
-// removed as a link and a mount point is not entered: nothing outside the
-// folder's own file system tree is ever touched.
-DeleteReport DeleteFolderTree(FileSystem &files, const QString &folder);
+// The first folder inside `folder` (at any depth, links never followed) on
+// which another file system is mounted; empty when there is none.
+QString FirstMountPointInside(const FileSystem &files, const QString &folder);
 
 // The project folders under data folder + "Projects Group". Structure paths
 // are the node paths the user reads ("Projects Group\Alpha\"); on disk the
@@ -63,7 +70,7 @@ DeleteReport DeleteFolderTree(FileSystem &files, const QString &folder);
 class ProjectStore {
 public:
     // `dataFolder` ends with '/'.
-    ProjectStore(FileSystem &files, QString dataFolder);
+    ProjectStore(FileSystem &files, Trash &trash, QString dataFolder);
 
     QString groupFolder() const;
     // data folder + structure path, with '/' for every '\'.
@@ -74,12 +81,16 @@ public:
     StructureChange CreateStructure(const QString &parentPath, const QString &name);
     StructureChange RenameStructure(const QString &parentPath, const QString &oldName,
                                     const QString &newName);
+    // Moves the structure's folder, with everything in it, to the desktop's
+    // trash in one step, from where the user can bring it back.
     DeleteReport DeleteStructure(const QString &structurePath);
 
 private:
     bool isStructureBelowGroup(const QString &structurePath) const;
+    StructureChange makeFolder(const QString &target, StructureChange exists);
 
     FileSystem &m_files;
+    Trash &m_trash;
     QString m_dataFolder;
 };
 

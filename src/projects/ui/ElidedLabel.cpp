@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyle>
+#include <QTextDocument>
 
 namespace veltrano {
 
@@ -22,6 +23,14 @@ void ElidedLabel::paintEvent(QPaintEvent *)
     const QRect area = contentsRect();
     const QString shown = fontMetrics().elidedText(text(), Qt::ElideMiddle, area.width());
     style()->drawItemText(&painter, area, int(alignment()), palette(), isEnabled(), shown, foregroundRole());
+}
+
+QString PlainToolTip(const QString &text)
+{
+    // On one line, as a plain tip would be.
+    if (Qt::mightBeRichText(text))
+        return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+    return text;
 }
 
 } // namespace veltrano

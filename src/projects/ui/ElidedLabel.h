@@ -17,4 +17,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// `text` as a tool tip that shows it as written: Qt takes a tip that looks
+// like markup (a folder someone named "<b>x") for rich text.
+QString PlainToolTip(const QString &text);
+
 } // namespace veltrano

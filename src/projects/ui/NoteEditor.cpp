@@ -4,11 +4,11 @@
 #include "common/ui/ModalDialogs.h"
 #include "platform/Clock.h"
 #include "platform/RegionalFormats.h"
+#include "projects/ui/NoteFontDialog.h"
 #include "projects/ui/NotePrinter.h"
 #include "projects/ui/ProjectNotePage.h"
 
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QLabel>
 #include <QPointer>
 #include <QTextCursor>
@@ -134,27 +134,40 @@ void NoteEditor::appendLine(const QString &text)
 }
 
 // Two lines at the end, whatever the caret; the clock is read for each, and
-// each line is a change of its own, saved as it is made.
+// each line is a change of its own, saved as it is made. A caret or a
+// selection that reaches the end would stretch over the new lines (and the
+// next key would erase them): it ends up after them instead.
 void NoteEditor::insertDateTime()
 {
+    QTextEdit *editor = m_page.editor();
+    QTextCursor caret = editor->textCursor();
+    const int end = editor->document()->characterCount() - 1;
+    const bool reachesEnd = caret.position() == end || caret.anchor() == end;
     const Clock &clock = m_services.clock;
     appendLine(QStringLiteral("Date : ") + m_services.formats.shortDate(clock.now().date()));
     appendLine(QStringLiteral("Time : ") + m_services.formats.longTime(clock.now().time()));
+    if (reachesEnd) {
+        caret.movePosition(QTextCursor::End);
+        editor->setTextCursor(caret);
+    }
 }
 
 void NoteEditor::changeFont()
 {
     QTextEdit *editor = m_page.editor();
-    auto *dialog = new QFontDialog(m_page.window());
-    dialog->setObjectName(QStringLiteral("FontDialog"));
+    auto *dialog = new NoteFontDialog(m_page.window());
     // The base font first, then what the selection (or the caret) adds to it.
+    const QTextCharFormat atCaret = editor->currentCharFormat();
     QFont preset = editor->document()->defaultFont();
-    preset = editor->currentCharFormat().font().resolve(preset);
-    dialog->setCurrentFont(preset);
+    preset = atCaret.font().resolve(preset);
+    const QColor colour = atCaret.foreground().style() != Qt::NoBrush ? atCaret.foreground().color()
+                                                                       : editor->palette().color(QPalette::Text);
+    dialog->setChoice(preset, colour);
     m_services.dialogs.open(*dialog, [editor, dialog](int result) {
         if (result == QDialog::Accepted) {
             QTextCharFormat chosen;
-            chosen.setFont(dialog->currentFont());
+            chosen.setFont(dialog->chosenFont());
+            chosen.setForeground(dialog->chosenColour());
             // On a selection this changes the document, which is saved like
             // any change; at the caret it is what the next key types with.
             editor->mergeCurrentCharFormat(chosen);

@@ -4,8 +4,6 @@
 #include <QObject>
 #include <memory>
 
-class QFontDialog;
-
 namespace veltrano {
 
 class Clock;

@@ -7,6 +7,7 @@
 #include "projects/ui/NewProjectDialog.h"
 #include "projects/ui/NewSubStructureDialog.h"
 #include "projects/ui/DeleteStructureDialog.h"
+#include "projects/ui/ElidedLabel.h"
 #include "projects/ui/ProjectTreePresenter.h"
 #include "projects/ui/RenameStructureDialog.h"
 
@@ -90,7 +91,7 @@ void ProjectCommands::deleteStructure()
         return;
     const QString path = ProjectTreePresenter::StructurePath(node);
     deleteDialog().label2()->setText(path);
-    m_delete->label2()->setToolTip(path);
+    m_delete->label2()->setToolTip(PlainToolTip(path));
     m_context.dialogs().open(*m_delete);
 }
 
@@ -103,6 +104,9 @@ bool ProjectCommands::accepted(const StructureChange &change, StructureDialog &d
         return false;
     case StructureChange::Result::Exists:
         messages.notice(change.message);
+        return false;
+    case StructureChange::Result::Failed:
+        messages.error(change.message);
         return false;
     case StructureChange::Result::Done:
         break;
@@ -156,11 +160,8 @@ void ProjectCommands::renameConfirmed()
 void ProjectCommands::deleteConfirmed()
 {
     const DeleteReport report = m_store.DeleteStructure(m_delete->label2()->text());
-    MessageBoxes &messages = m_context.messagesAbout(&m_tree);
-    for (const QString &failure : report.failures)
-        messages.notice(failure);
-    if (!report.refusal.isEmpty())
-        messages.notice(report.refusal);
+    if (!report.done())
+        m_context.messagesAbout(&m_tree).notice(report.refusal);
     m_delete->accept();
     const QTreeWidgetItem *node = selectedNode();
     const QString parentLabel = node && node->parent() ? node->parent()->text(0) : QString();

@@ -48,8 +48,8 @@ private:
     void newSubConfirmed();
     void renameConfirmed();
     void deleteConfirmed();
-    // Tells a refused name or an existing target above `dialog`; false
-    // leaves the dialog open.
+    // Tells a refused name, an existing target or the file system's refusal
+    // above `dialog`; false leaves the dialog open.
     bool accepted(const StructureChange &change, StructureDialog &dialog);
     void finishNaming(StructureDialog &dialog, const QString &name, bool focusWhenMissing);
 

@@ -70,6 +70,11 @@ void ProjectNotePage::createToolBar()
         if (entry.changesNote)
             m_editingButtons << button;
     }
+    // Qt's button for the buttons that do not fit has no name of its own.
+    if (auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setAccessibleName(QStringLiteral("More note tools"));
+        more->setToolTip(more->accessibleName());
+    }
     m_toolButton11 = bar->findChild<QToolButton *>(QStringLiteral("ToolButton11"));
     m_toolButton26 = bar->findChild<QToolButton *>(QStringLiteral("ToolButton26"));
     m_toolButton13 = bar->findChild<QToolButton *>(QStringLiteral("ToolButton13"));
@@ -123,7 +128,7 @@ void ProjectNotePage::setEditable(bool editable)
 void ProjectNotePage::onCurrentProjectHovered()
 {
     // A long project path can be read in full from the hint.
-    m_label11->setToolTip(m_label11->text());
+    m_label11->setToolTip(PlainToolTip(m_label11->text()));
     m_label11->setStatusTip(m_label11->text());
 }
 

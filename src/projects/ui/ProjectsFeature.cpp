@@ -27,7 +27,7 @@ constexpr int kPassingStatusMs = 20000;
 } // namespace
 
 ProjectsFeature::ProjectsFeature(AppContext &context, MainFrame &frame)
-    : m_frame(frame), m_store(context.platform().files(), context.dataFolder())
+    : m_frame(frame), m_store(context.platform().files(), context.platform().trash(), context.dataFolder())
 {
     setObjectName(QStringLiteral("ProjectsFeature"));
     m_worklist = new WorklistPanel;

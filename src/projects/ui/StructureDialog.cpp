@@ -31,6 +31,8 @@ void StructureDialog::createControls(const Design &design)
     addPicture(appPicture(QLatin1String(design.picture)), QRect(kMargin, kMargin, kPictureSize, kPictureSize),
                kPictureSize);
     m_label1 = named(new QLabel(QString::fromUtf8(design.label1), this), "Label1");
+    // The renamer shows a folder's name here, which may look like markup.
+    m_label1->setTextFormat(Qt::PlainText);
     m_label1->setGeometry(kFieldLeft, kMargin, kFieldWidth, 16);
     if (design.withEdit) {
         m_edit1 = named(new QLineEdit(this), "Edit1");

@@ -1,6 +1,7 @@
 #include "systemtools/logic/SystemTools.h"
 
 #include "common/logic/MessageBoxes.h"
+#include "console/logic/Console.h"
 #include "platform/Power.h"
 
 namespace veltrano {
@@ -14,6 +15,12 @@ void OpenLauncher(DesktopTool tool, Shell &shell, MessageBoxes &messages)
 void OpenPanel(DesktopTool tool, Shell &shell)
 {
     shell.startTool(tool);
+}
+
+void StartBackup(Shell &shell, MessageBoxes &messages)
+{
+    if (!shell.startTool(DesktopTool::Backup))
+        messages.notice(QString::fromUtf16(kUnknownOperatorMessage));
 }
 
 void GoToSleepMode(MessageBoxes &messages, Power &power, std::function<void()> disableAlarm)

@@ -12,14 +12,15 @@ class Power;
 
 inline constexpr auto kLauncherFailedMessage = u"Произошёл неожиданный сбой";
 inline constexpr auto kSleepQuestion = u"Go to sleep mode? Alarm-clock will be disabled. Continue?";
-// What "Backup..." runs through the console.
-inline constexpr auto kBackupCommandText = u"ntbackup.exe";
 
 // A launcher (text editor, calculator, terminal...): a desktop without one
 // tells the user so.
 void OpenLauncher(DesktopTool tool, Shell &shell, MessageBoxes &messages);
 // A settings panel or tool: a desktop without one does nothing.
 void OpenPanel(DesktopTool tool, Shell &shell);
+// The desktop's backup program, started at once; a desktop without one gets
+// the console's answer to a name it cannot open.
+void StartBackup(Shell &shell, MessageBoxes &messages);
 // Asks first; on Yes the alarm goes off before the machine sleeps, and stays
 // off when the system refuses to suspend.
 void GoToSleepMode(MessageBoxes &messages, Power &power, std::function<void()> disableAlarm);

@@ -71,10 +71,10 @@ void SystemToolsFeature::goToSleep()
     GoToSleepMode(m_context.messagesAbout(&m_frame.window()), m_context.platform().power(), m_disableAlarm);
 }
 
+// Started directly: whatever the user has typed into the console line stays.
 void SystemToolsFeature::startBackup()
 {
-    if (m_runThroughConsole)
-        m_runThroughConsole(QString::fromUtf16(kBackupCommandText));
+    StartBackup(m_context.platform().shell(), m_context.messagesAbout(&m_frame.window()));
 }
 
 // No drive, or one without a motorised tray: nothing is reported.

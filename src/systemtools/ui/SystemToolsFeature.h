@@ -20,7 +20,6 @@ public:
 
     // What belongs to other features, given where the program is put together.
     void setDisableAlarm(std::function<void()> disableAlarm) { m_disableAlarm = std::move(disableAlarm); }
-    void setRunThroughConsole(std::function<void(const QString &)> run) { m_runThroughConsole = std::move(run); }
 
     void goToSleep();
     void startBackup();
@@ -38,7 +37,6 @@ private:
     AppContext &m_context;
     MainFrame &m_frame;
     std::function<void()> m_disableAlarm;
-    std::function<void(const QString &)> m_runThroughConsole;
     // A tray takes seconds to move; the window stays responsive meanwhile.
     CdTrayMover m_cdTray;
 };

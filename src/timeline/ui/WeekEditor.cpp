@@ -11,9 +11,12 @@
 #include <QActionGroup>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace veltrano {
 namespace {
@@ -77,8 +80,33 @@ QToolBar *WeekEditor::createDayButtons()
         button->setFocusPolicy(Qt::TabFocus);
         button->setMinimumWidth(kToolBarWidth - 4);
         connect(choose, &QAction::triggered, this, [this, day] { onDayButton(day); });
+        watchScreenReaderToggle(qobject_cast<QToolButton *>(button), day);
+    }
+    // Qt's button for the days that do not fit has no name of its own.
+    if (auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setAccessibleName(QStringLiteral("More days"));
+        more->setToolTip(more->accessibleName());
     }
     return bar;
+}
+
+// A screen reader's "Toggle" (the one action Qt offers for a button that
+// stays down) flips the button and its action but triggers nothing, and a
+// second one leaves no day chosen at all. A flip that is neither a click
+// (which triggers the action itself) nor the buttons following the chosen
+// day chooses the day as a click does.
+void WeekEditor::watchScreenReaderToggle(QToolButton *button, int day)
+{
+    connect(button, &QToolButton::pressed, this, [this, button] { m_pressedDayButton = button; });
+    connect(button, &QToolButton::released, this, [this] { m_pressedDayButton = nullptr; });
+    connect(button, &QToolButton::toggled, this, [this, button, day](bool checked) {
+        if (m_choosingDay || m_pressedDayButton == button)
+            return;
+        const QList<QAction *> days = m_dayButtons->actions();
+        const bool anotherChosen = std::any_of(days.cbegin(), days.cend(), [](QAction *a) { return a->isChecked(); });
+        if (checked || !anotherChosen)
+            onDayButton(day);
+    });
 }
 
 void WeekEditor::createPopupMenu()
@@ -134,6 +162,7 @@ void WeekEditor::onDayButton(int day)
 
 void WeekEditor::showDay(int day, const QString &caption)
 {
+    const QScopedValueRollback choosing(m_choosingDay, true);
     m_pageControlWeek->setTabText(0, caption);
     for (QAction *choose : m_dayButtons->actions())
         choose->setChecked(choose->data().toInt() == day);

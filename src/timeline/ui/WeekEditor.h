@@ -10,6 +10,7 @@
 class QActionGroup;
 class QTabWidget;
 class QToolBar;
+class QToolButton;
 
 namespace veltrano {
 
@@ -38,6 +39,7 @@ public:
 private:
     void createControls();
     QToolBar *createDayButtons();
+    void watchScreenReaderToggle(QToolButton *button, int day);
     void createPopupMenu();
     void showToday();
     void showDay(int day, const QString &caption);
@@ -48,6 +50,8 @@ private:
     QTabWidget *m_pageControlWeek = nullptr;
     TimelineGrid *m_grid = nullptr;
     QActionGroup *m_dayButtons = nullptr;
+    QToolButton *m_pressedDayButton = nullptr; // pressed and not yet released
+    bool m_choosingDay = false;                // the buttons follow the chosen day
 };
 
 } // namespace veltrano

@@ -58,24 +58,41 @@ TEST(runCommand, HelpInAnyCaseShowsKeymapInfo)
 }
 
 // Nothing is trimmed: a leading blank makes the word a name for the shell.
-TEST(runCommand, TextsThatAreNoWordGoToTheShellUpperCasedAndFail)
+TEST(runCommand, TextsThatAreNoWordGoToTheShellAsTypedAndFail)
 {
     ConsoleRun console;
     console.run(QStringLiteral(" exit"));
     console.run(QString());
     console.run(QStringLiteral("notes.txt ; rm -rf ~"));
     EXPECT_EQ(console.shell.opened,
-              (QStringList{QStringLiteral(" EXIT"), QString(), QStringLiteral("NOTES.TXT ; RM -RF ~")}));
+              (QStringList{QStringLiteral(" exit"), QString(), QStringLiteral("notes.txt ; rm -rf ~")}));
     EXPECT_EQ(console.closes, 0);
     EXPECT_EQ(console.messages.texts(), QStringList(3, QStringLiteral("Unknown operator :(")));
     EXPECT_EQ(console.messages.shown.constFirst().kind, QStringLiteral("notice"));
 }
 
-TEST(runCommand, WhatTheShellOpensIsNotReported)
+// Addresses and file names tell upper from lower case here: they are opened
+// exactly as typed, and only what the shell opens goes unreported.
+TEST(runCommand, WhatTheShellOpensIsOpenedAsTypedAndNotReported)
 {
     ConsoleRun console(true);
     console.run(QStringLiteral("calc"));
+    console.run(QStringLiteral("https://example.org/Wiki/Main_Page"));
+    console.run(QStringLiteral("~/Documents/Report.odt"));
     console.run(QStringLiteral("ÿarn"));
-    EXPECT_EQ(console.shell.opened, (QStringList{QStringLiteral("CALC"), QStringLiteral("ŸARN")}));
+    EXPECT_EQ(console.shell.opened,
+              (QStringList{QStringLiteral("calc"), QStringLiteral("https://example.org/Wiki/Main_Page"),
+                           QStringLiteral("~/Documents/Report.odt"), QStringLiteral("ÿarn")}));
     EXPECT_TRUE(console.messages.shown.isEmpty());
+}
+
+// A file that exists but that no program opens: the desktop's opener says so
+// only after it has tried, and the console tells it then.
+TEST(runCommand, AnOpenerThatGivesUpLaterIsToldAsAnUnknownOperator)
+{
+    ConsoleRun console(true);
+    console.run(QStringLiteral("drawing.xyz"));
+    EXPECT_TRUE(console.messages.shown.isEmpty());
+    console.shell.giveUp();
+    EXPECT_EQ(console.messages.texts(), QStringList{QStringLiteral("Unknown operator :(")});
 }

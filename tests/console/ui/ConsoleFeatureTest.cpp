@@ -41,17 +41,27 @@ TEST_F(Console, SitsInTheBottomBarLeftOfItsTerminalButtonEmptyAndNamed)
 }
 
 // The Enter key never reaches the edit itself (no returnPressed, no beep).
-TEST_F(Console, EnterHandsTheTextToTheShellUpperCasedAndEmptiesTheLine)
+TEST_F(Console, EnterHandsTheTextToTheShellAsTypedAndEmptiesTheLine)
 {
     create();
     QSignalSpy returns(line(), &QLineEdit::returnPressed);
     enter(QStringLiteral("calc"));
     QTest::keyClicks(line(), QStringLiteral("Notes.txt"));
     QTest::keyClick(line(), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(platform.shellFake.opened, (QStringList{QStringLiteral("CALC"), QStringLiteral("NOTES.TXT")}));
+    EXPECT_EQ(platform.shellFake.opened, (QStringList{QStringLiteral("calc"), QStringLiteral("Notes.txt")}));
     EXPECT_TRUE(line()->text().isEmpty());
     EXPECT_EQ(returns.count(), 0);
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// A file with no program for it is told when the desktop's opener gives up.
+TEST_F(Console, AFileNoProgramOpensIsToldWhenTheOpenerGivesUp)
+{
+    create();
+    enter(QStringLiteral("drawing.xyz"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+    platform.shellFake.giveUp();
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unknown operator :(")});
 }
 
 TEST_F(Console, EscEmptiesTheLineAndRunsNothing)

@@ -141,27 +141,30 @@ struct RecordingShell {
 
 } // namespace
 
-// The console upper-cases what it opens; the file is still found.
-TEST(FindPathIgnoringCase, EachPartMatchesIgnoringCase)
+// Paths tell upper from lower case here: the file named is the file opened.
+TEST(FindTypedPath, OnlyThePathAsWrittenIsFound)
 {
     TempFolder dir;
     dir.write(QStringLiteral("Notes/My \"Odd\" File.txt"), "x");
+    dir.write(QStringLiteral("Notes/my \"odd\" file.txt"), "y");
     const QString expected = dir.file(QStringLiteral("Notes/My \"Odd\" File.txt"));
-    EXPECT_EQ(FindPathIgnoringCase(QStringLiteral("NOTES/MY \"ODD\" FILE.TXT"), dir.path()), expected);
-    EXPECT_EQ(FindPathIgnoringCase(expected.toUpper(), QStringLiteral("/elsewhere")), expected);
-    EXPECT_EQ(FindPathIgnoringCase(QStringLiteral("notes/../NOTES/my \"odd\" file.TXT"), dir.path()), expected);
-    EXPECT_EQ(FindPathIgnoringCase(QStringLiteral("NOTES/MY \"ODD\" FILE.TXT/X"), dir.path()), QString());
-    EXPECT_EQ(FindPathIgnoringCase(QStringLiteral("NOTES/OTHER.TXT"), dir.path()), QString());
-    EXPECT_EQ(FindPathIgnoringCase(QStringLiteral("  "), dir.path()), QString());
+    EXPECT_EQ(FindTypedPath(QStringLiteral("Notes/My \"Odd\" File.txt"), dir.path()), expected);
+    EXPECT_EQ(FindTypedPath(expected, QStringLiteral("/elsewhere")), expected);
+    EXPECT_EQ(FindTypedPath(QStringLiteral("Notes/../Notes/my \"odd\" file.txt"), dir.path()),
+              dir.file(QStringLiteral("Notes/my \"odd\" file.txt")));
+    EXPECT_EQ(FindTypedPath(QStringLiteral("NOTES/MY \"ODD\" FILE.TXT"), dir.path()), QString());
+    EXPECT_EQ(FindTypedPath(QStringLiteral("Notes/other.txt"), dir.path()), QString());
+    EXPECT_EQ(FindTypedPath(QStringLiteral("  "), dir.path()), QString());
 }
 
-TEST(LinuxShell, FileNameWithBlanksAndQuotesOpensAsOneName)
+TEST(LinuxShell, FileNameWithBlanksQuotesAndCapitalsOpensAsTyped)
 {
     TempFolder dir;
-    dir.write(QStringLiteral("a \"b\" 'c' ; d.txt"), "x");
+    dir.write(QStringLiteral("a \"B\" 'c' ; D.txt"), "x");
+    dir.write(QStringLiteral("A \"B\" 'C' ; D.TXT"), "y");
     RecordingShell recording;
-    const QString typed = dir.file(QStringLiteral("a \"b\" 'c' ; d.txt"));
-    EXPECT_TRUE(recording.shell.open(typed.toUpper()));
+    const QString typed = dir.file(QStringLiteral("a \"B\" 'c' ; D.txt"));
+    EXPECT_TRUE(recording.shell.open(typed));
     ASSERT_EQ(recording.handed.size(), 1);
     EXPECT_EQ(recording.handed[0], QUrl::fromLocalFile(typed));
 }

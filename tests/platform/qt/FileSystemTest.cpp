@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -143,6 +144,32 @@ TEST(FileSystem, MissingFolderIsRefusedWithAReason)
     EXPECT_FALSE(status.ok);
     EXPECT_FALSE(status.reason.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(dir.file(QStringLiteral("Week"))));
+}
+
+// A folder made or renamed says why the system refused, so the user can act.
+TEST(FileSystem, FolderCreationAndRenameRefusalsComeWithTheSystemsReason)
+{
+    TempFolder dir;
+    QtFileSystem fs;
+    EXPECT_TRUE(fs.makePath(dir.file(QStringLiteral("a/b/c"))));
+    EXPECT_TRUE(fs.makePath(dir.file(QStringLiteral("a/b/c")))); // there already
+    const IoStatus tooLong = fs.makePath(dir.file(QStringLiteral("a/") + QString(256, u'n')));
+    EXPECT_FALSE(tooLong);
+    EXPECT_EQ(tooLong.reason, qt_error_string(ENAMETOOLONG));
+    dir.write(QStringLiteral("file"), "x");
+    EXPECT_EQ(fs.makePath(dir.file(QStringLiteral("file/sub"))).reason, qt_error_string(ENOTDIR));
+
+    EXPECT_TRUE(fs.rename(dir.file(QStringLiteral("a/b")), dir.file(QStringLiteral("a/B"))));
+    EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("a/B/c"))).isDir());
+    EXPECT_EQ(fs.rename(dir.file(QStringLiteral("a/B")), dir.file(QStringLiteral("a/") + QString(256, u'n'))).reason,
+              qt_error_string(ENAMETOOLONG));
+    EXPECT_EQ(fs.rename(dir.file(QStringLiteral("gone")), dir.file(QStringLiteral("there"))).reason,
+              qt_error_string(ENOENT));
+    // Never over what is there, not even an empty folder.
+    QDir().mkpath(dir.file(QStringLiteral("empty")));
+    EXPECT_EQ(fs.rename(dir.file(QStringLiteral("a/B")), dir.file(QStringLiteral("empty"))).reason,
+              qt_error_string(EEXIST));
+    EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("a/B/c"))).isDir());
 }
 
 TEST(FileSystem, ReadReportsWhyAFileCannotBeRead)

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,7 +21,8 @@ class ProjectStoreTest : public ::testing::Test {
 protected:
     TempFolder data;
     FakeFileSystem files;
-    ProjectStore store{files, data.path()};
+    FakeTrash trash;
+    ProjectStore store{files, trash, data.path()};
 
     QString group(const QString &relative = {}) const { return data.file(u"Projects Group/" + relative); }
     void makeFolder(const QString &relative) const { QDir().mkpath(group(relative)); }
@@ -40,9 +42,23 @@ TEST(CheckStructureNameTest, EmptyIsRefusedAndEverythingElseAcceptedAsTyped)
 {
     EXPECT_EQ(CheckStructureName(QString()), NameCheck::Empty);
     EXPECT_EQ(NameCheckMessage(NameCheck::Empty), u"Please, input project name");
-    for (const QString &name : {QStringLiteral(" "), QStringLiteral(" padded "), QStringLiteral("."),
-                                QStringLiteral(".."), QStringLiteral("Проект №1")})
+    for (const QString &name : {QStringLiteral(" "), QStringLiteral(" padded "), QStringLiteral("v1.2."),
+                                QStringLiteral("Проект №1"), QStringLiteral("[draft] #2 &amp; co")})
         EXPECT_EQ(CheckStructureName(name), NameCheck::Ok) << name.toStdString();
+}
+
+// A dot name would be a hidden folder the tree never shows, and a line
+// break or another control character cuts a label short.
+TEST(CheckStructureNameTest, DotNamesAndControlCharactersAreIncorrectNames)
+{
+    for (const QString &name :
+         {QStringLiteral("."), QStringLiteral(".."), QStringLiteral(".Alpha"), QStringLiteral("Alpha\nBeta"),
+          QStringLiteral("Alpha\r"), QStringLiteral("\tAlpha"), QString::fromUtf16(u"Alpha\u0085"), QString::fromUtf16(u"A\u2028B"),
+          QString::fromUtf16(u"A\u2029B"), QString::fromUtf16(u"A\u007fB"), QString(QString(QChar(0)) + u"A")})
+        EXPECT_EQ(CheckStructureName(name), NameCheck::Unusable) << name.toStdString();
+    EXPECT_EQ(NameCheckMessage(NameCheck::Unusable), u"Incorrect name, input another...");
+    // A forbidden character still decides first, as the only thing said.
+    EXPECT_EQ(CheckStructureName(QStringLiteral(".a|b")), NameCheck::ForbiddenCharacter);
 }
 
 TEST_F(ProjectStoreTest, SuggestsTheFirstFreeProjectNumberFillingGaps)
@@ -78,13 +94,29 @@ TEST_F(ProjectStoreTest, ForbiddenNameIsRefusedBeforeTheDiskIsTouched)
     EXPECT_EQ(store.CreateProject(QString()).message, u"Please, input project name");
 }
 
-TEST_F(ProjectStoreTest, DotNamesPassTheCharacterTestAndThenExist)
+// What the file system refuses is said, with its reason, instead of leaving
+// the user to find the node missing.
+TEST_F(ProjectStoreTest, CreateAndRenameRefusedByTheFileSystemSayWhy)
 {
     makeFolder(QStringLiteral("Alpha"));
-    EXPECT_EQ(store.CreateProject(QStringLiteral(".")).result, StructureChange::Result::Exists);
-    EXPECT_EQ(store.CreateProject(QStringLiteral("..")).result, StructureChange::Result::Exists);
-    EXPECT_EQ(store.CreateStructure(QStringLiteral("Projects Group\\Alpha\\"), QStringLiteral("..")).message,
-              u"Sorry, this structure already exists :(");
+    const QString tooLong(256, u'n');
+    const QString tooLongEnd = QString(40, u'n') + u"\". " + qt_error_string(ENAMETOOLONG);
+    const StructureChange created = store.CreateProject(tooLong);
+    EXPECT_EQ(created.result, StructureChange::Result::Failed);
+    // The refused name is quoted by its start and end, so the box stays readable.
+    EXPECT_TRUE(created.message.startsWith(u"Cannot create folder \"" + data.path().left(20))) << created.message.toStdString();
+    EXPECT_TRUE(created.message.endsWith(u"\u2026" + tooLongEnd)) << created.message.toStdString();
+    const StructureChange renamed = store.RenameStructure(QStringLiteral("Projects Group\\"), QStringLiteral("Alpha"), tooLong);
+    EXPECT_EQ(renamed.result, StructureChange::Result::Failed);
+    EXPECT_EQ(renamed.message, u"Cannot rename folder \"" + group(QStringLiteral("Alpha")) + u"\" to \"" + QString(40, u'n')
+                                   + u"\u2026" + tooLongEnd);
+    EXPECT_TRUE(existsInGroup(QStringLiteral("Alpha")));
+
+    data.write(QStringLiteral("Projects Group/Beta"), "a file where a folder was");
+    const StructureChange sub = store.CreateStructure(QStringLiteral("Projects Group\\Beta\\"), QStringLiteral("Design"));
+    EXPECT_EQ(sub.result, StructureChange::Result::Failed);
+    EXPECT_EQ(sub.message, u"Cannot create folder \"" + group(QStringLiteral("Beta/Design")) + u"\". "
+                               + qt_error_string(ENOTDIR));
 }
 
 TEST_F(ProjectStoreTest, SubStructureGoesInsideTheParentPathAndSameNameMayRecurElsewhere)
@@ -125,49 +157,41 @@ TEST_F(ProjectStoreTest, RenameToItsOwnOrAnExistingNameIsRefused)
     EXPECT_TRUE(existsInGroup(QStringLiteral("Alpha")));
 }
 
-TEST_F(ProjectStoreTest, DeleteRemovesEverythingInsideIncludingReadOnlyFiles)
-{
-    makeFolder(QStringLiteral("Alpha/Design/Deep"));
-    data.write(QStringLiteral("Projects Group/Alpha/note.rtf"), "x");
-    data.write(QStringLiteral("Projects Group/Alpha/Design/.hidden"), "x");
-    const QString locked = group(QStringLiteral("Alpha/Design/locked.txt"));
-    data.write(QStringLiteral("Projects Group/Alpha/Design/locked.txt"), "x");
-    QFile::setPermissions(locked, QFileDevice::ReadOwner);
-    const DeleteReport report = store.DeleteStructure(QStringLiteral("Projects Group\\Alpha\\"));
-    EXPECT_TRUE(report.failures.isEmpty());
-    EXPECT_TRUE(report.refusal.isEmpty());
-    EXPECT_FALSE(existsInGroup(QStringLiteral("Alpha")));
-    EXPECT_TRUE(QFileInfo(group()).isDir());
-}
-
-TEST_F(ProjectStoreTest, MarkedSubFolderIsReportedAndKeepsTheStructure)
-{
-    // A dot folder is the Linux form of a folder with an extra attribute: it is
-    // deleted as a file, which fails, and the folders above it stay.
-    makeFolder(QStringLiteral("Alpha/Design/.cache"));
-    data.write(QStringLiteral("Projects Group/Alpha/Design/.cache/kept"), "x");
-    data.write(QStringLiteral("Projects Group/Alpha/a.txt"), "x");
-    const DeleteReport report = store.DeleteStructure(QStringLiteral("Projects Group\\Alpha\\"));
-    EXPECT_EQ(report.failures, QStringList{u"Could NOT delete " + group(QStringLiteral("Alpha/Design/.cache"))});
-    EXPECT_TRUE(existsInGroup(QStringLiteral("Alpha/Design/.cache/kept")));
-    EXPECT_FALSE(existsInGroup(QStringLiteral("Alpha/a.txt")));
-}
-
-TEST_F(ProjectStoreTest, LinksInsideAreRemovedAsLinksAndTheirTargetsSurvive)
+// The whole structure goes to the trash in one move, links as links: a
+// deleted project can be brought back from there.
+TEST_F(ProjectStoreTest, DeleteMovesTheWholeStructureToTheTrashInOneStep)
 {
     TempFolder outside;
     outside.write(QStringLiteral("keep/precious.txt"), "precious");
-    outside.write(QStringLiteral("single.txt"), "single");
-    makeFolder(QStringLiteral("Alpha/Design"));
+    makeFolder(QStringLiteral("Alpha/Design/.cache"));
+    makeFolder(QStringLiteral("Beta"));
+    data.write(QStringLiteral("Projects Group/Alpha/note.rtf"), "{\\rtf1 note}");
+    data.write(QStringLiteral("Projects Group/Alpha/Design/locked.txt"), "x");
+    QFile::setPermissions(group(QStringLiteral("Alpha/Design/locked.txt")), QFileDevice::ReadOwner);
     ASSERT_TRUE(QFile::link(outside.file(QStringLiteral("keep")), group(QStringLiteral("Alpha/to-folder"))));
-    ASSERT_TRUE(QFile::link(outside.file(QStringLiteral("single.txt")), group(QStringLiteral("Alpha/Design/to-file"))));
-    ASSERT_TRUE(QFile::link(outside.file(QStringLiteral("gone")), group(QStringLiteral("Alpha/dangling"))));
 
     const DeleteReport report = store.DeleteStructure(QStringLiteral("Projects Group\\Alpha\\"));
-    EXPECT_TRUE(report.failures.isEmpty());
-    EXPECT_FALSE(QFileInfo(group(QStringLiteral("Alpha"))).exists());
+    EXPECT_TRUE(report.done()) << report.refusal.toStdString();
+    EXPECT_EQ(trash.trashed, QStringList{group(QStringLiteral("Alpha"))});
+    EXPECT_FALSE(existsInGroup(QStringLiteral("Alpha")));
+    EXPECT_TRUE(existsInGroup(QStringLiteral("Beta")));
+    const QString inTrash = trash.bin() + QStringLiteral("/0-Alpha");
+    EXPECT_TRUE(QFileInfo::exists(inTrash + QStringLiteral("/Design/.cache")));
+    EXPECT_TRUE(QFileInfo::exists(inTrash + QStringLiteral("/Design/locked.txt")));
+    EXPECT_TRUE(QFileInfo(inTrash + QStringLiteral("/to-folder")).isSymLink());
     EXPECT_EQ(outside.read(QStringLiteral("keep/precious.txt")), "precious");
-    EXPECT_EQ(outside.read(QStringLiteral("single.txt")), "single");
+}
+
+// One message with the reason, and everything where it was.
+TEST_F(ProjectStoreTest, DeleteTheTrashRefusesLeavesEverythingInPlace)
+{
+    makeFolder(QStringLiteral("Alpha/Design"));
+    data.write(QStringLiteral("Projects Group/Alpha/note.rtf"), "{\\rtf1 note}");
+    trash.refusal = QStringLiteral("Permission denied");
+    const DeleteReport report = store.DeleteStructure(QStringLiteral("Projects Group\\Alpha\\"));
+    EXPECT_EQ(report.refusal, u"Sorry, can not remove folder: " + group(QStringLiteral("Alpha/")) + u"\nPermission denied");
+    EXPECT_EQ(data.read(QStringLiteral("Projects Group/Alpha/note.rtf")), "{\\rtf1 note}");
+    EXPECT_TRUE(existsInGroup(QStringLiteral("Alpha/Design")));
 }
 
 TEST_F(ProjectStoreTest, AStructureThatIsItselfALinkIsNotFollowed)
@@ -179,6 +203,7 @@ TEST_F(ProjectStoreTest, AStructureThatIsItselfALinkIsNotFollowed)
     const DeleteReport report = store.DeleteStructure(QStringLiteral("Projects Group\\Linked\\"));
     EXPECT_EQ(report.refusal, u"Sorry, can not remove folder: " + group(QStringLiteral("Linked/")));
     EXPECT_EQ(outside.read(QStringLiteral("precious.txt")), "precious");
+    EXPECT_TRUE(trash.trashed.isEmpty());
 }
 
 TEST_F(ProjectStoreTest, PathsThatLeaveTheStoreOrNameTheRootAreRefused)
@@ -192,25 +217,30 @@ TEST_F(ProjectStoreTest, PathsThatLeaveTheStoreOrNameTheRootAreRefused)
     }
     EXPECT_TRUE(existsInGroup(QStringLiteral("Alpha")));
     EXPECT_TRUE(QFileInfo::exists(data.file(QStringLiteral("PM.INI"))));
+    EXPECT_TRUE(trash.trashed.isEmpty());
 }
 
 TEST_F(ProjectStoreTest, DeletingAStructureAlreadyGoneIsSilent)
 {
     makeFolder(QString());
     const DeleteReport report = store.DeleteStructure(QStringLiteral("Projects Group\\Gone\\"));
-    EXPECT_TRUE(report.failures.isEmpty());
-    EXPECT_TRUE(report.refusal.isEmpty());
+    EXPECT_TRUE(report.done());
+    EXPECT_TRUE(trash.trashed.isEmpty());
 }
 
 } // namespace
 
-TEST_F(ProjectStoreTest, MountedFileSystemInsideIsNeverEntered)
+// Emptying the trash would erase a USB stick mounted inside: such a
+// structure is not moved at all.
+TEST_F(ProjectStoreTest, MountedFileSystemInsideKeepsTheStructureWhereItIs)
 {
-    data.write(QStringLiteral("Projects Group/Alpha/usb/photo.jpg"), "on the stick");
-    files.mountPoints << group(QStringLiteral("Alpha/usb"));
+    data.write(QStringLiteral("Projects Group/Alpha/Design/usb/photo.jpg"), "on the stick");
+    files.mountPoints << group(QStringLiteral("Alpha/Design/usb"));
     const DeleteReport report = store.DeleteStructure(QStringLiteral("Projects Group\\Alpha\\"));
-    EXPECT_EQ(report.failures, QStringList{u"Could NOT delete " + group(QStringLiteral("Alpha/usb"))});
-    EXPECT_EQ(data.read(QStringLiteral("Projects Group/Alpha/usb/photo.jpg")), "on the stick");
+    EXPECT_EQ(report.refusal, u"Sorry, can not remove folder: " + group(QStringLiteral("Alpha/"))
+                                  + u"\nAnother file system is mounted inside it: " + group(QStringLiteral("Alpha/Design/usb")));
+    EXPECT_EQ(data.read(QStringLiteral("Projects Group/Alpha/Design/usb/photo.jpg")), "on the stick");
+    EXPECT_TRUE(trash.trashed.isEmpty());
 }
 
 // A folder named in another code page must not pass for a namesake: deleting

@@ -3,14 +3,18 @@
 #include "ProjectsWindow.h"
 
 #include "projects/ui/NoteEditor.h"
+#include "projects/ui/NoteFontDialog.h"
 #include "projects/ui/NotePrinter.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QFontDatabase>
-#include <QFontDialog>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -78,6 +82,15 @@ TEST_F(NoteEditorTest, NothingCanBeTypedBeforeANoteIsLoaded)
     EXPECT_TRUE(widget("ToolButton13")->isEnabled());
 }
 
+// Qt's button for the note tools that do not fit is read out by name too.
+TEST_F(NoteEditorTest, TheNoteToolBarsExtensionButtonHasAName)
+{
+    start();
+    auto *more = widget<QToolBar>("ToolBarNotePad")->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
+    ASSERT_NE(more, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(more)->text(QAccessible::Name), QStringLiteral("More note tools"));
+}
+
 TEST_F(NoteEditorTest, SelectingTheRootCreatesItsNoteInTheGroupFolder)
 {
     start();
@@ -131,6 +144,31 @@ TEST_F(NoteEditorTest, DateAndTimeGoToTheEndWhateverTheCaret)
     EXPECT_EQ(noteOnDisk(QStringLiteral("Beta")), QStringLiteral("Date : 08.12.2026\nTime : 9:30:00"));
 }
 
+// A selection that reaches the end must not take in the new lines, or the
+// next key typed would erase them: the caret ends up after them.
+TEST_F(NoteEditorTest, DateAndTimeAfterASelectionReachingTheEndSurviveTheNextKey)
+{
+    startOnAlpha("{\\rtf1\\ansi first line\\par second\\par}");
+    QTextCursor selection = editor()->textCursor();
+    selection.setPosition(6);
+    selection.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    editor()->setTextCursor(selection);
+    click("ToolButton13");
+    EXPECT_FALSE(editor()->textCursor().hasSelection());
+    typeInto(editor(), QStringLiteral("!"));
+    const QString expected = QStringLiteral("first line\nsecond\nDate : 08.12.2026\nTime : 9:30:00!");
+    EXPECT_EQ(editor()->toPlainText(), expected);
+    EXPECT_EQ(noteOnDisk(QStringLiteral("Alpha")), expected);
+
+    // A selection made backwards, its anchor at the end, alike.
+    QTextCursor backwards = editor()->textCursor();
+    backwards.setPosition(0, QTextCursor::KeepAnchor);
+    editor()->setTextCursor(backwards);
+    click("ToolButton13");
+    typeInto(editor(), QStringLiteral("?"));
+    EXPECT_TRUE(editor()->toPlainText().endsWith(QStringLiteral("!\nDate : 08.12.2026\nTime : 9:30:00?")));
+}
+
 TEST_F(NoteEditorTest, ClearAsksFirstAndOnlyYesEmptiesTheNote)
 {
     startOnAlpha("{\\rtf1\\ansi keep me\\par}");
@@ -151,22 +189,27 @@ TEST_F(NoteEditorTest, ClearAsksFirstAndOnlyYesEmptiesTheNote)
 }
 
 // A change of font alone changes no character; it must reach the file all
-// the same.
+// the same: family, size, style and colour.
 TEST_F(NoteEditorTest, FontChosenForTheSelectionReachesTheFile)
 {
     startOnAlpha("{\\rtf1\\ansi plain {\\fs40 big}\\par}");
     placeCaret(8);
     const QString family = QFontDatabase::families().constLast();
     QFont preset;
+    QColor presetColour;
     dialogs.answer = [&](QDialog &dialog) {
-        auto &fonts = static_cast<QFontDialog &>(dialog);
-        preset = fonts.currentFont();
-        QFont chosen(family, 14);
-        chosen.setItalic(true);
-        fonts.setCurrentFont(chosen);
+        auto &fonts = static_cast<NoteFontDialog &>(dialog);
+        preset = fonts.chosenFont();
+        presetColour = fonts.chosenColour();
+        fonts.familyBox()->setEditText(family);
+        fonts.sizeBox()->setEditText(QStringLiteral("14"));
+        fonts.styleBox()->setCurrentText(QStringLiteral("Italic"));
+        fonts.colourBox()->setCurrentText(QStringLiteral("Red"));
     };
     click("ToolButton29"); // cancelled: nothing changes
+    EXPECT_EQ(dialogs.ran, QStringList{QStringLiteral("FontDialog")});
     EXPECT_EQ(preset.pointSize(), 20); // the caret sits in the big word
+    EXPECT_EQ(presetColour, editor()->palette().color(QPalette::Text));
     const QByteArray untouched = dir.read(QStringLiteral("Projects Group/Alpha/note.rtf"));
 
     editor()->selectAll();
@@ -177,7 +220,41 @@ TEST_F(NoteEditorTest, FontChosenForTheSelectionReachesTheFile)
     EXPECT_TRUE(saved.contains(family.toUtf8())) << family.toStdString();
     EXPECT_TRUE(saved.contains("\\fs28"));
     EXPECT_TRUE(saved.contains("\\i"));
+    EXPECT_TRUE(saved.contains("\\red255\\green0\\blue0")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("\\cf1"));
     EXPECT_EQ(main().focusWidget(), editor());
+}
+
+// The note's own default family may be an alias with no bold face listed (the
+// desktop's "Sans Serif"): bold is offered and applied all the same.
+TEST_F(NoteEditorTest, BoldIsOfferedForTheNotesDefaultFamilyAndReachesTheFile)
+{
+    startOnAlpha("{\\rtf1\\ansi plain\\par}");
+    editor()->selectAll();
+    QString presetFamily;
+    QStringList styles;
+    dialogs.answer = [&](QDialog &dialog) {
+        auto &fonts = static_cast<NoteFontDialog &>(dialog);
+        presetFamily = fonts.familyBox()->currentText();
+        for (int i = 0; i < fonts.styleBox()->count(); ++i)
+            styles << fonts.styleBox()->itemText(i);
+        fonts.styleBox()->setCurrentText(QStringLiteral("Bold"));
+        fonts.colourBox()->setCurrentText(QStringLiteral("Navy"));
+        fonts.underlineBox()->setChecked(true);
+    };
+    dialogs.results = {QDialog::Accepted};
+    click("ToolButton29");
+    EXPECT_EQ(presetFamily, editor()->document()->defaultFont().family());
+    EXPECT_EQ(styles, (QStringList{QStringLiteral("Regular"), QStringLiteral("Italic"), QStringLiteral("Bold"),
+                                   QStringLiteral("Bold Italic")}));
+    QTextDocument saved; // the note as it reads back from the file
+    ASSERT_TRUE(readRtf(dir.read(QStringLiteral("Projects Group/Alpha/note.rtf")), saved));
+    QTextCursor first(&saved);
+    first.movePosition(QTextCursor::NextCharacter);
+    EXPECT_EQ(saved.toPlainText(), QStringLiteral("plain"));
+    EXPECT_EQ(first.charFormat().fontWeight(), QFont::Bold);
+    EXPECT_TRUE(first.charFormat().fontUnderline());
+    EXPECT_EQ(first.charFormat().foreground().color(), QColor(0, 0, 128));
 }
 
 // A note.rtf that is not RTF is shown as its text; the first keystroke moves

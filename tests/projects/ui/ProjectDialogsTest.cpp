@@ -10,7 +10,10 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 using namespace veltrano;
 using namespace veltrano::test;
@@ -56,13 +59,15 @@ TEST_F(ProjectDialogs, NewProjectProposesTheFirstFreeNameThenSelectsAndLoadsTheN
 }
 
 // A refused name leaves the dialog open with its text, and nothing on disk.
+// A dot name would vanish from the tree and a line break cut its label short.
 TEST_F(ProjectDialogs, RefusedNamesKeepTheDialogOpenAndTouchNothing)
 {
     start({QStringLiteral("Alpha")});
     QStringList closedAfter;
     answerDialog([&](StructureDialog &dialog) {
-        for (const QString &name : {QStringLiteral("Say \"hi\""), QStringLiteral("a/b"), QString(),
-                                    QStringLiteral("."), QStringLiteral("Alpha"), QStringLiteral("Beta")}) {
+        for (const QString &name :
+             {QStringLiteral("Say \"hi\""), QStringLiteral("a/b"), QString(), QStringLiteral("."),
+              QStringLiteral(".Hidden"), QStringLiteral("Two\nLines"), QStringLiteral("Alpha"), QStringLiteral("Beta")}) {
             if (confirmWith(dialog, name))
                 closedAfter << name;
             EXPECT_EQ(dialog.edit1()->text(), name);
@@ -70,14 +75,84 @@ TEST_F(ProjectDialogs, RefusedNamesKeepTheDialogOpenAndTouchNothing)
     });
     action("NewProject2")->trigger();
     EXPECT_EQ(closedAfter, QStringList{QStringLiteral("Beta")});
-    EXPECT_EQ(messages.shown.size(), 5);
+    EXPECT_EQ(messages.shown.size(), 7);
+    const QString incorrect = QStringLiteral("Incorrect name, input another...");
     EXPECT_EQ(messageTexts(QStringLiteral("bare")),
               (QStringList{QStringLiteral("Please, do not use <>|*?\\/:"), QStringLiteral("Please, do not use <>|*?\\/:"),
-                           QStringLiteral("Please, input project name")}));
-    EXPECT_EQ(messageTexts(QStringLiteral("notice")),
-              (QStringList{QStringLiteral("Project . already exists :("), QStringLiteral("Project Alpha already exists :(")}));
-    EXPECT_EQ(QDir(group()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                           QStringLiteral("Please, input project name"), incorrect, incorrect, incorrect}));
+    EXPECT_EQ(messageTexts(QStringLiteral("notice")), QStringList{QStringLiteral("Project Alpha already exists :(")});
+    EXPECT_EQ(QDir(group()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
               (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta")}));
+}
+
+// A change the file system refuses is said with the system's reason, and the
+// dialog stays open for another name.
+TEST_F(ProjectDialogs, ChangesTheFileSystemRefusesAreReportedAndKeepTheDialogOpen)
+{
+    start({QStringLiteral("Alpha")});
+    const QString tooLong(256, u'x');
+    bool closed = true;
+    answerDialog([&](StructureDialog &dialog) { closed = confirmWith(dialog, tooLong); });
+    action("NewProject2")->trigger();
+    EXPECT_FALSE(closed);
+    select(QStringLiteral("Alpha"));
+    answerDialog([&](StructureDialog &dialog) { closed = confirmWith(dialog, tooLong); });
+    action("Rename2")->trigger();
+    EXPECT_FALSE(closed);
+    const QStringList errors = messageTexts(QStringLiteral("error"));
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].startsWith(u"Cannot create folder \"")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[1].startsWith(u"Cannot rename folder \"" + group(QStringLiteral("Alpha")))) << errors[1].toStdString();
+    for (const QString &error : errors)
+        EXPECT_TRUE(error.endsWith(qt_error_string(ENAMETOOLONG))) << error.toStdString();
+    EXPECT_EQ(treeLines(), (QStringList{QStringLiteral("Projects Group@0"), QStringLiteral("Alpha@1")}));
+}
+
+// Names made outside the program are shown as written wherever a label, a
+// hint or a dialog shows them, never as markup.
+TEST_F(ProjectDialogs, NamesThatLookLikeMarkupAreShownAsWritten)
+{
+    const QString name = QStringLiteral("<b>x");
+    start({name});
+    select(name);
+    const auto shownAsWritten = [](const QLabel *label, const QString &text) {
+        return label->text() == text
+               && (label->textFormat() == Qt::PlainText
+                   || (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(text)));
+    };
+    // How a tool tip reads: Qt lays out a tip that looks like markup as rich text.
+    const auto tipReads = [](const QString &tip) {
+        if (!Qt::mightBeRichText(tip))
+            return tip;
+        QTextDocument shown;
+        shown.setHtml(tip);
+        return shown.toPlainText();
+    };
+    const QString path = QStringLiteral("Projects Group\\<b>x\\");
+    auto *label11 = widget<QLabel>("Label11");
+    EXPECT_TRUE(shownAsWritten(label11, path));
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), label11->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(label11, &move);
+    EXPECT_EQ(tipReads(label11->toolTip()), path);
+
+    bool renameShown = false;
+    answerDialog([&](StructureDialog &dialog) {
+        renameShown = shownAsWritten(dialog.label1(), name) && dialog.edit1()->text() == name;
+    });
+    action("Rename2")->trigger();
+    EXPECT_TRUE(renameShown);
+
+    QString deleteTip;
+    bool deleteShown = false;
+    answerDialog([&](StructureDialog &dialog) {
+        auto *label2 = dialog.findChild<QLabel *>(QStringLiteral("Label2"));
+        deleteShown = shownAsWritten(label2, path);
+        deleteTip = label2->toolTip();
+    });
+    action("Delete2")->trigger();
+    EXPECT_TRUE(deleteShown);
+    EXPECT_EQ(tipReads(deleteTip), path);
 }
 
 // A new structure selects the first node of its name in tree order, which
@@ -117,7 +192,8 @@ TEST_F(ProjectDialogs, RenameStartsFromTheNameRefusesItAndMovesTheFolderWithItsN
     answerDialog([&](StructureDialog &dialog) {
         EXPECT_EQ(dialog.label1()->text(), QStringLiteral("Alpha"));
         EXPECT_EQ(dialog.edit1()->text(), QStringLiteral("Alpha"));
-        for (const QString &name : {QStringLiteral("Alpha"), QStringLiteral("Gamma")}) {
+        // A dot name would leave the project and its notes unreachable.
+        for (const QString &name : {QStringLiteral("Alpha"), QStringLiteral(".Alpha"), QStringLiteral("Gamma")}) {
             if (confirmWith(dialog, name))
                 closedAfter << name;
         }
@@ -125,6 +201,8 @@ TEST_F(ProjectDialogs, RenameStartsFromTheNameRefusesItAndMovesTheFolderWithItsN
     action("Rename2")->trigger();
     EXPECT_EQ(closedAfter, QStringList{QStringLiteral("Gamma")});
     EXPECT_EQ(messageTexts(QStringLiteral("notice")), QStringList{QStringLiteral("Incorrect name, input another...")});
+    EXPECT_EQ(messageTexts(QStringLiteral("bare")), QStringList{QStringLiteral("Incorrect name, input another...")});
+    EXPECT_FALSE(QFileInfo::exists(group(QStringLiteral(".Alpha"))));
     EXPECT_FALSE(QFileInfo::exists(group(QStringLiteral("Alpha"))));
     EXPECT_TRUE(QFileInfo(group(QStringLiteral("Gamma/Design"))).isDir());
     EXPECT_TRUE(noteExists(QStringLiteral("Gamma")));
@@ -132,9 +210,9 @@ TEST_F(ProjectDialogs, RenameStartsFromTheNameRefusesItAndMovesTheFolderWithItsN
     EXPECT_EQ(label11(), QStringLiteral("Projects Group\\Gamma\\"));
 }
 
-// Deleting selects the first node labelled like the parent, perhaps a
-// namesake earlier in the tree; a read-only file inside goes too.
-TEST_F(ProjectDialogs, DeleteRemovesEverythingInsideAndSelectsByTheParentsLabel)
+// Deleting moves the structure to the desktop's trash and selects the first
+// node labelled like the parent, perhaps a namesake earlier in the tree.
+TEST_F(ProjectDialogs, DeleteMovesTheStructureToTheTrashAndSelectsByTheParentsLabel)
 {
     start({QStringLiteral("Alpha/Shared"), QStringLiteral("Beta/Shared/Old")});
     dir.write(QStringLiteral("Projects Group/Beta/Shared/Old/locked.txt"), "x");
@@ -148,6 +226,8 @@ TEST_F(ProjectDialogs, DeleteRemovesEverythingInsideAndSelectsByTheParentsLabel)
     projects().worklist().deleteButton()->click();
     EXPECT_EQ(shownPath, QStringLiteral("Projects Group\\Beta\\Shared\\Old\\"));
     EXPECT_FALSE(QFileInfo::exists(group(QStringLiteral("Beta/Shared/Old"))));
+    EXPECT_EQ(platform.trashFake.trashed, QStringList{group(QStringLiteral("Beta/Shared/Old"))});
+    EXPECT_TRUE(QFileInfo::exists(platform.trashFake.bin() + QStringLiteral("/0-Old/locked.txt")));
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(tree()->currentItem(), node(QStringLiteral("Shared")));
     EXPECT_EQ(label11(), QStringLiteral("Projects Group\\Alpha\\Shared\\"));
@@ -158,6 +238,22 @@ TEST_F(ProjectDialogs, DeleteRemovesEverythingInsideAndSelectsByTheParentsLabel)
     EXPECT_FALSE(QFileInfo::exists(group(QStringLiteral("Beta"))));
     EXPECT_EQ(tree()->currentItem(), tree()->topLevelItem(0));
     EXPECT_EQ(label11(), QStringLiteral("Projects Group\\"));
+}
+
+// A move the trash refuses leaves everything in place and says why, once.
+TEST_F(ProjectDialogs, DeleteTheTrashRefusesIsToldOnceAndKeepsTheStructure)
+{
+    start({QStringLiteral("Alpha/Design"), QStringLiteral("Beta")});
+    platform.trashFake.refusal = QStringLiteral("Read-only file system");
+    select(QStringLiteral("Alpha"));
+    answerDialog([](StructureDialog &dialog) { dialog.button1()->click(); });
+    action("Delete2")->trigger();
+    EXPECT_EQ(messages.texts(), QStringList{u"Sorry, can not remove folder: " + group(QStringLiteral("Alpha/"))
+                                            + u"\nRead-only file system"});
+    EXPECT_EQ(messages.shown.constFirst().kind, QStringLiteral("notice"));
+    EXPECT_TRUE(QFileInfo(group(QStringLiteral("Alpha/Design"))).isDir());
+    EXPECT_EQ(treeLines(), (QStringList{QStringLiteral("Projects Group@0"), QStringLiteral("Alpha@1"),
+                                        QStringLiteral("Design@2"), QStringLiteral("Beta@1")}));
 }
 
 TEST_F(ProjectDialogs, CancelAndEscapeChangeNothing)

@@ -89,16 +89,23 @@ TEST_F(SystemTools, OnlyAMissingLauncherIsReported)
     EXPECT_EQ(messages.shown.constFirst().kind, QStringLiteral("notice"));
 }
 
-TEST_F(SystemTools, BackupRunsThroughTheConsoleAndLeavesItEmpty)
+// "Backup..." starts the desktop's backup program itself: what the user was
+// typing into the console line stays there.
+TEST_F(SystemTools, BackupStartsTheBackupToolAndLeavesTheConsoleLineAlone)
 {
     create();
-    platform.shellFake.succeeds = false;
     auto *console = widget<QLineEdit>("MainEditCmd");
     QTest::keyClicks(console, QStringLiteral("half-typed"));
     use("ntbackupexe1");
-    EXPECT_EQ(platform.shellFake.opened, QStringList{QStringLiteral("NTBACKUP.EXE")});
+    EXPECT_EQ(platform.shellFake.tools, QList<DesktopTool>{DesktopTool::Backup});
+    EXPECT_TRUE(platform.shellFake.opened.isEmpty());
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(console->text(), QStringLiteral("half-typed"));
+
+    platform.shellFake.succeeds = false; // a desktop without one
+    use("ntbackupexe1");
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unknown operator :(")});
-    EXPECT_TRUE(console->text().isEmpty());
+    EXPECT_EQ(console->text(), QStringLiteral("half-typed"));
 }
 
 TEST_F(SystemTools, SleepAnsweredNoOrCancelChangesNothing)

@@ -5,12 +5,14 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/TrayPlacement.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QMenu>
 #include <QTabWidget>
 #include <QHeaderView>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 using namespace veltrano;
@@ -79,6 +81,47 @@ TEST_F(WeekEditorWindow, DayButtonsTopToBottomWithAHandCursorAndTheSaturdaySpell
     }
     EXPECT_EQ(captions, (QStringList{u"Monday"_qs, u"Tuesday"_qs, u"Wednesday"_qs, u"Thursday"_qs, u"Friday"_qs,
                                      u"Satuday"_qs, u"Sunday"_qs}));
+}
+
+// A screen reader works a day button through its one action, "Toggle" (Qt's
+// for a button that stays down): it must choose the day as a click does,
+// also the day already chosen, which is read again and stays chosen.
+TEST_F(WeekEditorWindow, ScreenReaderActionsOnTheDayButtonsChooseTheDay)
+{
+    create();
+    openEditor([this](WeekEditor &window) {
+        const auto act = [](QToolButton *button, const QString &action) {
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(button);
+            ASSERT_TRUE(face && face->actionInterface());
+            ASSERT_TRUE(face->actionInterface()->actionNames().contains(action));
+            face->actionInterface()->doAction(action);
+        };
+        act(dayButton(u"Friday"_qs), QAccessibleActionInterface::toggleAction());
+        EXPECT_EQ(window.selectedDay(), 6);
+        EXPECT_EQ(pageCaption(), u"Friday");
+        EXPECT_EQ(cell(*window.grid(), 9), u"Friday 9");
+        EXPECT_TRUE(dayButton(u"Friday"_qs)->isChecked());
+        EXPECT_FALSE(dayButton(u"Tuesday"_qs)->isChecked());
+
+        writeDay(u"Friday"_qs, {u"changed on disk"_qs});
+        act(dayButton(u"Friday"_qs), QAccessibleActionInterface::toggleAction());
+        EXPECT_TRUE(dayButton(u"Friday"_qs)->isChecked());
+        EXPECT_EQ(cell(*window.grid(), 0), u"changed on disk");
+
+        act(dayButton(u"Saturday"_qs), QAccessibleActionInterface::toggleAction());
+        EXPECT_EQ(window.selectedDay(), 7);
+        EXPECT_EQ(pageCaption(), u"Satuday");
+        EXPECT_FALSE(dayButton(u"Friday"_qs)->isChecked());
+    });
+}
+
+// Qt's button for the days that do not fit is read out by name too.
+TEST_F(WeekEditorWindow, TheDaysBarsExtensionButtonHasAName)
+{
+    create();
+    auto *more = editor().findChild<QToolBar *>(u"ToolBar1"_qs)->findChild<QToolButton *>(u"qt_toolbar_ext_button"_qs);
+    ASSERT_NE(more, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(more)->text(QAccessible::Name), u"More days");
 }
 
 TEST_F(WeekEditorWindow, SaturdayShowsAndWritesTheSaturdayFile)
