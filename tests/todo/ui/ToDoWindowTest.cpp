@@ -61,6 +61,41 @@ TEST_F(FormToDoTest, DocksBesideTheVisibleMainWindowWhateverItsStoredPlacement)
     EXPECT_EQ(docked.height(), main().frameGeometry().height());
 }
 
+// Counts the times a window asks to be stacked above the others.
+class RaiseCounter final : public QObject {
+public:
+    explicit RaiseCounter(QWidget &window) { window.installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::ZOrderChange;
+        return false;
+    }
+};
+
+// With no room beside the main window (maximised here) the list lies over its
+// right side, whole, and stays in front of it when the main window comes to
+// the front.
+TEST_F(FormToDoTest, DockedOverAMaximisedMainWindowItStaysInFrontOfIt)
+{
+    start();
+    main().showMaximized(); // the autostart shows the to-do window with it
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(toDo().isVisible());
+    const QRect area = main().screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(toDo().frameGeometry())) << toDo().frameGeometry().x();
+    EXPECT_EQ(toDo().frameGeometry().right(), area.right());
+    activate(toDo());
+    RaiseCounter raised(toDo());
+    activate(main());
+    EXPECT_EQ(raised.count, 1);
+    // A click in the already active main window raises it as well.
+    QTest::mouseClick(main().windowHandle(), Qt::LeftButton, {}, QPoint(100, 200));
+    EXPECT_EQ(raised.count, 2);
+}
+
 TEST_F(FormToDoTest, WithTheMainWindowHiddenItOpensWhereItWasLeft)
 {
     start(QByteArray(kNoAutostart) + "[ToDo Form]\r\nLeft=500\r\nTop=300\r\nWidth=250\r\nHeight=200\r\n");
