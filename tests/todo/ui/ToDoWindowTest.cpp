@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using namespace veltrano;
@@ -94,6 +95,24 @@ TEST_F(FormToDoTest, DockedOverAMaximisedMainWindowItStaysInFrontOfIt)
     // A click in the already active main window raises it as well.
     QTest::mouseClick(main().windowHandle(), Qt::LeftButton, {}, QPoint(100, 200));
     EXPECT_EQ(raised.count, 2);
+}
+
+// Docked beside the main window, which has the keyboard, the list still
+// shows the whole text of a cut-off item when the mouse rests on it.
+TEST_F(FormToDoTest, CutOffItemShowsItsTextUnderTheMouseWhileTheMainWindowIsActive)
+{
+    start({}, "0Short\r\n0Call Bob and Ann about the quarterly report before Friday, and book the room\r\n");
+    main().show();
+    QCoreApplication::processEvents();
+    activate(main());
+    ASSERT_TRUE(toDo().isVisible());
+    ASSERT_FALSE(toDo().isActiveWindow());
+    QToolTip::hideText();
+    const QPoint onTheItem(30, rowCentre(1).y());
+    QTest::mouseMove(toDo().windowHandle(), view()->viewport()->mapTo(&toDo(), onTheItem));
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("before Friday, and book the room")));
+    QToolTip::hideText();
 }
 
 TEST_F(FormToDoTest, WithTheMainWindowHiddenItOpensWhereItWasLeft)
