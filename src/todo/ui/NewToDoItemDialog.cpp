@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include <limits>
@@ -55,24 +56,27 @@ void NewToDoItemDialog::createControls()
     const int left = kFrameRect.x() + 10;
     const int right = kFrameRect.x() + kFrameRect.width() / 2 + 14;
     const int row = kFrameRect.y() + 42;
-    m_num = addOption("CheckBoxNum", QStringLiteral("Autonumeration"), {left, row}, &ToDoComposeOptions::autonumeration);
-    m_prior = addOption("CheckBoxPrior", QStringLiteral("[!]"), {left, row + 20}, &ToDoComposeOptions::priority);
-    m_scob = addOption("CheckBoxScob", QStringLiteral("[...]"), {left, row + 40}, &ToDoComposeOptions::brackets);
-    m_mark = addOption("CheckBoxMark", QStringLiteral("Marker"), {right, row}, &ToDoComposeOptions::marker);
-    m_time = addOption("CheckBoxTime", QStringLiteral("Time"), {right, row + 20}, &ToDoComposeOptions::time);
-    m_date = addOption("CheckBoxDate", QStringLiteral("Date"), {right, row + 40}, &ToDoComposeOptions::date);
+    // Created in reading order, which is the order Tab takes: the edit, the
+    // left column, the right column, the buttons. Each caption underlines a
+    // letter (or sign) of its own for Alt.
+    m_num = addOption("CheckBoxNum", QStringLiteral("Auto&numeration"), {left, row},
+                      &ToDoComposeOptions::autonumeration);
+    m_prior = addOption("CheckBoxPrior", QStringLiteral("[&!]"), {left, row + 20}, &ToDoComposeOptions::priority);
+    m_scob = addOption("CheckBoxScob", QStringLiteral("[&...]"), {left, row + 40}, &ToDoComposeOptions::brackets);
+    m_mark = addOption("CheckBoxMark", QStringLiteral("&Marker"), {right, row}, &ToDoComposeOptions::marker);
+    m_time = addOption("CheckBoxTime", QStringLiteral("&Time"), {right, row + 20}, &ToDoComposeOptions::time);
+    m_date = addOption("CheckBoxDate", QStringLiteral("&Date"), {right, row + 40}, &ToDoComposeOptions::date);
 
     const auto button = [this](const char *name, const QString &caption, int x, void (NewToDoItemDialog::*click)()) {
         auto *b = named(new QPushButton(caption, this), name);
         b->setGeometry(QRect(QPoint(x, kButtonsY), kButtonSize));
-        b->setFocusPolicy(Qt::ClickFocus); // Tab stays in the edit
         connect(b, &QPushButton::clicked, this, click);
         return b;
     };
-    QPushButton *add = button("BitBtnAdd", QStringLiteral("Add (Enter)"), kFrameRect.x(), &NewToDoItemDialog::addItem);
+    QPushButton *add = button("BitBtnAdd", QStringLiteral("&Add (Enter)"), kFrameRect.x(), &NewToDoItemDialog::addItem);
     add->setDefault(true);
-    button("BitBtnDef", QStringLiteral("Set defaults"), kFrameRect.x() + 96, &NewToDoItemDialog::setDefaults);
-    button("BitBtnCancel", QStringLiteral("Cancel (Esc)"), kFrameRect.right() + 1 - kButtonSize.width(),
+    button("BitBtnDef", QStringLiteral("&Set defaults"), kFrameRect.x() + 96, &NewToDoItemDialog::setDefaults);
+    button("BitBtnCancel", QStringLiteral("&Cancel (Esc)"), kFrameRect.right() + 1 - kButtonSize.width(),
            &NewToDoItemDialog::cancel);
     setOptions(m_options);
 }
@@ -83,13 +87,8 @@ QCheckBox *NewToDoItemDialog::addOption(const char *name, const QString &caption
     auto *box = named(new QCheckBox(caption, this), name);
     box->move(at);
     box->adjustSize();
-    box->setFocusPolicy(Qt::ClickFocus);
     connect(box, &QCheckBox::toggled, this, [this, option](bool on) { m_options.*option = on; });
-    // The typing goes on in the edit after an option is switched.
-    connect(box, &QCheckBox::clicked, this, [this] {
-        if (isVisible())
-            m_edit->setFocus(Qt::OtherFocusReason);
-    });
+    connect(box, &QCheckBox::clicked, this, &NewToDoItemDialog::backToText);
     return box;
 }
 
@@ -109,6 +108,8 @@ void NewToDoItemDialog::addItem()
     Platform &platform = m_context.platform();
     const ToDoStamps stamps = ReadToDoStamps(platform.clock(), platform.regionalFormats());
     if (m_edit->text().isEmpty()) {
+        // Focus first: the box hands it back to where it was when it closes.
+        backToText();
         m_context.messagesAbout(this).notice(QString::fromUtf16(kInputSomeEventMessage));
         return;
     }
@@ -126,6 +127,30 @@ void NewToDoItemDialog::cancel()
 void NewToDoItemDialog::setDefaults()
 {
     setOptions(ToDoComposeOptions::defaults());
+    backToText();
+}
+
+// After a button or an option the typing goes on where it stopped: the
+// caret and any selection come back as they were, rather than the whole text
+// being selected (the next word would replace it) or the keys going to the
+// button (a space would press it again).
+void NewToDoItemDialog::backToText()
+{
+    if (!isVisible() || m_edit->hasFocus())
+        return;
+    {
+        const QScopedValueRollback returning(m_returningToText, true);
+        m_edit->setFocus(Qt::OtherFocusReason);
+    }
+    if (m_leftAt.selectionLength > 0) {
+        const bool caretAtStart = m_leftAt.cursor == m_leftAt.selectionStart;
+        if (caretAtStart)
+            m_edit->setSelection(m_leftAt.selectionStart + m_leftAt.selectionLength, -m_leftAt.selectionLength);
+        else
+            m_edit->setSelection(m_leftAt.selectionStart, m_leftAt.selectionLength);
+    } else {
+        m_edit->setCursorPosition(m_leftAt.cursor);
+    }
 }
 
 void NewToDoItemDialog::keyPressEvent(QKeyEvent *event)
@@ -141,15 +166,23 @@ void NewToDoItemDialog::showEvent(QShowEvent *event)
     m_edit->selectAll();
 }
 
-// The whole text is selected whenever the edit gets the focus, so typing
-// replaces what was left from last time.
+// The whole text is selected whenever the edit is entered, so typing
+// replaces what was left from last time. Coming back to the dialog from
+// another window or a menu, or from one of its own buttons, is not entering:
+// the text is left as it was.
 bool NewToDoItemDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_edit && event->type() == QEvent::FocusIn) {
-        m_edit->selectAll();
-        // A click places the caret after the focus has come: select again then.
-        if (static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
-            QTimer::singleShot(0, m_edit, &QLineEdit::selectAll);
+    if (watched == m_edit && event->type() == QEvent::FocusOut) {
+        // Seen before the edit drops its selection on the way out.
+        m_leftAt = {m_edit->cursorPosition(), m_edit->selectionStart(), m_edit->selectionLength()};
+    } else if (watched == m_edit && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (!m_returningToText && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            m_edit->selectAll();
+            // A click places the caret after the focus has come: select again then.
+            if (reason == Qt::MouseFocusReason)
+                QTimer::singleShot(0, m_edit, &QLineEdit::selectAll);
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -44,6 +44,7 @@ private:
     void createControls();
     QCheckBox *addOption(const char *name, const QString &caption, QPoint at, bool ToDoComposeOptions::*option);
     void setOptions(ToDoComposeOptions options);
+    void backToText();
 
     AppContext &m_context;
     ToDoListModel &m_list;
@@ -55,6 +56,13 @@ private:
     QCheckBox *m_prior = nullptr;
     QCheckBox *m_scob = nullptr;
     QCheckBox *m_num = nullptr;
+    // Where the caret and the selection were when the edit last lost the focus.
+    struct Caret {
+        int cursor = 0;
+        int selectionStart = -1;
+        int selectionLength = 0;
+    } m_leftAt;
+    bool m_returningToText = false;
 };
 
 } // namespace veltrano

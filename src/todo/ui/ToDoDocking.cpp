@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace veltrano {
@@ -20,6 +21,7 @@ ToDoDocking::ToDoDocking(QWidget &window, QWidget &mainWindow, ToDoWindowState &
       m_blendSource(std::move(blendSource))
 {
     window.installEventFilter(this);
+    mainWindow.installEventFilter(this);
     new SnapAfterDrag(window);
     if (state.placement) {
         setOuterGeometry(*state.placement);
@@ -47,15 +49,20 @@ QRect ToDoDocking::placement() const
 // its frame at every start nor docks a frame's width off the main window.
 void ToDoDocking::setOuterGeometry(const QRect &outer)
 {
-    const QSize frameExtra = m_window.frameGeometry().size() - m_window.size();
-    if (frameExtra.isNull())
+    const std::optional<QSize> frame = frameExtra();
+    if (!frame)
         m_pendingOuter = outer;
     else
         m_pendingOuter.reset();
     const QScopedValueRollback placing(m_placing, true);
     m_window.move(outer.topLeft());
-    m_window.resize(outer.size() - frameExtra);
+    m_window.resize(outer.size() - frame.value_or(QSize(0, 0)));
     keepPlacement();
+}
+
+std::optional<QSize> ToDoDocking::frameExtra() const
+{
+    return FrameAroundWindow(m_window.frameGeometry().size(), m_window.size());
 }
 
 void ToDoDocking::settleOuterGeometry()
@@ -66,7 +73,7 @@ void ToDoDocking::settleOuterGeometry()
         m_pendingOuter.reset(); // resized since: the user's size holds
         return;
     }
-    if (m_window.frameGeometry().size() == m_window.size())
+    if (!frameExtra())
         return; // no frame yet
     const QRect outer = *m_pendingOuter;
     m_pendingOuter.reset();
@@ -84,7 +91,28 @@ void ToDoDocking::dockToMainWindow()
         return;
     const QScreen *screen = m_mainWindow.screen();
     const QRect workArea = screen ? screen->availableGeometry() : QRect();
-    setOuterGeometry(DockBesideMainWindow(m_mainWindow.frameGeometry(), placement().width(), workArea));
+    // A click inside the main window raises it too, and reaches it through
+    // its window before any of its controls sees it.
+    if (QWindow *mainHandle = m_mainWindow.windowHandle())
+        mainHandle->installEventFilter(this);
+    m_dockedAt = DockBesideMainWindow(m_mainWindow.frameGeometry(), placement().width(), workArea);
+    setOuterGeometry(*m_dockedAt);
+    keepInFrontOfMainWindow();
+}
+
+// Docked over a main window that leaves no room beside it (maximised, or as
+// wide as the screen), the list would vanish behind it whenever the main
+// window comes to the front: a window manager stacks a window shown without
+// the keyboard below the active one, and a click in the main window raises
+// it. The list is kept above it, without taking the keyboard, for as long
+// as it stays where it was docked (one the user has dragged elsewhere is
+// stacked as the user has it).
+void ToDoDocking::keepInFrontOfMainWindow()
+{
+    if (!m_window.isVisible() || !m_mainWindow.isVisible() || m_mainWindow.isMinimized())
+        return;
+    if (m_dockedAt && placement() == *m_dockedAt && m_dockedAt->intersects(m_mainWindow.frameGeometry()))
+        m_window.raise();
 }
 
 void ToDoDocking::onShow()
@@ -96,10 +124,30 @@ void ToDoDocking::onShow()
     dockToMainWindow();
     // Both windows have their frames once they are on screen: dock again
     // with the sizes the frames give.
-    QTimer::singleShot(0, this, [this] {
-        settleOuterGeometry();
-        dockToMainWindow();
-    });
+    QTimer::singleShot(0, this, [this] { settleAfterShow(kFrameLooks); });
+}
+
+// A window manager can finish the frame a moment after the window is on
+// screen, without moving the window (so no event says so), and can give a
+// newly framed window the size it was mapped with once more: until the frame
+// is known and the window lies where it was docked, look again now and then
+// for a little while.
+void ToDoDocking::settleAfterShow(int looksLeft)
+{
+    settleOuterGeometry();
+    dockToMainWindow();
+    if (looksLeft <= 0 || !m_window.isVisible())
+        return;
+    // The widget takes its copy of the frame at moves and resizes only: when
+    // the window system has the frame and the widget still has none, a
+    // pixel's move brings the copy up to date, and the window then settles
+    // where it was asked to go.
+    const QWindow *handle = m_window.windowHandle();
+    if (m_pendingOuter && handle && !handle->frameMargins().isNull())
+        m_window.move(m_window.pos() + QPoint(0, 1));
+    const bool docked = m_mainWindow.isVisible() && !m_mainWindow.isMinimized() && m_dockedAt;
+    if (m_pendingOuter || (docked && placement() != *m_dockedAt))
+        QTimer::singleShot(kFrameLookMs, this, [this, looksLeft] { settleAfterShow(looksLeft - 1); });
 }
 
 // Written at every deactivation, so the settings file knows where the
@@ -156,6 +204,9 @@ bool ToDoDocking::eventFilter(QObject *watched, QEvent *event)
         settleOuterGeometry();
         if (!m_placing)
             keepPlacement();
+    } else if ((watched == &m_mainWindow && event->type() == QEvent::WindowActivate)
+               || (event->type() == QEvent::MouseButtonPress && watched == m_mainWindow.windowHandle())) {
+        keepInFrontOfMainWindow();
     }
     return QObject::eventFilter(watched, event);
 }

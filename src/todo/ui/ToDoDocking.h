@@ -27,7 +27,8 @@ public:
     QRect placement() const;
     void setOuterGeometry(const QRect &outer);
     // Beside the main window while both are on screen: its top and height,
-    // this window's width, inside the work area.
+    // this window's width, inside the work area; in front of the main window
+    // where it has to lie over it.
     void dockToMainWindow();
     // The show steps: blending as configured, on screen, docked.
     void onShow();
@@ -48,7 +49,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    std::optional<QSize> frameExtra() const;
+    void settleAfterShow(int looksLeft);
+    static constexpr int kFrameLooks = 10;
+    static constexpr int kFrameLookMs = 100;
     void settleOuterGeometry();
+    void keepInFrontOfMainWindow();
     void applyOpacity();
     void keepPlacement();
 
@@ -63,6 +69,7 @@ private:
     std::optional<QRect> m_pendingOuter;
     bool m_placing = false; // our own move and resize, not the user's
     std::optional<QRect> m_writtenPlacement;
+    std::optional<QRect> m_dockedAt; // where it was last docked
 };
 
 } // namespace veltrano

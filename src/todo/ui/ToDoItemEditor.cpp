@@ -74,9 +74,17 @@ void ToDoItemEditor::onShow()
     }
     m_change->setEnabled(true);
     m_edit->setText(m_list.items().at(m_index).text);
-    // A text longer than the edit shows from its start.
-    m_edit->setCursorPosition(0);
     m_edit->setFocus(Qt::OtherFocusReason);
+}
+
+void ToDoItemEditor::setVisible(bool visible)
+{
+    SmallDialog::setVisible(visible);
+    // A text longer than the edit shows from its start, where it is read.
+    // Only now: the dialog's last show step enters the edit as Tab would,
+    // which selects the whole text and scrolls to its end.
+    if (visible && m_change->isEnabled())
+        m_edit->setCursorPosition(0);
 }
 
 void ToDoItemEditor::change()

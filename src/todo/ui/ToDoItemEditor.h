@@ -29,6 +29,8 @@ public:
     void change();  // "Change"
     void cancel(); // "Cancel"
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -7,6 +7,7 @@
 #include "common/ui/WindowGeometry.h"
 #include "todo/logic/ToDoListModel.h"
 #include "todo/ui/ToDoDocking.h"
+#include "todo/ui/ToDoListView.h"
 #include "todo/ui/ToDoWindowState.h"
 
 #include <QAction>
@@ -38,6 +39,9 @@ ToDoWindow::ToDoWindow(AppContext &context, ToDoListModel &list, ToDoWindowState
     small.setPointSize(kFontPoints);
     setFont(small);
     setMouseTracking(true);
+    // It sits beside the main window, which usually has the keyboard: the
+    // whole text of a long item shows under the mouse all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     createControls();
     createActions();
     m_menus = new ToDoMenus(*this);
@@ -77,10 +81,9 @@ void ToDoWindow::createControls()
                 &ToDoWindow::closeWindow);
     layout->addWidget(m_panelTop);
 
-    m_view = named(new QListView(this), "ToDoList");
+    m_view = named(new ToDoListView(this), "ToDoList");
     m_view->setAccessibleName(QStringLiteral("To-Do List"));
     m_view->setModel(&m_list);
-    m_view->setUniformItemSizes(true);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setContextMenuPolicy(Qt::PreventContextMenu);

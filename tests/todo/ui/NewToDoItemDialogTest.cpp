@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -141,19 +142,120 @@ TEST_F(DoEditTest, NeverOpenedItWritesBackTheOptionsItReadAtExit)
     EXPECT_TRUE(ini().contains(options)) << ini().toStdString();
 }
 
-TEST_F(DoEditTest, CheckBoxesHandTheFocusBackToTheEdit)
+QStringList words(std::initializer_list<const char *> list)
+{
+    QStringList result;
+    for (const char *word : list)
+        result << QString::fromLatin1(word);
+    return result;
+}
+
+// Opened and made the active window, as the user meets it.
+void showActive(NewToDoItemDialog &form)
+{
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QCoreApplication::processEvents();
+}
+
+TEST_F(DoEditTest, TabReachesEveryOptionAndButtonInReadingOrder)
+{
+    start("[Common]\r\nTo-Do Autostart=0\r\n");
+    compose([](NewToDoItemDialog &form) {
+        showActive(form);
+        EXPECT_EQ(form.windowTitle(), u"New To-Do Item");
+        EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+        QStringList reached;
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(reached, words({"CheckBoxNum", "CheckBoxPrior", "CheckBoxScob", "CheckBoxMark", "CheckBoxTime",
+                                        "CheckBoxDate", "BitBtnAdd", "BitBtnDef", "BitBtnCancel", "EditMainToDo"}));
+        form.cancel();
+    });
+}
+
+// Alt and the underlined sign switch each option and press each button;
+// the captions read as before, the ampersand only underlines.
+TEST_F(DoEditTest, EveryControlHasAnAccessKeyOfItsOwn)
 {
     start("[Common]\r\nTo-Do Autostart=0\r\n");
     compose([this](NewToDoItemDialog &form) {
-        form.show();
-        QApplication::setActiveWindow(&form);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(form.windowTitle(), u"New To-Do Item");
-        EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+        showActive(form);
+        const QList<QAbstractButton *> controls = form.findChildren<QAbstractButton *>();
+        ASSERT_EQ(controls.size(), 9);
+        QStringList captions;
+        QSet<QKeySequence> keys;
+        for (const QAbstractButton *control : controls) {
+            captions << QString(control->text()).remove(u'&');
+            const QKeySequence key = QKeySequence::mnemonic(control->text());
+            EXPECT_FALSE(key.isEmpty()) << control->objectName().toStdString();
+            keys.insert(key);
+        }
+        EXPECT_EQ(keys.size(), 9);
+        EXPECT_EQ(captions, words({"Autonumeration", "[!]", "[...]", "Marker", "Time", "Date", "Add (Enter)",
+                                         "Set defaults", "Cancel (Esc)"}));
+
+        QTest::keyClicks(edit(), QStringLiteral("Buy"));
+        for (const auto &[key, box] : {std::pair{Qt::Key_T, "CheckBoxTime"}, {Qt::Key_Period, "CheckBoxScob"},
+                                       {Qt::Key_Exclam, "CheckBoxPrior"}}) {
+            QTest::keyClick(edit(), key, Qt::AltModifier);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return option(box)->isChecked(); }, 1000)) << box;
+        }
+        QTest::keyClick(edit(), Qt::Key_S, Qt::AltModifier); // "Set defaults"
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !option("CheckBoxTime")->isChecked(); }, 1000));
+        EXPECT_TRUE(option("CheckBoxNum")->isChecked());
+        QTest::keyClick(edit(), Qt::Key_A, Qt::AltModifier); // "Add (Enter)"
+        EXPECT_TRUE(QTest::qWaitFor([&] { return edit()->text().isEmpty(); }, 1000));
+        QTest::keyClick(edit(), Qt::Key_C, Qt::AltModifier); // "Cancel (Esc)"
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !form.isVisible(); }, 1000));
+    });
+    EXPECT_EQ(itemTexts(), QStringList{QStringLiteral("1) [Buy]")});
+}
+
+// Clicked with the mouse or pressed from the keyboard, a button or an option
+// leaves the typing where it was: the next words join the text, and a space
+// is a space, not a second press.
+TEST_F(DoEditTest, ButtonsAndOptionsHandTheTypingBackToTheText)
+{
+    start("[Common]\r\nTo-Do Autostart=0\r\n");
+    compose([this](NewToDoItemDialog &form) {
+        showActive(form);
+        QTest::keyClicks(edit(), QStringLiteral("Buy"));
+        QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("BitBtnDef")), Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), edit());
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" milk"));
         QTest::mouseClick(option("CheckBoxTime"), Qt::LeftButton);
         EXPECT_TRUE(option("CheckBoxTime")->isChecked());
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" and"));
+        EXPECT_EQ(edit()->text(), u"Buy milk and");
+
+        QTest::keyClick(edit(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // "Autonumeration" off
+        EXPECT_FALSE(option("CheckBoxNum")->isChecked());
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" eggs"));
+        EXPECT_EQ(edit()->text(), u"Buy milk and eggs");
+
+        // Text left selected stays selected: typing still replaces it.
+        edit()->selectAll();
+        QTest::mouseClick(option("CheckBoxMark"), Qt::LeftButton);
+        EXPECT_EQ(edit()->selectedText(), u"Buy milk and eggs");
+        form.cancel();
+    });
+    EXPECT_TRUE(itemTexts().isEmpty());
+}
+
+// An empty text is refused; the keyboard stays in the edit for the words.
+TEST_F(DoEditTest, RefusedEmptyTextLeavesTheKeyboardInTheEdit)
+{
+    start("[Common]\r\nTo-Do Autostart=0\r\n");
+    compose([this](NewToDoItemDialog &form) {
+        showActive(form);
+        edit()->clear();
+        QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("BitBtnAdd")), Qt::LeftButton);
+        EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Input some event")});
         EXPECT_EQ(QApplication::focusWidget(), edit());
-        EXPECT_EQ(option("CheckBoxNum")->focusPolicy(), Qt::ClickFocus); // Tab skips them
         form.cancel();
     });
 }

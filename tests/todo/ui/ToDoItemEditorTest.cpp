@@ -113,4 +113,18 @@ TEST_F(RedactorTest, WithoutAnItemItSaysSoAndCannotChange)
     EXPECT_TRUE(change()->isEnabled());
 }
 
+// A text longer than the edit opens at its start, where it can be read on,
+// not scrolled to its end.
+TEST_F(RedactorTest, LongTextOpensAtItsStart)
+{
+    const QString longText = QStringLiteral("Start here, ") + QString(300, u'x') + QStringLiteral(" the end");
+    list.ReplaceToDoText(0, longText);
+    open(0);
+    edit()->grab(); // laid out and scrolled as it is drawn
+    EXPECT_EQ(edit()->text(), longText);
+    EXPECT_EQ(edit()->cursorPosition(), 0);
+    EXPECT_LT(edit()->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), edit()->width() / 4);
+    EXPECT_TRUE(edit()->selectedText().isEmpty());
+}
+
 } // namespace

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using namespace veltrano;
@@ -59,6 +60,59 @@ TEST_F(FormToDoTest, DocksBesideTheVisibleMainWindowWhateverItsStoredPlacement)
     EXPECT_TRUE(area.contains(docked)) << docked.x() << "," << docked.width();
     EXPECT_EQ(docked.top(), main().frameGeometry().top());
     EXPECT_EQ(docked.height(), main().frameGeometry().height());
+}
+
+// Counts the times a window asks to be stacked above the others.
+class RaiseCounter final : public QObject {
+public:
+    explicit RaiseCounter(QWidget &window) { window.installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::ZOrderChange;
+        return false;
+    }
+};
+
+// With no room beside the main window (maximised here) the list lies over its
+// right side, whole, and stays in front of it when the main window comes to
+// the front.
+TEST_F(FormToDoTest, DockedOverAMaximisedMainWindowItStaysInFrontOfIt)
+{
+    start();
+    main().showMaximized(); // the autostart shows the to-do window with it
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(toDo().isVisible());
+    const QRect area = main().screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(toDo().frameGeometry())) << toDo().frameGeometry().x();
+    EXPECT_EQ(toDo().frameGeometry().right(), area.right());
+    activate(toDo());
+    RaiseCounter raised(toDo());
+    activate(main());
+    EXPECT_EQ(raised.count, 1);
+    // A click in the already active main window raises it as well.
+    QTest::mouseClick(main().windowHandle(), Qt::LeftButton, {}, QPoint(100, 200));
+    EXPECT_EQ(raised.count, 2);
+}
+
+// Docked beside the main window, which has the keyboard, the list still
+// shows the whole text of a cut-off item when the mouse rests on it.
+TEST_F(FormToDoTest, CutOffItemShowsItsTextUnderTheMouseWhileTheMainWindowIsActive)
+{
+    start({}, "0Short\r\n0Call Bob and Ann about the quarterly report before Friday, and book the room\r\n");
+    main().show();
+    QCoreApplication::processEvents();
+    activate(main());
+    ASSERT_TRUE(toDo().isVisible());
+    ASSERT_FALSE(toDo().isActiveWindow());
+    QToolTip::hideText();
+    const QPoint onTheItem(30, rowCentre(1).y());
+    QTest::mouseMove(toDo().windowHandle(), view()->viewport()->mapTo(&toDo(), onTheItem));
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("before Friday, and book the room")));
+    QToolTip::hideText();
 }
 
 TEST_F(FormToDoTest, WithTheMainWindowHiddenItOpensWhereItWasLeft)
