@@ -76,8 +76,8 @@ void MainWindow::finishCreation()
 {
     m_panelTodo->setFixedHeight(0);
     m_panelTodo->hide();
-    m_panel1->hide();
-    m_panel2->hide();
+    m_spacerPanel->hide();
+    m_secondSpacerPanel->hide();
     m_timerTime.start(kTimerTimeMs);
     m_timerUpdate.start(kTimerUpdateMs);
     emit m_frame->created();
@@ -192,8 +192,8 @@ void MainWindow::showEvent(QShowEvent *event)
         // The worklist keeps its designed width; the pages take the rest.
         m_splitterPlaced = true;
         QTimer::singleShot(0, this, [this] {
-            const int total = m_splitter2->width() - m_splitter2->handleWidth();
-            m_splitter2->setSizes({total - kPanelAdditionalWidth, kPanelAdditionalWidth});
+            const int total = m_pagesSplitter->width() - m_pagesSplitter->handleWidth();
+            m_pagesSplitter->setSizes({total - kPanelAdditionalWidth, kPanelAdditionalWidth});
         });
     }
     runShowSteps();

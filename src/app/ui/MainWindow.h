@@ -120,10 +120,10 @@ private:
     QWidget *m_panelCommon = nullptr;
     QWidget *m_panelConsole = nullptr;
     QLabel *m_statusPanelHint = nullptr;
-    QWidget *m_panel1 = nullptr;
-    QWidget *m_panel2 = nullptr;
+    QWidget *m_spacerPanel = nullptr;
+    QWidget *m_secondSpacerPanel = nullptr;
     QWidget *m_panelTodo = nullptr;
-    QSplitter *m_splitter2 = nullptr;
+    QSplitter *m_pagesSplitter = nullptr;
 };
 
 } // namespace veltrano

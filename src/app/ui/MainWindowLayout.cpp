@@ -81,17 +81,17 @@ void MainWindow::createLayout()
     connect(m_panelMenu, &PanelMenu::itemClicked, this,
             [this](unsigned item) { choosePage(PageOfPanelItem(item)); });
     body->addWidget(m_panelMenu);
-    m_panel1 = named(new QWidget(central), "Panel1");
-    m_panel1->setFixedWidth(23);
-    m_panel2 = named(new QWidget(central), "Panel2");
-    m_panel2->setFixedWidth(21);
+    m_spacerPanel = named(new QWidget(central), "Panel1");
+    m_spacerPanel->setFixedWidth(23);
+    m_secondSpacerPanel = named(new QWidget(central), "Panel2");
+    m_secondSpacerPanel->setFixedWidth(21);
     auto *speller = named(new QWidget(central), "PanelSpeller");
     speller->setFixedWidth(5);
-    body->addWidget(m_panel1);
-    body->addWidget(m_panel2);
+    body->addWidget(m_spacerPanel);
+    body->addWidget(m_secondSpacerPanel);
     body->addWidget(speller);
 
-    auto *splitter = m_splitter2 = named(new QSplitter(Qt::Horizontal, central), "Splitter2");
+    auto *splitter = m_pagesSplitter = named(new QSplitter(Qt::Horizontal, central), "Splitter2");
     splitter->setChildrenCollapsible(false);
     auto *panelCentral = named(new QWidget(splitter), "PanelCentral");
     QVBoxLayout *centralColumn = columnLayout(panelCentral);

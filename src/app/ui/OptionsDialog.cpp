@@ -62,17 +62,17 @@ void OptionsDialog::createControls()
     auto *layout = column(this, 8, 8);
     auto *body = new QHBoxLayout;
     body->setSpacing(8);
-    m_treeView1 = named(new QTreeWidget(this), "TreeView1");
-    m_treeView1->setAccessibleName(QStringLiteral("Pages"));
-    m_treeView1->setHeaderHidden(true);
-    m_treeView1->setRootIsDecorated(false);
-    m_treeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_treeView1->setFixedWidth(76);
-    m_treeView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_treeView1->addTopLevelItems({new QTreeWidgetItem({QStringLiteral("Common")}),
+    m_pageChooser = named(new QTreeWidget(this), "TreeView1");
+    m_pageChooser->setAccessibleName(QStringLiteral("Pages"));
+    m_pageChooser->setHeaderHidden(true);
+    m_pageChooser->setRootIsDecorated(false);
+    m_pageChooser->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pageChooser->setFixedWidth(76);
+    m_pageChooser->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pageChooser->addTopLevelItems({new QTreeWidgetItem({QStringLiteral("Common")}),
                                    new QTreeWidgetItem({QStringLiteral("To-Does")})});
-    connect(m_treeView1, &QTreeWidget::currentItemChanged, this, &OptionsDialog::showChosenPage);
-    body->addWidget(m_treeView1);
+    connect(m_pageChooser, &QTreeWidget::currentItemChanged, this, &OptionsDialog::showChosenPage);
+    body->addWidget(m_pageChooser);
 
     m_pageControl = named(new QTabWidget(this), "PageControl");
     m_pageControl->addTab(createCommonPage(), QStringLiteral("Common"));
@@ -95,9 +95,9 @@ void OptionsDialog::createControls()
 
     fillControls();
     bindBox(m_toDoListMemory, &OptionsValues::setToDoPos);
-    bindBox(m_checkBox1, &OptionsValues::setSaveWinPos);
-    bindBox(m_checkBox2, &OptionsValues::setSaveWinSize);
-    bindBox(m_saveDeduviPosition, &OptionsValues::setClockPosition);
+    bindBox(m_saveMainPosition, &OptionsValues::setSaveWinPos);
+    bindBox(m_saveMainSize, &OptionsValues::setSaveWinSize);
+    bindBox(m_saveClockPosition, &OptionsValues::setClockPosition);
     bindBox(m_toDoAutostart, &OptionsValues::setToDoAutostart);
     bindBox(m_toDoAlpha, &OptionsValues::setToDoAlpha);
     connect(m_trackBarToDo, &QSlider::valueChanged, &m_values, &OptionsValues::setToDoAlphaPos);
@@ -119,9 +119,9 @@ void OptionsDialog::fillControls()
     };
     set(m_toDoListMemory, values.toDoPos);
     set(m_toDoAlpha, values.toDoAlpha);
-    set(m_checkBox1, values.saveWinPos);
-    set(m_checkBox2, values.saveWinSize);
-    set(m_saveDeduviPosition, values.clockPosition);
+    set(m_saveMainPosition, values.saveWinPos);
+    set(m_saveMainSize, values.saveWinSize);
+    set(m_saveClockPosition, values.clockPosition);
     set(m_toDoAutostart, values.toDoAutostart);
     const QSignalBlocker quiet(m_trackBarToDo);
     m_trackBarToDo->setValue(values.toDoAlphaPos);
@@ -132,13 +132,13 @@ QWidget *OptionsDialog::createCommonPage()
     auto *page = named(new QWidget, "Common");
     auto *layout = column(page, 6, 6);
     QVBoxLayout *mainWindow = group(page, layout, "GroupBox1", QStringLiteral("Main window settings"));
-    m_checkBox1 = checkBox(page, "CheckBox1", QStringLiteral("Save window position"));
-    m_checkBox2 = checkBox(page, "CheckBox2", QStringLiteral("Save window size"));
-    mainWindow->addWidget(m_checkBox1);
-    mainWindow->addWidget(m_checkBox2);
+    m_saveMainPosition = checkBox(page, "CheckBox1", QStringLiteral("Save window position"));
+    m_saveMainSize = checkBox(page, "CheckBox2", QStringLiteral("Save window size"));
+    mainWindow->addWidget(m_saveMainPosition);
+    mainWindow->addWidget(m_saveMainSize);
     QVBoxLayout *clock = group(page, layout, "GroupBox2", QStringLiteral("Deduvi Clock"));
-    m_saveDeduviPosition = checkBox(page, "CheckBoxSaveDeduviPosition", QStringLiteral("Save window position"));
-    clock->addWidget(m_saveDeduviPosition);
+    m_saveClockPosition = checkBox(page, "CheckBoxSaveDeduviPosition", QStringLiteral("Save window position"));
+    clock->addWidget(m_saveClockPosition);
     layout->addStretch(1);
     return page;
 }
@@ -179,7 +179,7 @@ QWidget *OptionsDialog::createToDoesPage()
 
 void OptionsDialog::choosePage(Node node)
 {
-    m_treeView1->setCurrentItem(m_treeView1->topLevelItem(node));
+    m_pageChooser->setCurrentItem(m_pageChooser->topLevelItem(node));
 }
 
 void OptionsDialog::showEvent(QShowEvent *event)
@@ -189,15 +189,15 @@ void OptionsDialog::showEvent(QShowEvent *event)
         return;
     m_values.load(m_settings);
     showChosenPage();
-    m_treeView1->setFocus(Qt::OtherFocusReason);
+    m_pageChooser->setFocus(Qt::OtherFocusReason);
 }
 
 void OptionsDialog::showChosenPage()
 {
-    const QTreeWidgetItem *node = m_treeView1->currentItem();
+    const QTreeWidgetItem *node = m_pageChooser->currentItem();
     if (!node)
         return;
-    const int index = m_treeView1->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(node));
+    const int index = m_pageChooser->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(node));
     if (index < 0 || index >= int(std::size(kPageTab)))
         return;
     for (const int tab : kPageTab)

@@ -51,11 +51,11 @@ private:
 
     SettingsStore &m_settings;
     OptionsValues &m_values;
-    QTreeWidget *m_treeView1 = nullptr;
+    QTreeWidget *m_pageChooser = nullptr;
     QTabWidget *m_pageControl = nullptr;
-    QCheckBox *m_checkBox1 = nullptr;
-    QCheckBox *m_checkBox2 = nullptr;
-    QCheckBox *m_saveDeduviPosition = nullptr;
+    QCheckBox *m_saveMainPosition = nullptr;
+    QCheckBox *m_saveMainSize = nullptr;
+    QCheckBox *m_saveClockPosition = nullptr;
     QCheckBox *m_toDoListMemory = nullptr;
     QCheckBox *m_toDoAlpha = nullptr;
     QSlider *m_trackBarToDo = nullptr;

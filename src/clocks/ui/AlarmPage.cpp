@@ -47,8 +47,8 @@ AlarmPage::AlarmPage(QWidget *parent) : QWidget(parent)
     m_editSound->setFixedWidth(200);
     m_editSound->setAccessibleName(QStringLiteral("Alarm sound file"));
     soundRow->addWidget(m_editSound);
-    m_button1 = named(new QPushButton(QStringLiteral("Sound Folder..."), this), "Button1");
-    soundRow->addWidget(m_button1);
+    m_soundFolderButton = named(new QPushButton(QStringLiteral("Sound Folder..."), this), "Button1");
+    soundRow->addWidget(m_soundFolderButton);
     soundRow->addStretch(1);
     layout->addLayout(soundRow);
     addBevel("Bevel4");

@@ -22,7 +22,7 @@ public:
     AlarmSettings values() const;
     void setValues(const AlarmSettings &alarm);
     QCheckBox *checkBoxAlarmClock() const { return m_checkBoxAlarmClock; }
-    QPushButton *soundFolderButton() const { return m_button1; }
+    QPushButton *soundFolderButton() const { return m_soundFolderButton; }
     // `MaskEditAlarmClock`, whose text the alarm compares.
     QLineEdit *alarmTimeEdit() const { return m_maskEditAlarmClock; }
     void setSound(const QString &path);
@@ -41,7 +41,7 @@ private:
     QCheckBox *m_checkBoxAlarmClock = nullptr;
     QLineEdit *m_maskEditAlarmClock = nullptr;
     QLineEdit *m_editSound = nullptr;
-    QPushButton *m_button1 = nullptr;
+    QPushButton *m_soundFolderButton = nullptr;
     QLabel *m_labelTime = nullptr;
     QLabel *m_label15 = nullptr;
     QString m_time;

@@ -37,10 +37,10 @@ ClockWindow::ClockWindow(SettingsStore &settings, const Clock &clock, const Regi
         m_placed = true;
     }
 
-    m_timer1.setObjectName(QStringLiteral("Timer1"));
-    m_timer1.setInterval(kTimer1Ms);
-    connect(&m_timer1, &QTimer::timeout, this, &ClockWindow::onTick);
-    m_timer1.start();
+    m_tick.setObjectName(QStringLiteral("Timer1"));
+    m_tick.setInterval(kTimer1Ms);
+    connect(&m_tick, &QTimer::timeout, this, &ClockWindow::onTick);
+    m_tick.start();
     new SnapAfterDrag(*this);
 }
 
@@ -48,32 +48,32 @@ ClockWindow::~ClockWindow() = default;
 
 void ClockWindow::buildPanel()
 {
-    m_panelClock = new ClockPanel(this);
-    m_panelClock->setGeometry(kPanelClock);
-    const QRect inner(m_panelClock->contentsRect().topLeft(), kLayerSize);
-    m_moscow = new ClockLayer("Moscow", QStringLiteral("Dial"), m_panelClock);
-    m_moscow->setGeometry(inner);
-    m_image1 = new ClockLayer("Image1", QStringLiteral("Hands"), m_panelClock);
-    m_image1->setGeometry(inner);
-    AddClockCorners(*m_panelClock);
+    m_clockPanel = new ClockPanel(this);
+    m_clockPanel->setGeometry(kPanelClock);
+    const QRect inner(m_clockPanel->contentsRect().topLeft(), kLayerSize);
+    m_dialLayer = new ClockLayer("Moscow", QStringLiteral("Dial"), m_clockPanel);
+    m_dialLayer->setGeometry(inner);
+    m_handsLayer = new ClockLayer("Image1", QStringLiteral("Hands"), m_clockPanel);
+    m_handsLayer->setGeometry(inner);
+    AddClockCorners(*m_clockPanel);
 
-    m_labelTime = named(new QLabel(this), "LabelTime");
-    m_labelTime->setGeometry(kLabelTime);
-    m_labelTime->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_timeLabel = named(new QLabel(this), "LabelTime");
+    m_timeLabel->setGeometry(kLabelTime);
+    m_timeLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void ClockWindow::buildMenu()
 {
-    m_popupMenu = named(new QMenu(this), "PopupMenuDeduviClock");
-    m_stayOnTop1 = makeAction(m_popupMenu, "StayOnTop1", QStringLiteral("Stay On Top"));
-    m_stayOnTop1->setCheckable(true);
-    connect(m_stayOnTop1, &QAction::triggered, this, &ClockWindow::toggleStayOnTop);
-    QAction *close1 = makeAction(m_popupMenu, "Close1", QStringLiteral("Close"));
+    m_menu = named(new QMenu(this), "PopupMenuDeduviClock");
+    m_stayOnTop = makeAction(m_menu, "StayOnTop1", QStringLiteral("Stay On Top"));
+    m_stayOnTop->setCheckable(true);
+    connect(m_stayOnTop, &QAction::triggered, this, &ClockWindow::toggleStayOnTop);
+    QAction *close1 = makeAction(m_menu, "Close1", QStringLiteral("Close"));
     connect(close1, &QAction::triggered, this, &QWidget::close);
-    m_popupMenu->addAction(m_stayOnTop1);
-    m_popupMenu->addSeparator();
-    m_popupMenu->addAction(close1);
-    attachContextMenu(this, m_popupMenu);
+    m_menu->addAction(m_stayOnTop);
+    m_menu->addSeparator();
+    m_menu->addAction(close1);
+    attachContextMenu(this, m_menu);
 }
 
 void ClockWindow::showClock()
@@ -93,7 +93,7 @@ void ClockWindow::onTick()
     const int second = sampled.msecsSinceStartOfDay() / 1000;
     if (second == std::exchange(m_secondShown, second))
         return;
-    m_labelTime->setText(m_formats.longTime(sampled));
+    m_timeLabel->setText(m_formats.longTime(sampled));
     if (!isVisible())
         return;
     ensureLayers();
@@ -129,7 +129,7 @@ void ClockWindow::drawHands()
         changed |= m_render.HandsBounds(*m_handsShown);
     m_render.DrawHands(m_hands, hands);
     m_handsShown = hands;
-    m_image1->setPicture(m_hands, changed);
+    m_handsLayer->setPicture(m_hands, changed);
 }
 
 // The dial never changes: it is put on its layer once.
@@ -138,7 +138,7 @@ void ClockWindow::drawDial()
     if (m_dialShown)
         return;
     m_dialShown = true;
-    m_moscow->setPicture(m_dial, m_dial.rect());
+    m_dialLayer->setPicture(m_dial, m_dial.rect());
 }
 
 void ClockWindow::showEvent(QShowEvent *event)
@@ -174,7 +174,7 @@ void ClockWindow::closeEvent(QCloseEvent *event)
 
 void ClockWindow::toggleStayOnTop()
 {
-    SetStaysOnTop(*this, m_stayOnTop1->isChecked());
+    SetStaysOnTop(*this, m_stayOnTop->isChecked());
 }
 
 } // namespace veltrano

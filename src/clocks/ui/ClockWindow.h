@@ -66,13 +66,13 @@ private:
     int m_secondShown = -1; // of the day, in LabelTime
     bool m_placed = false;
 
-    ClockPanel *m_panelClock = nullptr;
-    ClockLayer *m_moscow = nullptr;
-    ClockLayer *m_image1 = nullptr;
-    QLabel *m_labelTime = nullptr;
-    QMenu *m_popupMenu = nullptr;
-    QAction *m_stayOnTop1 = nullptr;
-    QTimer m_timer1;
+    ClockPanel *m_clockPanel = nullptr;
+    ClockLayer *m_dialLayer = nullptr;
+    ClockLayer *m_handsLayer = nullptr;
+    QLabel *m_timeLabel = nullptr;
+    QMenu *m_menu = nullptr;
+    QAction *m_stayOnTop = nullptr;
+    QTimer m_tick;
 };
 
 } // namespace veltrano

@@ -35,9 +35,9 @@ PasswordGeneratorDialog::PasswordGeneratorDialog(ModalDialogs &dialogs, GuidSour
 
 void PasswordGeneratorDialog::createControls()
 {
-    m_edit1 = named(new QLineEdit(QStringLiteral("Edit1"), this), "Edit1");
-    m_edit1->setGeometry(8, 8, 397, 21);
-    m_edit1->setAccessibleName(QStringLiteral("Password"));
+    m_password = named(new QLineEdit(QStringLiteral("Edit1"), this), "Edit1");
+    m_password->setGeometry(8, 8, 397, 21);
+    m_password->setAccessibleName(QStringLiteral("Password"));
     connect(passwordButton(this, "ButtonGenerator", QStringLiteral("GUID"), {420, 8}), &QPushButton::clicked, this,
             &PasswordGeneratorDialog::onGenerate);
     connect(passwordButton(this, "ButtonClose", QStringLiteral("Close"), {420, 40}), &QPushButton::clicked, this,
@@ -47,7 +47,7 @@ void PasswordGeneratorDialog::createControls()
 void PasswordGeneratorDialog::openWithNewPassword()
 {
     generate();
-    m_edit1->setFocus();
+    m_password->setFocus();
     m_dialogs.open(*this);
 }
 
@@ -64,13 +64,13 @@ void PasswordGeneratorDialog::closeDialog()
 // Selected, so one copy takes the whole value.
 QString PasswordGeneratorDialog::password() const
 {
-    return m_edit1->text();
+    return m_password->text();
 }
 
 void PasswordGeneratorDialog::generate()
 {
-    m_edit1->setText(GeneratePasswordText(m_source));
-    m_edit1->selectAll();
+    m_password->setText(GeneratePasswordText(m_source));
+    m_password->selectAll();
 }
 
 } // namespace veltrano

@@ -33,7 +33,7 @@ private:
 
     ModalDialogs &m_dialogs;
     GuidSource m_source;
-    QLineEdit *m_edit1 = nullptr;
+    QLineEdit *m_password = nullptr;
 };
 
 } // namespace veltrano

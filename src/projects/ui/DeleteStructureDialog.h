@@ -9,7 +9,7 @@ class DeleteStructureDialog final : public StructureDialog {
     Q_OBJECT
 public:
     explicit DeleteStructureDialog();
-    QLabel *label2() { return secondLabel(); }
+    using StructureDialog::pathLabel;
 };
 
 } // namespace veltrano

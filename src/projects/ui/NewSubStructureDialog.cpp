@@ -12,7 +12,7 @@ NewSubStructureDialog::NewSubStructureDialog()
 
 void NewSubStructureDialog::prepare()
 {
-    presetEdit(edit1()->text());
+    presetEdit(nameEdit()->text());
 }
 
 } // namespace veltrano

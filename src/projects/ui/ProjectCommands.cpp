@@ -79,7 +79,7 @@ void ProjectCommands::renameStructure()
     const QTreeWidgetItem *node = selectedNode();
     if (!node || ProjectTreePresenter::levelOf(node) == 0)
         return;
-    renameDialog().label1()->setText(node->text(0));
+    renameDialog().promptLabel()->setText(node->text(0));
     m_renamer->prepare();
     m_context.dialogs().open(*m_renamer);
 }
@@ -90,8 +90,8 @@ void ProjectCommands::deleteStructure()
     if (!node || ProjectTreePresenter::levelOf(node) == 0)
         return;
     const QString path = ProjectTreePresenter::StructurePath(node);
-    deleteDialog().label2()->setText(path);
-    m_delete->label2()->setToolTip(PlainToolTip(path));
+    deleteDialog().pathLabel()->setText(path);
+    m_delete->pathLabel()->setToolTip(PlainToolTip(path));
     m_context.dialogs().open(*m_delete);
 }
 
@@ -127,7 +127,7 @@ void ProjectCommands::finishNaming(StructureDialog &dialog, const QString &name,
 
 void ProjectCommands::newProjectConfirmed()
 {
-    const QString name = m_newProject->edit1()->text();
+    const QString name = m_newProject->nameEdit()->text();
     if (accepted(m_store.CreateProject(name), *m_newProject))
         finishNaming(*m_newProject, name, true);
 }
@@ -135,7 +135,7 @@ void ProjectCommands::newProjectConfirmed()
 void ProjectCommands::newSubConfirmed()
 {
     const QTreeWidgetItem *node = selectedNode();
-    const QString name = m_newSub->edit1()->text();
+    const QString name = m_newSub->nameEdit()->text();
     if (!node) { // the tree changed under the dialog; nothing to add to
         m_newSub->reject();
         return;
@@ -147,19 +147,19 @@ void ProjectCommands::newSubConfirmed()
 void ProjectCommands::renameConfirmed()
 {
     const QTreeWidgetItem *node = selectedNode();
-    const QString name = m_renamer->edit1()->text();
+    const QString name = m_renamer->nameEdit()->text();
     if (!node || !node->parent()) {
         m_renamer->reject();
         return;
     }
     const QString parentPath = ProjectTreePresenter::StructurePath(node->parent());
-    if (accepted(m_store.RenameStructure(parentPath, m_renamer->label1()->text(), name), *m_renamer))
+    if (accepted(m_store.RenameStructure(parentPath, m_renamer->promptLabel()->text(), name), *m_renamer))
         finishNaming(*m_renamer, name, false);
 }
 
 void ProjectCommands::deleteConfirmed()
 {
-    const DeleteReport report = m_store.DeleteStructure(m_delete->label2()->text());
+    const DeleteReport report = m_store.DeleteStructure(m_delete->pathLabel()->text());
     if (!report.done())
         m_context.messagesAbout(&m_tree).notice(report.refusal);
     m_delete->accept();

@@ -75,10 +75,10 @@ void ProjectNotePage::createToolBar()
         more->setAccessibleName(QStringLiteral("More note tools"));
         more->setToolTip(more->accessibleName());
     }
-    m_toolButton11 = bar->findChild<QToolButton *>(QStringLiteral("ToolButton11"));
-    m_toolButton26 = bar->findChild<QToolButton *>(QStringLiteral("ToolButton26"));
-    m_toolButton13 = bar->findChild<QToolButton *>(QStringLiteral("ToolButton13"));
-    m_toolButton29 = bar->findChild<QToolButton *>(QStringLiteral("ToolButton29"));
+    m_clearButton = bar->findChild<QToolButton *>(QStringLiteral("ToolButton11"));
+    m_printButton = bar->findChild<QToolButton *>(QStringLiteral("ToolButton26"));
+    m_dateTimeButton = bar->findChild<QToolButton *>(QStringLiteral("ToolButton13"));
+    m_fontButton = bar->findChild<QToolButton *>(QStringLiteral("ToolButton29"));
     layout()->addWidget(bar);
 }
 
@@ -109,10 +109,10 @@ QWidget *ProjectNotePage::createProjectInfo()
     row->setContentsMargins(4, 0, 4, 0);
     row->setSpacing(6);
     row->addWidget(named(new QLabel(QStringLiteral("Current Project:"), info), "Label12"));
-    m_label11 = named(new ElidedLabel(QStringLiteral("..."), info), "Label11");
-    m_label11->setMouseTracking(true);
-    m_label11->installEventFilter(this);
-    row->addWidget(m_label11, 1);
+    m_currentProject = named(new ElidedLabel(QStringLiteral("..."), info), "Label11");
+    m_currentProject->setMouseTracking(true);
+    m_currentProject->installEventFilter(this);
+    row->addWidget(m_currentProject, 1);
     return info;
 }
 
@@ -128,13 +128,13 @@ void ProjectNotePage::setEditable(bool editable)
 void ProjectNotePage::onCurrentProjectHovered()
 {
     // A long project path can be read in full from the hint.
-    m_label11->setToolTip(PlainToolTip(m_label11->text()));
-    m_label11->setStatusTip(m_label11->text());
+    m_currentProject->setToolTip(PlainToolTip(m_currentProject->text()));
+    m_currentProject->setStatusTip(m_currentProject->text());
 }
 
 bool ProjectNotePage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_label11 && event->type() == QEvent::MouseMove)
+    if (watched == m_currentProject && event->type() == QEvent::MouseMove)
         onCurrentProjectHovered();
     return QWidget::eventFilter(watched, event);
 }

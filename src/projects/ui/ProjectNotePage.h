@@ -19,11 +19,11 @@ public:
     explicit ProjectNotePage(QWidget *parent = nullptr);
 
     QTextEdit *editor() const { return m_editor; }
-    QLabel *currentProject() const { return m_label11; }
-    QToolButton *clearButton() const { return m_toolButton11; }
-    QToolButton *printButton() const { return m_toolButton26; }
-    QToolButton *dateTimeButton() const { return m_toolButton13; }
-    QToolButton *fontButton() const { return m_toolButton29; }
+    QLabel *currentProject() const { return m_currentProject; }
+    QToolButton *clearButton() const { return m_clearButton; }
+    QToolButton *printButton() const { return m_printButton; }
+    QToolButton *dateTimeButton() const { return m_dateTimeButton; }
+    QToolButton *fontButton() const { return m_fontButton; }
 
     // A note that may be changed, or none (nothing loaded yet, or a note that
     // could not be read): then every control that would change it is off.
@@ -39,11 +39,11 @@ private:
     void onCurrentProjectHovered();
 
     QTextEdit *m_editor = nullptr;
-    QLabel *m_label11 = nullptr;
-    QToolButton *m_toolButton11 = nullptr;
-    QToolButton *m_toolButton26 = nullptr;
-    QToolButton *m_toolButton13 = nullptr;
-    QToolButton *m_toolButton29 = nullptr;
+    QLabel *m_currentProject = nullptr;
+    QToolButton *m_clearButton = nullptr;
+    QToolButton *m_printButton = nullptr;
+    QToolButton *m_dateTimeButton = nullptr;
+    QToolButton *m_fontButton = nullptr;
     // Every control that changes the note.
     QList<QWidget *> m_editingButtons;
     QList<QAction *> m_editingItems;

@@ -23,9 +23,9 @@ private:
 
 } // namespace
 
-ProjectTreePresenter::ProjectTreePresenter(QTreeWidget &tree, QLabel &label10, FileSystem &files,
+ProjectTreePresenter::ProjectTreePresenter(QTreeWidget &tree, QLabel &projectCount, FileSystem &files,
                                      MessageBoxes &messages, QString dataFolder, QObject *parent)
-    : QObject(parent), m_tree(tree), m_label10(label10), m_files(files), m_messages(messages),
+    : QObject(parent), m_tree(tree), m_projectCount(projectCount), m_files(files), m_messages(messages),
       m_dataFolder(std::move(dataFolder))
 {
     ProjectTree listing;
@@ -98,7 +98,7 @@ int ProjectTreePresenter::CountProjects()
     for (int i = 0; i < m_tree.topLevelItemCount(); ++i)
         count += m_tree.topLevelItem(i)->childCount();
     const quint16 wrapped = quint16(count);
-    m_label10.setText(QStringLiteral("Projects . . . ") + QString::number(wrapped));
+    m_projectCount.setText(QStringLiteral("Projects . . . ") + QString::number(wrapped));
     return wrapped;
 }
 

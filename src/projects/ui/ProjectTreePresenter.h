@@ -22,7 +22,7 @@ class ProjectTreePresenter final : public QObject {
 public:
     // Performs the start-up listing: every folder below the group folder as a
     // top-level node, until the first showing rebuilds the real tree.
-    ProjectTreePresenter(QTreeWidget &tree, QLabel &label10, FileSystem &files, MessageBoxes &messages,
+    ProjectTreePresenter(QTreeWidget &tree, QLabel &projectCount, FileSystem &files, MessageBoxes &messages,
                       QString dataFolder, QObject *parent = nullptr);
 
     // False, after the notice, when the group folder is missing; the tree
@@ -46,7 +46,7 @@ private:
     const QIcon &levelIcon(int level) const;
 
     QTreeWidget &m_tree;
-    QLabel &m_label10;
+    QLabel &m_projectCount;
     FileSystem &m_files;
     MessageBoxes &m_messages;
     QString m_dataFolder;

@@ -38,7 +38,7 @@ ProjectsFeature::ProjectsFeature(AppContext &context, MainFrame &frame)
 
     Platform &platform = context.platform();
     MessageBoxes &messages = context.messagesAbout(&frame.window());
-    m_manager = new ProjectTreePresenter(*m_worklist->tree(), *m_label10, platform.files(), messages,
+    m_manager = new ProjectTreePresenter(*m_worklist->tree(), *m_projectCount, platform.files(), messages,
                                          context.dataFolder(), this);
     m_noteEditor = new NoteEditor(*m_notePage,
                                   {platform.files(), platform.textCodec(), platform.clock(),
@@ -59,13 +59,13 @@ QWidget *ProjectsFeature::createTheContactsPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    m_label14 = named(new QLabel(QStringLiteral("Common To-Does :"), page), "Label14");
-    m_label14->setCursor(Qt::PointingHandCursor);
-    m_label14->installEventFilter(this);
-    layout->addWidget(m_label14);
+    m_toDoCount = named(new QLabel(QStringLiteral("Common To-Does :"), page), "Label14");
+    m_toDoCount->setCursor(Qt::PointingHandCursor);
+    m_toDoCount->installEventFilter(this);
+    layout->addWidget(m_toDoCount);
     layout->addWidget(named(new QLabel(QStringLiteral("Draft items"), page), "LabelDraftItems"));
-    m_label10 = named(new QLabel(QStringLiteral("Projects . . . 0"), page), "Label10");
-    layout->addWidget(m_label10);
+    m_projectCount = named(new QLabel(QStringLiteral("Projects . . . 0"), page), "Label10");
+    layout->addWidget(m_projectCount);
     layout->addStretch(1);
     return page;
 }
@@ -98,7 +98,7 @@ void ProjectsFeature::wireCommands()
 
 void ProjectsFeature::showToDoCount(const QString &caption)
 {
-    m_label14->setText(caption);
+    m_toDoCount->setText(caption);
 }
 
 // The Worklist, Planner and Notelist items also turn the worklist to their
@@ -193,7 +193,7 @@ bool ProjectsFeature::eventFilter(QObject *watched, QEvent *event)
 {
     const bool leftRelease = event->type() == QEvent::MouseButtonRelease
                              && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
-    if (watched == m_label14 && leftRelease)
+    if (watched == m_toDoCount && leftRelease)
         emit toDoCountClicked();
     else if (watched == m_treeViewport && leftRelease)
         onTreeClicked();

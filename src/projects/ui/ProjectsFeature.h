@@ -58,8 +58,8 @@ private:
     MainFrame &m_frame;
     WorklistPanel *m_worklist = nullptr;
     ProjectNotePage *m_notePage = nullptr;
-    QLabel *m_label14 = nullptr;
-    QLabel *m_label10 = nullptr;
+    QLabel *m_toDoCount = nullptr;
+    QLabel *m_projectCount = nullptr;
     // Compared with, never reached through: events still come while the
     // main window takes its children down.
     QObject *m_treeViewport = nullptr;

@@ -11,7 +11,7 @@ RenameStructureDialog::RenameStructureDialog()
 
 void RenameStructureDialog::prepare()
 {
-    presetEdit(label1()->text());
+    presetEdit(promptLabel()->text());
 }
 
 } // namespace veltrano

@@ -30,41 +30,41 @@ void StructureDialog::createControls(const Design &design)
 {
     addPicture(appPicture(QLatin1String(design.picture)), QRect(kMargin, kMargin, kPictureSize, kPictureSize),
                kPictureSize);
-    m_label1 = named(new QLabel(QString::fromUtf8(design.label1), this), "Label1");
+    m_prompt = named(new QLabel(QString::fromUtf8(design.label1), this), "Label1");
     // The renamer shows a folder's name here, which may look like markup.
-    m_label1->setTextFormat(Qt::PlainText);
-    m_label1->setGeometry(kFieldLeft, kMargin, kFieldWidth, 16);
+    m_prompt->setTextFormat(Qt::PlainText);
+    m_prompt->setGeometry(kFieldLeft, kMargin, kFieldWidth, 16);
     if (design.withEdit) {
-        m_edit1 = named(new QLineEdit(this), "Edit1");
-        m_edit1->setGeometry(kFieldLeft, kMargin + 20, kFieldWidth, 22);
-        m_edit1->setAccessibleName(QStringLiteral("Name"));
-        m_label1->setBuddy(m_edit1);
+        m_nameEdit = named(new QLineEdit(this), "Edit1");
+        m_nameEdit->setGeometry(kFieldLeft, kMargin + 20, kFieldWidth, 22);
+        m_nameEdit->setAccessibleName(QStringLiteral("Name"));
+        m_prompt->setBuddy(m_nameEdit);
     } else {
-        m_label2 = named(new ElidedLabel(QString(), this), "Label2");
-        m_label2->setGeometry(kFieldLeft, kMargin + 20, kFieldWidth, 16);
+        m_pathLabel = named(new ElidedLabel(QString(), this), "Label2");
+        m_pathLabel->setGeometry(kFieldLeft, kMargin + 20, kFieldWidth, 16);
     }
 
     const QPoint cancelAt(design.client.width() - kMargin - kButtonSize.width(),
                           design.client.height() - kMargin - kButtonSize.height());
-    m_button2 = named(new QPushButton(QStringLiteral("Cancel"), this), "Button2");
-    m_button2->setGeometry(QRect(cancelAt, kButtonSize));
-    m_button2->setAutoDefault(false);
-    m_button1 = named(new QPushButton(QString::fromUtf8(design.button1), this), "Button1");
-    m_button1->setGeometry(QRect(cancelAt - QPoint(kButtonSize.width() + 6, 0), kButtonSize));
-    m_button1->setDefault(true);
+    m_cancelButton = named(new QPushButton(QStringLiteral("Cancel"), this), "Button2");
+    m_cancelButton->setGeometry(QRect(cancelAt, kButtonSize));
+    m_cancelButton->setAutoDefault(false);
+    m_confirmButton = named(new QPushButton(QString::fromUtf8(design.button1), this), "Button1");
+    m_confirmButton->setGeometry(QRect(cancelAt - QPoint(kButtonSize.width() + 6, 0), kButtonSize));
+    m_confirmButton->setDefault(true);
     // Tab order as read: the field, then the buttons left to right.
-    if (m_edit1)
-        setTabOrder(m_edit1, m_button1);
-    setTabOrder(m_button1, m_button2);
-    connect(m_button1, &QPushButton::clicked, this, &StructureDialog::confirmed);
-    connect(m_button2, &QPushButton::clicked, this, &QDialog::reject);
+    if (m_nameEdit)
+        setTabOrder(m_nameEdit, m_confirmButton);
+    setTabOrder(m_confirmButton, m_cancelButton);
+    connect(m_confirmButton, &QPushButton::clicked, this, &StructureDialog::confirmed);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void StructureDialog::presetEdit(const QString &text)
 {
-    m_edit1->setText(text);
-    m_edit1->selectAll();
-    m_edit1->setFocus();
+    m_nameEdit->setText(text);
+    m_nameEdit->selectAll();
+    m_nameEdit->setFocus();
 }
 
 } // namespace veltrano

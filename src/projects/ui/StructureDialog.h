@@ -16,10 +16,10 @@ namespace veltrano {
 class StructureDialog : public SmallDialog {
     Q_OBJECT
 public:
-    QLabel *label1() const { return m_label1; }
-    QLineEdit *edit1() const { return m_edit1; }
-    QPushButton *button1() const { return m_button1; }
-    QPushButton *button2() const { return m_button2; }
+    QLabel *promptLabel() const { return m_prompt; }
+    QLineEdit *nameEdit() const { return m_nameEdit; }
+    QPushButton *confirmButton() const { return m_confirmButton; }
+    QPushButton *cancelButton() const { return m_cancelButton; }
 
 signals:
     // Button1 was pressed (or Enter): the command checks and acts.
@@ -39,16 +39,16 @@ protected:
     // Sets the edit's text, all of it selected so that typing replaces it,
     // and gives it the focus.
     void presetEdit(const QString &text);
-    QLabel *secondLabel() const { return m_label2; }
+    QLabel *pathLabel() const { return m_pathLabel; }
 
 private:
     void createControls(const Design &design);
 
-    QLabel *m_label1 = nullptr;
-    QLabel *m_label2 = nullptr;
-    QLineEdit *m_edit1 = nullptr;
-    QPushButton *m_button1 = nullptr;
-    QPushButton *m_button2 = nullptr;
+    QLabel *m_prompt = nullptr;
+    QLabel *m_pathLabel = nullptr;
+    QLineEdit *m_nameEdit = nullptr;
+    QPushButton *m_confirmButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
 };
 
 } // namespace veltrano

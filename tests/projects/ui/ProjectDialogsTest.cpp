@@ -26,8 +26,8 @@ using ProjectDialogs = ProjectsWindow;
 bool confirmWith(StructureDialog &dialog, const QString &name)
 {
     QSignalSpy closed(&dialog, &QDialog::accepted);
-    dialog.edit1()->setText(name);
-    dialog.button1()->click();
+    dialog.nameEdit()->setText(name);
+    dialog.confirmButton()->click();
     return closed.count() == 1;
 }
 
@@ -39,8 +39,8 @@ TEST_F(ProjectDialogs, NewProjectProposesTheFirstFreeNameThenSelectsAndLoadsTheN
     start({QStringLiteral("Project1"), QStringLiteral("Project3")});
     QString proposed;
     answerDialog([&](StructureDialog &dialog) {
-        proposed = dialog.edit1()->text();
-        EXPECT_EQ(dialog.edit1()->selectedText(), proposed); // typing replaces it
+        proposed = dialog.nameEdit()->text();
+        EXPECT_EQ(dialog.nameEdit()->selectedText(), proposed); // typing replaces it
         EXPECT_TRUE(confirmWith(dialog, proposed));
     });
     action("NewProject2")->trigger();
@@ -70,7 +70,7 @@ TEST_F(ProjectDialogs, RefusedNamesKeepTheDialogOpenAndTouchNothing)
               QStringLiteral(".Hidden"), QStringLiteral("Two\nLines"), QStringLiteral("Alpha"), QStringLiteral("Beta")}) {
             if (confirmWith(dialog, name))
                 closedAfter << name;
-            EXPECT_EQ(dialog.edit1()->text(), name);
+            EXPECT_EQ(dialog.nameEdit()->text(), name);
         }
     });
     action("NewProject2")->trigger();
@@ -138,7 +138,7 @@ TEST_F(ProjectDialogs, NamesThatLookLikeMarkupAreShownAsWritten)
 
     bool renameShown = false;
     answerDialog([&](StructureDialog &dialog) {
-        renameShown = shownAsWritten(dialog.label1(), name) && dialog.edit1()->text() == name;
+        renameShown = shownAsWritten(dialog.promptLabel(), name) && dialog.nameEdit()->text() == name;
     });
     action("Rename2")->trigger();
     EXPECT_TRUE(renameShown);
@@ -162,7 +162,7 @@ TEST_F(ProjectDialogs, NewSubCreatesInsideTheSelectedNodeAndSelectsTheFirstNames
     start({QStringLiteral("Alpha/Design"), QStringLiteral("Beta")});
     select(QStringLiteral("Beta"));
     answerDialog([](StructureDialog &dialog) {
-        EXPECT_TRUE(dialog.edit1()->text().isEmpty());
+        EXPECT_TRUE(dialog.nameEdit()->text().isEmpty());
         EXPECT_TRUE(confirmWith(dialog, QStringLiteral("Design")));
     });
     projects().worklist().newSubItem()->trigger();
@@ -174,7 +174,7 @@ TEST_F(ProjectDialogs, NewSubCreatesInsideTheSelectedNodeAndSelectsTheFirstNames
     QString keptText;
     bool closed = true;
     answerDialog([&](StructureDialog &dialog) {
-        keptText = dialog.edit1()->text();
+        keptText = dialog.nameEdit()->text();
         closed = confirmWith(dialog, keptText);
     });
     projects().worklist().newButton()->click();
@@ -190,8 +190,8 @@ TEST_F(ProjectDialogs, RenameStartsFromTheNameRefusesItAndMovesTheFolderWithItsN
     ASSERT_TRUE(noteExists(QStringLiteral("Alpha")));
     QStringList closedAfter;
     answerDialog([&](StructureDialog &dialog) {
-        EXPECT_EQ(dialog.label1()->text(), QStringLiteral("Alpha"));
-        EXPECT_EQ(dialog.edit1()->text(), QStringLiteral("Alpha"));
+        EXPECT_EQ(dialog.promptLabel()->text(), QStringLiteral("Alpha"));
+        EXPECT_EQ(dialog.nameEdit()->text(), QStringLiteral("Alpha"));
         // A dot name would leave the project and its notes unreachable.
         for (const QString &name : {QStringLiteral("Alpha"), QStringLiteral(".Alpha"), QStringLiteral("Gamma")}) {
             if (confirmWith(dialog, name))
@@ -221,7 +221,7 @@ TEST_F(ProjectDialogs, DeleteMovesTheStructureToTheTrashAndSelectsByTheParentsLa
     QString shownPath;
     answerDialog([&](StructureDialog &dialog) {
         shownPath = dialog.findChild<QLabel *>(QStringLiteral("Label2"))->text();
-        dialog.button1()->click();
+        dialog.confirmButton()->click();
     });
     projects().worklist().deleteButton()->click();
     EXPECT_EQ(shownPath, QStringLiteral("Projects Group\\Beta\\Shared\\Old\\"));
@@ -233,7 +233,7 @@ TEST_F(ProjectDialogs, DeleteMovesTheStructureToTheTrashAndSelectsByTheParentsLa
     EXPECT_EQ(label11(), QStringLiteral("Projects Group\\Alpha\\Shared\\"));
 
     select(QStringLiteral("Beta"));
-    answerDialog([](StructureDialog &dialog) { dialog.button1()->click(); });
+    answerDialog([](StructureDialog &dialog) { dialog.confirmButton()->click(); });
     action("Delete2")->trigger();
     EXPECT_FALSE(QFileInfo::exists(group(QStringLiteral("Beta"))));
     EXPECT_EQ(tree()->currentItem(), tree()->topLevelItem(0));
@@ -246,7 +246,7 @@ TEST_F(ProjectDialogs, DeleteTheTrashRefusesIsToldOnceAndKeepsTheStructure)
     start({QStringLiteral("Alpha/Design"), QStringLiteral("Beta")});
     platform.trashFake.refusal = QStringLiteral("Read-only file system");
     select(QStringLiteral("Alpha"));
-    answerDialog([](StructureDialog &dialog) { dialog.button1()->click(); });
+    answerDialog([](StructureDialog &dialog) { dialog.confirmButton()->click(); });
     action("Delete2")->trigger();
     EXPECT_EQ(messages.texts(), QStringList{u"Sorry, can not remove folder: " + group(QStringLiteral("Alpha/"))
                                             + u"\nRead-only file system"});
@@ -261,8 +261,8 @@ TEST_F(ProjectDialogs, CancelAndEscapeChangeNothing)
     start({QStringLiteral("Alpha")});
     select(QStringLiteral("Alpha"));
     answerDialog([](StructureDialog &dialog) {
-        dialog.edit1()->setText(QStringLiteral("Gamma"));
-        dialog.button2()->click();
+        dialog.nameEdit()->setText(QStringLiteral("Gamma"));
+        dialog.cancelButton()->click();
     });
     action("Rename2")->trigger();
     answerDialog([](StructureDialog &dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
@@ -280,12 +280,12 @@ TEST_F(ProjectDialogs, EnterInTheNameFieldCreates)
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("New Project"));
     EXPECT_EQ(dialog->size(), QSize(428, 100));
-    EXPECT_TRUE(dialog->button1()->isDefault());
-    EXPECT_GT(dialog->button2()->x(), dialog->button1()->x()); // "Cancel" rightmost
+    EXPECT_TRUE(dialog->confirmButton()->isDefault());
+    EXPECT_GT(dialog->cancelButton()->x(), dialog->confirmButton()->x()); // "Cancel" rightmost
     dialog->show();
-    dialog->edit1()->setFocus();
-    dialog->edit1()->setText(QStringLiteral("Проект"));
-    QTest::keyClick(dialog->edit1(), Qt::Key_Return);
+    dialog->nameEdit()->setFocus();
+    dialog->nameEdit()->setText(QStringLiteral("Проект"));
+    QTest::keyClick(dialog->nameEdit(), Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(QFileInfo(group(QStringLiteral("Проект"))).isDir());
     EXPECT_EQ(tree()->currentItem(), node(QStringLiteral("Проект")));
