@@ -47,7 +47,7 @@ public:
         m_platform.locationsFake.exePath = folder + u"veltrano";
         m_program = std::make_unique<Application>(m_platform, m_messages, m_dialogs);
     }
-    ToDoWindow &toDo() const { return *m_program->toDo().window(); }
+    ToDoWindow &toDo() const { return m_program->toDo().window(); }
     QListView &view() const { return *toDo().findChild<QListView *>(QStringLiteral("ToDoList")); }
     std::string listPath() const { return QString(m_dir.path() + u"/list.todo").toStdString(); }
 

@@ -29,7 +29,8 @@ constexpr int kFontPoints = 8;
 
 ToDoWindow::ToDoWindow(AppContext &context, ToDoListModel &list, ToDoWindowState &state, QWidget &mainWindow,
                        ToDoWindowLinks links)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint),
       m_context(context), m_list(list), m_links(std::move(links))
 {
     setObjectName(QStringLiteral("FastToDo"));
