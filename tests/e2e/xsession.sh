@@ -85,8 +85,16 @@ make_data_subfolders() {
 }
 
 # Waits up to $2 seconds (default 10) for a window whose name matches $1.
+# Polls rather than using xdotool's --sync: a window that goes away while
+# xdotool walks the tree makes that search fail at once, not keep waiting.
 wait_window() {
-    timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+    local i found
+    for i in $(seq $(( ${2:-10} * 10 ))); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.1
+    done
+    return 1
 }
 
 # Waits up to $2 seconds for no visible window named $1.
