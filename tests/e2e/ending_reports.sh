@@ -18,7 +18,7 @@ start_program() {
     ./veltrano >"$E2E_TMP/$1.log" 2>&1 &
     PID=$!
     E2E_PIDS+=($PID)
-    MAIN=$(wait_window '^Veltrano 1\.1$' 15)
+    MAIN=$(wait_window '^Veltrano 1\.1$' 30)
     [ -n "$MAIN" ] || fail "$1: main window did not appear"
 }
 

@@ -54,10 +54,10 @@ protected:
     }
     // Shows the main window and waits for what starts after its first frame:
     // the tray icon and menu, the hot keys, the greeting.
-    void showStarted()
+    void showStarted(void (QWidget::*show)() = &QWidget::show)
     {
         QSignalSpy started(&frame(), &MainFrame::started);
-        main().show();
+        (main().*show)();
         ASSERT_TRUE(QTest::qWaitFor([&] { return started.count() > 0; }, 5000));
     }
     MainWindow &main() const { return program->mainWindow(); }

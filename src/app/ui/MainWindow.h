@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 class QLabel;
 class QSplitter;
@@ -95,6 +96,7 @@ private:
 
     // Page actions (MainWindowPages.cpp).
     void showOnlyPage(Page page);
+    void attachPageContent(Page page);
     void selectPanelMenuItem(unsigned item);
 
     AppContext &m_context;
@@ -111,6 +113,9 @@ private:
     bool m_splitterPlaced = false;
     bool m_startAwaited = false;
     bool m_offScreen = false; // hidden() told, restored() not yet
+    // The content of pages not shown yet, out of their sheet's layout so that
+    // nothing measures it before it is first shown.
+    QList<std::pair<Page, QWidget *>> m_unattachedContent;
 
     // Controls the frame's own logic uses; every control has its name.
     QToolBar *m_mainToolBar = nullptr;

@@ -52,9 +52,28 @@ QWidget *MainWindow::pageSheet(Page page) const
     return m_pageControlTabManager->widget(int(page));
 }
 
+// A page that is not on show takes its content into its layout when it is
+// first shown: laying out the hidden pages is a large share of what showing
+// the window costs, and most people open one or two of them.
 void MainWindow::setPageContent(Page page, QWidget *content)
 {
-    pageSheet(page)->layout()->addWidget(content);
+    QWidget *sheet = pageSheet(page);
+    if (m_pageControlTabManager->currentWidget() == sheet) {
+        sheet->layout()->addWidget(content);
+        return;
+    }
+    content->setParent(sheet);
+    m_unattachedContent.append({page, content});
+}
+
+void MainWindow::attachPageContent(Page page)
+{
+    for (qsizetype i = 0; i < m_unattachedContent.size();) {
+        if (m_unattachedContent[i].first == page)
+            pageSheet(page)->layout()->addWidget(m_unattachedContent.takeAt(i).second);
+        else
+            ++i;
+    }
 }
 
 void MainWindow::setPageCaption(Page page, const QString &caption)
@@ -74,6 +93,7 @@ void MainWindow::setConsoleLine(QWidget *line)
 
 void MainWindow::showOnlyPage(Page page)
 {
+    attachPageContent(page);
     // Show the page's own tab before hiding the others, so the tab widget
     // never passes through a state with no tab at all.
     m_pageControlTabManager->setTabVisible(int(page), true);

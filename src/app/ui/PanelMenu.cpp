@@ -76,10 +76,9 @@ void PanelMenu::addItem(unsigned item, const PanelItem &look)
     image->setAlignment(Qt::AlignCenter);
     // The picture says what the caption below it says.
     image->setAccessibleName(caption);
+    // Drawn at the picture's first paint, after the window is on screen, and
+    // never for an item that is never shown.
     image->setProperty(kPictureProperty, QLatin1String(look.picture));
-    // Hidden items draw their picture only if they are ever shown.
-    if (look.shown)
-        drawPicture(image);
 
     auto *label = new QLabel(caption, this);
     label->setObjectName(QLatin1String(look.label));
@@ -141,7 +140,7 @@ bool PanelMenu::eventFilter(QObject *watched, QEvent *event)
 {
     auto *widget = qobject_cast<QWidget *>(watched);
     const QVariant item = widget ? widget->property(kItemProperty) : QVariant();
-    if (event->type() == QEvent::Show && widget && widget->property(kPictureProperty).isValid()) {
+    if (event->type() == QEvent::Paint && widget && widget->property(kPictureProperty).isValid()) {
         drawPicture(static_cast<QLabel *>(widget));
     } else if (event->type() == QEvent::MouseMove) {
         // Items set their own number; the paint box and the strips clear it.

@@ -51,11 +51,15 @@ QTableWidgetItem *readOnlyItem(const QString &text)
 } // namespace
 
 TimelineGrid::TimelineGrid(const WeekContext &context, int rowHeight, QWidget *parent)
-    : QTableWidget(kHoursPerDay, 2, parent), m_app(context.app), m_view(context.store)
+    : QTableWidget(parent), m_app(context.app), m_view(context.store)
 {
     setObjectName(QStringLiteral("StringGrid"));
+    // Rows and columns come after the headers are hidden: a shown header
+    // measures the caption of every section, most of this grid's cost.
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    setRowCount(kHoursPerDay);
+    setColumnCount(2);
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(rowHeight);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
+#include <utility>
 
 namespace veltrano {
 namespace {
@@ -47,6 +48,11 @@ ToDoFeature::ToDoFeature(AppContext &context, MainFrame &frame) : m_context(cont
 
     connect(frame.command(Command::ShowToDoList), &QAction::triggered, this, &ToDoFeature::showToDoWindow);
     connect(&frame, &MainFrame::shown, this, &ToDoFeature::onMainWindowShown);
+    connect(&frame, &MainFrame::started, this, [this] {
+        m_mainWindowStarted = true;
+        if (std::exchange(m_showWhenStarted, false))
+            onMainWindowShown();
+    });
     // After the main window has snapped into place, and at every size change.
     connect(&frame, &MainFrame::placed, this, &ToDoFeature::dock);
     connect(&frame, &MainFrame::resized, this, &ToDoFeature::dock);
@@ -72,10 +78,16 @@ ToDoWindow &ToDoFeature::window()
     return *m_window;
 }
 
+// The first time, the to-do window comes right after the main window's first
+// frame rather than before it: the main window is on screen that much sooner.
 void ToDoFeature::onMainWindowShown()
 {
     if (!m_autostart)
         return;
+    if (!m_mainWindowStarted) {
+        m_showWhenStarted = true;
+        return;
+    }
     m_showingWithMain = true;
     m_frame.command(Command::ShowToDoList)->trigger();
     m_showingWithMain = false;

@@ -83,6 +83,8 @@ private:
     ToDoComposeOptions m_composeOptions;
     bool m_autostart = true;
     bool m_showingWithMain = false;
+    bool m_mainWindowStarted = false;
+    bool m_showWhenStarted = false;
     bool m_exiting = false;
     std::function<ToDoBlend()> m_blendSource;
     std::function<void()> m_openOptions;

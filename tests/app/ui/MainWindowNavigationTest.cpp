@@ -294,7 +294,10 @@ TEST_F(MainFormNavigation, ShowingAgainReturnsToToday)
 {
     create();
     QSignalSpy toDo(action("FastToDoListShow"), &QAction::triggered);
+    QSignalSpy started(&frame(), &MainFrame::started);
     form->show();
+    EXPECT_EQ(toDo.count(), 0); // the first time, after the main window's first frame
+    ASSERT_TRUE(QTest::qWaitFor([&] { return started.count() > 0; }, 5000));
     EXPECT_EQ(toDo.count(), 1);
     click(widget("Label7"));
     form->hide();
@@ -339,4 +342,21 @@ TEST_F(MainFormNavigation, PresetRightAfterShowingIsNotUndoneByTheStartupSize)
     action("DefaultSize1")->trigger();
     QTest::qWait(50); // the start-up size correction runs from the event loop
     EXPECT_EQ(form->frameGeometry().size(), QSize(640, 450));
+}
+
+// A page's content joins the window's layout the first time the page shows,
+// and then fills its sheet like the page shown from the start.
+TEST_F(MainFormNavigation, HiddenPageContentFillsItsSheetWhenFirstShown)
+{
+    create();
+    form->show();
+    QWidget *sheet = widget("TabSheetTasks");
+    ASSERT_FALSE(sheet->isVisible());
+    click(widget("Label7")); // Wake Up!
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(sheet->isVisible());
+    const QList<QWidget *> content = sheet->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(content.size(), 1);
+    EXPECT_TRUE(content.first()->isVisible());
+    EXPECT_EQ(content.first()->geometry(), sheet->rect());
 }

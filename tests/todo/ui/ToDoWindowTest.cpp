@@ -45,7 +45,7 @@ protected:
 TEST_F(FormToDoTest, DocksBesideTheVisibleMainWindowWhateverItsStoredPlacement)
 {
     start("[MainForm]\r\nWid=600\r\nHei=400\r\n[ToDo Form]\r\nLeft=500\r\nTop=300\r\nWidth=150\r\nHeight=200\r\n");
-    main().show(); // the autostart shows the to-do window with it
+    showStarted(); // the autostart shows the to-do window right after it
     QCoreApplication::processEvents(); // the frames are known once both are on screen
     ASSERT_TRUE(toDo().isVisible());
     const QRect mainFrame = main().frameGeometry();
@@ -82,7 +82,7 @@ protected:
 TEST_F(FormToDoTest, DockedOverAMaximisedMainWindowItStaysInFrontOfIt)
 {
     start();
-    main().showMaximized(); // the autostart shows the to-do window with it
+    showStarted(&QWidget::showMaximized); // the autostart shows the to-do window right after it
     QCoreApplication::processEvents();
     ASSERT_TRUE(toDo().isVisible());
     const QRect area = main().screen()->availableGeometry();
@@ -102,7 +102,7 @@ TEST_F(FormToDoTest, DockedOverAMaximisedMainWindowItStaysInFrontOfIt)
 TEST_F(FormToDoTest, CutOffItemShowsItsTextUnderTheMouseWhileTheMainWindowIsActive)
 {
     start({}, "0Short\r\n0Call Bob and Ann about the quarterly report before Friday, and book the room\r\n");
-    main().show();
+    showStarted();
     QCoreApplication::processEvents();
     activate(main());
     ASSERT_TRUE(toDo().isVisible());
