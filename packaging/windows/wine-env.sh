@@ -7,6 +7,9 @@ export WINEPREFIX=${VELTRANO_WINEPREFIX:-$VELTRANO_WINDOWS_CACHE/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
+# Wine's Recycle Bin is the XDG trash: the tests' deletions go to one of the
+# prefix's own, not to the user's.
+export XDG_DATA_HOME=$WINEPREFIX/xdg-data
 
 # Z: is the Linux root in every Wine prefix.
 winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"; }

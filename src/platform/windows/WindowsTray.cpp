@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <wtsapi32.h>
+
 namespace veltrano {
 
 WindowsTray::~WindowsTray()
@@ -65,12 +67,10 @@ void WindowsNotifications::notify(const QString &title, const QString &text)
     std::fprintf(stderr, "veltrano: %s\n", text.toUtf8().constData());
     std::fflush(stderr);
     OutputDebugStringW(wide(QStringLiteral("veltrano: ") + text + u'\n'));
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        return;
-    QSystemTrayIcon tray;
-    tray.setIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
-    tray.show();
-    tray.showMessage(title, text, QSystemTrayIcon::Warning, 10000);
+    DWORD response = 0;
+    WTSSendMessageW(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, const_cast<wchar_t *>(wide(title)),
+                    DWORD(title.size() * sizeof(wchar_t)), const_cast<wchar_t *>(wide(text)),
+                    DWORD(text.size() * sizeof(wchar_t)), MB_OK | MB_ICONWARNING, 0, &response, FALSE);
 }
 
 } // namespace veltrano

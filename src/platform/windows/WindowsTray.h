@@ -24,8 +24,9 @@ private:
 };
 
 // What is told while the program ends: on standard error, to a debugger
-// listening (DebugView), and in a toast from a tray icon of its own, which
-// Windows keeps in the action centre after we are gone.
+// listening (DebugView), and in a message box the session shows on our
+// behalf (WTSSendMessage): it stays after we are gone, and we do not wait
+// for anyone to read it.
 class WindowsNotifications final : public Notifications {
 public:
     void notify(const QString &title, const QString &text) override;
