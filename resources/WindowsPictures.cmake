@@ -31,7 +31,7 @@ foreach(svg IN LISTS svgs)
   get_filename_component(name ${svg} NAME_WE)
   set(source ${svg})
   if(name STREQUAL "level")
-    # Two-tone: pure red fill, pure blue line (see PngPictures.cpp).
+    # Two-tone: pure red fill, pure blue line (common/logic/TwoTonePicture.h).
     file(READ ${svg} text)
     string(REPLACE "@FILL@" "#ff0000" text "${text}")
     string(REPLACE "@LINE@" "#0000ff" text "${text}")

@@ -2,6 +2,8 @@
 // without Qt Svg): each size the windows use, Qt scaling between them.
 #include "common/ui/AppPictures.h"
 
+#include "common/logic/TwoTonePicture.h"
+
 #include <QPixmap>
 
 #include <array>
@@ -26,25 +28,6 @@ QIcon iconOf(const QString &name, const std::array<int, N> &sizes)
     return icon;
 }
 
-// The build draws a two-tone picture with a pure red fill and a pure blue
-// line: in premultiplied pixels red is then exactly how much fill covers a
-// pixel and blue how much line, so any two colours go in without a seam.
-QImage inTwoTones(const QImage &mask, const QColor &fill, const QColor &line)
-{
-    QImage image = mask.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *pixel = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int f = qRed(pixel[x]);
-            const int l = qBlue(pixel[x]);
-            auto channel = [&](int a, int b) { return (a * f + b * l + 127) / 255; };
-            pixel[x] = qRgba(channel(fill.red(), line.red()), channel(fill.green(), line.green()),
-                             channel(fill.blue(), line.blue()), qMin(255, f + l));
-        }
-    }
-    return image;
-}
-
 } // namespace
 
 QIcon appPicture(const QString &name)
@@ -56,7 +39,7 @@ QIcon twoTonePicture(const QString &name, const QColor &fill, const QColor &line
 {
     QIcon icon;
     for (int size : kPictureSizes)
-        icon.addPixmap(QPixmap::fromImage(inTwoTones(QImage(pngPath(name, size)), fill, line)));
+        icon.addPixmap(QPixmap::fromImage(PaintTwoTones(QImage(pngPath(name, size)), fill, line)));
     return icon;
 }
 
