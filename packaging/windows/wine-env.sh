@@ -10,6 +10,7 @@ export WINEARCH=win64
 # Wine's Recycle Bin is the XDG trash: the tests' deletions go to one of the
 # prefix's own, not to the user's.
 export XDG_DATA_HOME=$WINEPREFIX/xdg-data
+mkdir -p "$XDG_DATA_HOME/Trash/files" "$XDG_DATA_HOME/Trash/info"
 
 # Z: is the Linux root in every Wine prefix.
 winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"; }

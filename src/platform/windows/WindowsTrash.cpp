@@ -10,19 +10,6 @@
 #include <shellapi.h>
 
 namespace veltrano {
-namespace {
-
-bool driveHasRecycleBin(const QString &path)
-{
-    wchar_t root[MAX_PATH + 1];
-    if (!GetVolumePathNameW(wide(path), root, MAX_PATH + 1))
-        return false;
-    SHQUERYRBINFO info = {};
-    info.cbSize = sizeof(info);
-    return SUCCEEDED(SHQueryRecycleBinW(root, &info));
-}
-
-} // namespace
 
 IoStatus WindowsTrash::moveToTrash(const QString &path)
 {
@@ -30,16 +17,15 @@ IoStatus WindowsTrash::moveToTrash(const QString &path)
     if (!item.exists() && !item.isSymLink())
         return IoStatus::failure(systemMessage(ERROR_FILE_NOT_FOUND));
     const QString native = QDir::toNativeSeparators(item.absoluteFilePath());
-    if (!driveHasRecycleBin(native))
-        return IoStatus::failure(QStringLiteral("The drive has no Recycle Bin"));
     // The list ends with two NULs.
     std::wstring from = native.toStdWString();
     from.push_back(L'\0');
     SHFILEOPSTRUCTW operation = {};
     operation.wFunc = FO_DELETE;
     operation.pFrom = from.c_str();
-    // FOF_WANTNUKEWARNING: an item too large for the bin is never erased
-    // without the user's word.
+    // FOF_WANTNUKEWARNING: what cannot go to a Recycle Bin (too large, a
+    // drive that has none) is never erased without the user's word; a "No"
+    // there leaves it in place and comes back as a refusal.
     operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT | FOF_WANTNUKEWARNING;
     const int result = SHFileOperationW(&operation);
     if (operation.fAnyOperationsAborted)

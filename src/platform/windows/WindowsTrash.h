@@ -4,8 +4,8 @@
 namespace veltrano {
 
 // The Recycle Bin of the item's drive, through the shell's file operation.
-// A drive without one (a network share, some USB drives) would make the
-// shell delete for good: that is refused before anything is touched.
+// Where the bin cannot take it (a network share, some USB drives, an item
+// larger than the bin) the shell asks the user before erasing anything.
 class WindowsTrash final : public Trash {
 public:
     IoStatus moveToTrash(const QString &path) override;

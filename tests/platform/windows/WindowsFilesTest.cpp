@@ -133,7 +133,7 @@ TEST(WindowsFiles, LeftoversOfACutShortReplaceAreRemovedAndNothingElse)
     TempFolder dir;
     QtFileSystem fs;
     dir.write(ReplaceTemporaryName(QStringLiteral("PM.INI"), u"Ab3xYz"), "half");
-    dir.write(QStringLiteral(".PM.INI.veltrano-save-notour"), "user's");
+    dir.write(QStringLiteral(".PM.INI.veltrano-save-notours"), "user's");
     dir.write(QStringLiteral("PM.INI"), "whole");
     EXPECT_EQ(fs.removeReplaceLeftovers(dir.path()), 1);
     EXPECT_EQ(fs.listFolder(dir.path()).size(), 2);
