@@ -5,7 +5,8 @@
 ; program is also how the program knows it was installed (its data then go
 ; to %APPDATA%\Veltrano, not beside it).
 ; makensis -DVERSION=1.1 -DSTAGE=<portable folder> -DOUTFILE=<setup.exe> -DICON=<veltrano.ico>
-Unicode true
+; A 64-bit installer for the 64-bit program (Debian's NSIS has the amd64 stubs).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
