@@ -19,7 +19,7 @@ export LANG=en_US.UTF-8 LC_ALL=
 AHEAD=12
 
 cp -r "$PORTABLE" "$E2E_TMP/Veltrano"
-cd "$E2E_TMP/Veltrano"
+cd "$E2E_TMP/Veltrano" || fail "no copy of the portable folder"
 
 start_program() {
     wine veltrano.exe >>"$E2E_TMP/veltrano.log" 2>&1 &
@@ -123,7 +123,8 @@ import -window root "$SHOTS/desktop.png" 2>/dev/null
 
 echo "-- closing the main window writes PM.INI"
 rm -f PM.INI
-xdotool windowclose "$MAIN" 2>/dev/null || { focus "$MAIN"; xdotool key alt+F4; }
+focus "$MAIN"
+xdotool key alt+F4
 wait_exit "$APP" 30 || fail "closing the main window did not end the program"
 [ -s PM.INI ] || fail "no PM.INI after the program ended"
 grep -q $'\r$' PM.INI || fail "PM.INI is not written with CR LF"

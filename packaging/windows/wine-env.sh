@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: the environment a Windows program of ours runs in under Wine. A
 # Wine prefix of our own (never the user's ~/.wine), the cross-built Qt's and
 # mingw's DLLs on WINEPATH, Qt's plugins, and no prompts to install Mono or
