@@ -9,6 +9,9 @@
 SOURCE=$(cd "$(dirname "$0")/../.." && pwd)
 source "$SOURCE/tests/e2e/xsession.sh"
 source "$SOURCE/packaging/windows/wine-env.sh"
+# The portable folder alone, as on a clean Windows: no DLL or plugin of the
+# toolchain's may stand in for one it lacks.
+unset WINEPATH QT_PLUGIN_PATH
 PORTABLE=$(cd "$1" && pwd)
 RTFCONV=$2
 SHOTS=$(mkdir -p "${3:-$E2E_TMP/shots}" && cd "${3:-$E2E_TMP/shots}" && pwd)
