@@ -3,6 +3,11 @@
 #   ./build.sh run    build, then start the program
 #   ./build.sh test   build, then run every test (logic, widget and end-to-end)
 #   ./build.sh        build only
+#   ./build.sh windows        cross-build for Windows: veltrano.exe, rtfconv.exe,
+#                             the portable zip and the installer (build-windows/dist)
+#   ./build.sh windows-test   the same with the tests, run under Wine
+# The Windows builds need the toolchain (packaging/windows/toolchain.sh, about
+# an hour once per machine; the first `./build.sh windows` runs it).
 set -euo pipefail
 cd "$(dirname "$0")"
 BUILD_DIR=${BUILD_DIR:-build}
@@ -37,6 +42,33 @@ build() {
     cmake --build "$BUILD_DIR" -j "$(nproc)"
 }
 
+WINDOWS_BUILD_DIR=${WINDOWS_BUILD_DIR:-build-windows}
+
+# The host's tool that draws our SVG pictures as PNGs for the Windows build.
+host_picture_tool() {
+    cmake -S tools/render_icon -B "$WINDOWS_BUILD_DIR/host-tools" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$WINDOWS_BUILD_DIR/host-tools" >/dev/null
+    echo "$PWD/$WINDOWS_BUILD_DIR/host-tools/veltrano_render_icon"
+}
+
+build_windows() {
+    packaging/windows/toolchain.sh
+    local qt launcher=()
+    qt=$(packaging/windows/toolchain.sh --path)
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    "$qt/bin/qt-cmake" -S . -B "$WINDOWS_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
+        -DVELTRANO_RENDER_ICON="$(host_picture_tool)" \
+        -DVELTRANO_TEST_RUNNER="$PWD/packaging/windows/wine-run.sh" "$@"
+    cmake --build "$WINDOWS_BUILD_DIR" -j "$(nproc)"
+    packaging/windows/package.sh "$WINDOWS_BUILD_DIR" "$qt"
+}
+
+# The Windows tests under Wine on a private Xvfb: the logic tests, the
+# Windows layer's, then the end-to-end script on the portable folder.
+test_windows() {
+    packaging/windows/wine-tests.sh "$WINDOWS_BUILD_DIR"
+}
+
 install_missing
 case "${1:-}" in
   run)
@@ -45,8 +77,13 @@ case "${1:-}" in
   test)
     build
     ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)" ;;
+  windows)
+    build_windows -DVELTRANO_TESTS=OFF ;;
+  windows-test)
+    build_windows -DVELTRANO_TESTS=ON
+    test_windows ;;
   "")
     build ;;
   *)
-    echo "usage: $0 [run|test]" >&2; exit 2 ;;
+    echo "usage: $0 [run|test|windows|windows-test]" >&2; exit 2 ;;
 esac

@@ -1,10 +1,13 @@
 #include "support/HostileFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace veltrano::test {
 namespace {
@@ -16,6 +19,7 @@ qint64 sizeOf(Hostile kind, qint64 bound)
     return kind == Hostile::SparseGigabyte ? kGigabyte : bound + 1;
 }
 
+#ifndef _WIN32
 bool makeSparse(const QByteArray &name, qint64 size)
 {
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -25,9 +29,33 @@ bool makeSparse(const QByteArray &name, qint64 size)
     ::close(fd);
     return made;
 }
+#endif
 
 } // namespace
 
+#ifdef _WIN32
+// Windows has no FIFO or device a file name leads to: only the sizes. A
+// file grown by SetEndOfFile holds nothing the disk has to give.
+QList<HostileCase> AllHostileCases()
+{
+    return {{Hostile::SparseGigabyte, "a sparse gigabyte"}, {Hostile::Oversized, "a byte over the bound"}};
+}
+
+bool MakeHostile(const QString &path, Hostile kind, qint64 bound)
+{
+    QFile::remove(path);
+    if (kind == Hostile::Fifo || kind == Hostile::DeviceLink)
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.resize(sizeOf(kind, bound));
+}
+
+bool StillHostile(const QString &path, Hostile kind, qint64 bound)
+{
+    const QFileInfo info(path);
+    return info.isFile() && !info.isSymLink() && info.size() == sizeOf(kind, bound);
+}
+#else
 QList<HostileCase> AllHostileCases()
 {
     return {{Hostile::Fifo, "a FIFO"},
@@ -69,5 +97,7 @@ bool StillHostile(const QString &path, Hostile kind, qint64 bound)
     }
     return false;
 }
+
+#endif
 
 } // namespace veltrano::test

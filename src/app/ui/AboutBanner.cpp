@@ -1,7 +1,7 @@
 #include "app/ui/AboutBanner.h"
 
 #include "app/ui/AboutDialog.h"
-#include "app/ui/AppIcon.h"
+#include "common/ui/AppPictures.h"
 
 #include <QLabel>
 #include <QLinearGradient>
@@ -47,7 +47,7 @@ void AboutBanner::paintEvent(QPaintEvent *)
         painter.setBrush(QColor(255, 255, 255, 18 + 8 * (3 - ring)));
         painter.drawEllipse(centre, 60.0 + ring * 34, 60.0 + ring * 34);
     }
-    const QImage icon = RenderSvgIcon(QString::fromUtf16(kAppIconResource), kIconSize);
+    const QImage icon = applicationIconImage(kIconSize);
     painter.drawImage(QPointF(centre.x() - kIconSize / 2.0, centre.y() - kIconSize / 2.0), icon);
 
     QFont title = font();

@@ -4,7 +4,6 @@
 #include "app/logic/HelpPage.h"
 #include "app/logic/Startup.h"
 #include "app/ui/AboutDialog.h"
-#include "app/ui/AppIcon.h"
 #include "app/ui/GlobalHotKeys.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/TrayMenu.h"
@@ -21,23 +20,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QMenu>
 #include <QWindowStateChangeEvent>
 
 namespace veltrano {
-namespace {
-
-// Drawn by our own engine rather than the SVG icon-engine plugin, which a
-// desktop may not have installed, and only at the sizes asked for (window
-// frame, task bar, window switcher) when they are asked for.
-QIcon ApplicationIcon()
-{
-    QFile file(QString::fromUtf16(kAppIconResource));
-    return svgPicture(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-}
-
-} // namespace
 
 TrayPlacement::TrayPlacement(AppContext &context, MainWindow &main)
     : m_context(context), m_main(main), m_tray(context.platform().tray()),
@@ -62,7 +48,7 @@ void TrayPlacement::start()
     if (m_started)
         return;
     m_started = true;
-    QApplication::setWindowIcon(ApplicationIcon());
+    QApplication::setWindowIcon(applicationIcon());
     m_hotKeys->registerKeys();
     showTrayIcon();
     showGreeting();

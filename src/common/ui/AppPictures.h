@@ -1,5 +1,7 @@
 #pragma once
+#include <QColor>
 #include <QIcon>
+#include <QImage>
 #include <QList>
 #include <QString>
 
@@ -12,13 +14,18 @@ inline constexpr int kSmallPictureCount = 11;
 enum class NotePadPicture { NewStructure, DeleteStructure, Cut, Copy, Paste, Undo, Print, Clear, DateTime, Font };
 inline constexpr int kNotePadPictureCount = 10;
 
-// One of the program's own SVG pictures (icons/<name>.svg), sharp at any size.
+// One of the program's own pictures (resources/icons/<name>.svg). Drawn
+// from the SVG at whatever size is asked where the build has Qt Svg; where
+// it has not (Windows), from PNGs the build rendered from it at the sizes
+// the windows use.
 QIcon appPicture(const QString &name);
 QIcon smallPicture(SmallPicture picture);
 QIcon notePadPicture(NotePadPicture picture);
-// The SVG text of one of those pictures, for a caller that recolours it.
-QByteArray appPictureSource(const QString &name);
-// A picture drawn from SVG text.
-QIcon svgPicture(const QByteArray &svg);
+// A picture drawn in two colours of the caller's, its @FILL@ and @LINE@.
+QIcon twoTonePicture(const QString &name, const QColor &fill, const QColor &line);
+// The program's own icon (resources/art/veltrano.svg), for windows and tray.
+QIcon applicationIcon();
+// The same, `size` pixels square on a transparent ground.
+QImage applicationIconImage(int size);
 
 } // namespace veltrano
