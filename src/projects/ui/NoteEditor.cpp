@@ -1,14 +1,21 @@
 #include "projects/ui/NoteEditor.h"
 
+#include "common/logic/BackgroundWriter.h"
+#include "common/logic/ConflictCopies.h"
+#include "common/logic/DataFolderWatch.h"
 #include "common/logic/MessageBoxes.h"
 #include "common/ui/ModalDialogs.h"
 #include "platform/Clock.h"
 #include "platform/RegionalFormats.h"
+#include "platform/Shell.h"
+#include "rtf/RtfWriter.h"
 #include "projects/ui/NoteFontDialog.h"
 #include "projects/ui/NotePrinter.h"
 #include "projects/ui/ProjectNotePage.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QLabel>
 #include <QPointer>
 #include <QTextCursor>
@@ -29,6 +36,32 @@ NoteEditor::NoteEditor(ProjectNotePage &page, const NoteEditorServices &services
     connect(m_page.printButton(), &QToolButton::clicked, this, &NoteEditor::printNote);
     connect(m_page.dateTimeButton(), &QToolButton::clicked, this, &NoteEditor::insertDateTime);
     connect(m_page.fontButton(), &QToolButton::clicked, this, &NoteEditor::changeFont);
+    connect(m_page.otherVersionLabel(), &QLabel::linkActivated, this, &NoteEditor::openOtherVersion);
+    services.watch.followFiles(
+        this,
+        [this] {
+            const QString file = shownFile();
+            return file.isEmpty() ? QStringList() : QStringList{file};
+        },
+        [this](const QString &) { reloadKeepingCaret(); });
+    // A sync engine puts its copies beside the note at any time.
+    auto *look = new QTimer(this);
+    connect(look, &QTimer::timeout, this, &NoteEditor::showOtherVersions);
+    look->start(2000);
+    connect(&services.files, &BackgroundWriter::refusedInBackground, this, [this](const QString &path) {
+        if (path == shownFile())
+            saveNote();
+    });
+}
+
+QString NoteRecoveredMessage(const QString &note, const QString &copy)
+{
+    return QStringLiteral("The note \"%1\" could not be saved. Its text is kept in \"%2\".").arg(note, copy);
+}
+
+QString NoteEditor::shownFile() const
+{
+    return m_shown.isEmpty() ? QString() : m_note.fileOf(m_shown);
 }
 
 NoteEditor::~NoteEditor() = default;
@@ -39,8 +72,10 @@ NoteEditor::~NoteEditor() = default;
 // for a note of a few megabytes).
 void NoteEditor::loadNote(const QString &structurePath)
 {
+    keepUnsavedText();
     QTextEdit *editor = m_page.editor();
     m_page.currentProject()->setText(structurePath);
+    m_shown = structurePath;
     m_loading = true;
     auto *note = new QTextDocument(editor);
     note->setDefaultFont(editor->document()->defaultFont());
@@ -53,6 +88,83 @@ void NoteEditor::loadNote(const QString &structurePath)
     m_loading = false;
     m_page.setEditable(load.editable);
     emit status(load.message, load.result != NoteLoad::Result::Loaded && load.result != NoteLoad::Result::Created);
+    showOtherVersions();
+}
+
+void NoteEditor::reloadKeepingCaret()
+{
+    if (m_unsaved)
+        return;
+    QTextEdit *editor = m_page.editor();
+    const int caret = editor->textCursor().position();
+    const int scrolled = editor->verticalScrollBar()->value();
+    loadNote(m_shown);
+    QTextCursor near(editor->document());
+    near.setPosition(std::min(caret, editor->document()->characterCount() - 1));
+    editor->setTextCursor(near);
+    editor->verticalScrollBar()->setValue(scrolled);
+}
+
+QStringList NoteEditor::otherVersions() const
+{
+    const QString file = shownFile();
+    if (file.isEmpty())
+        return {};
+    const QString folder = QFileInfo(file).path() + u'/';
+    QStringList names;
+    for (const FolderEntry &entry : m_services.files.listFolder(folder)) {
+        if (entry.kind == FolderEntry::Kind::File)
+            names << entry.name;
+    }
+    QStringList copies = ConflictCopiesAmong(names, QString::fromUtf16(kNoteFileName));
+    for (QString &copy : copies)
+        copy.prepend(folder);
+    return copies;
+}
+
+void NoteEditor::showOtherVersions()
+{
+    const QStringList copies = otherVersions();
+    QLabel *label = m_page.otherVersionLabel();
+    label->setVisible(!copies.isEmpty());
+    QStringList shown;
+    for (const QString &copy : copies)
+        shown << QDir::toNativeSeparators(copy);
+    label->setToolTip(shown.join(u'\n'));
+}
+
+// The newest of the copies opens in the desktop's program for it.
+void NoteEditor::openOtherVersion()
+{
+    const QStringList copies = otherVersions();
+    if (!copies.isEmpty())
+        m_services.shell.open(copies.last());
+}
+
+void NoteEditor::keepUnsavedText()
+{
+    if (!m_unsaved || m_shown.isEmpty())
+        return;
+    saveNote();
+    if (m_unsaved)
+        recover();
+}
+
+void NoteEditor::recover()
+{
+    QString relative = m_shown;
+    relative.replace(u'\\', u'/');
+    const QString folder = m_services.recoveryFolder + relative;
+    const QString copy =
+        folder + m_services.clock.now().toString(QStringLiteral("'note-'yyyyMMdd-HHmmss'.rtf'"));
+    m_services.files.makePath(folder);
+    if (!m_services.files.replaceFileNow(copy, writeRtf(*m_page.editor()->document())))
+        return; // still unsaved: the next chance tries again
+    m_unsaved = false;
+    const QString text =
+        NoteRecoveredMessage(QDir::toNativeSeparators(shownFile()), QDir::toNativeSeparators(copy));
+    emit status(text, true);
+    m_services.messages.notice(text);
 }
 
 void NoteEditor::onNoteChanged()
@@ -69,6 +181,7 @@ void NoteEditor::saveNote()
         emit status(QStringLiteral("The note was not RTF; the file as it was is kept as \"%1\".")
                         .arg(QFileInfo(save.keptAside).fileName()),
                     false);
+    m_unsaved = save.result == NoteSave::Result::Failed;
     if (!save.failure.isEmpty())
         reportFailure(save.failure);
     else if (save.recovered)

@@ -6,25 +6,36 @@
 
 namespace veltrano {
 
+class BackgroundWriter;
 class Clock;
-class FileSystem;
+class DataFolderWatch;
 class MessageBoxes;
 class ModalDialogs;
 class NotePrinter;
 class ProjectNotePage;
 class RegionalFormats;
+class Shell;
 class TextCodec;
 
 // What the note editor works with besides its page.
 struct NoteEditorServices {
-    FileSystem &files;
+    BackgroundWriter &files;
+    DataFolderWatch &watch;
+    Shell &shell;
     const TextCodec &codec;
     const Clock &clock;
     const RegionalFormats &formats;
     MessageBoxes &messages;
     ModalDialogs &dialogs;
     QString dataFolder;
+    // Where the text of a note that cannot be saved is kept
+    // (per-user data folder + "recovered/").
+    QString recoveryFolder;
 };
+
+// Told once for each note whose text went to a recovery copy.
+QString NoteRecoveredMessage(const QString &note, const QString &copy);
+
 
 // The project note: loaded when a node is selected, written to "note.rtf" on
 // every change of the editor, and the note tool bar's commands. The caption
@@ -40,6 +51,13 @@ public:
     void loadNote(const QString &structurePath);
     // Printing goes through here; tests put a fake in its place.
     void setPrinter(NotePrinter *printer) { m_printer = printer; }
+    // The note's text that could not be saved is written once more; when that
+    // fails too it goes to a recovery copy, and the user is told where. The
+    // note left, the end of a run.
+    void keepUnsavedText();
+    // The copies of the shown note beside it (a sync engine's conflict
+    // copies, or ours), newest name last.
+    QStringList otherVersions() const;
 
 signals:
     // What the status bar should say about the note; `lasting` messages stay
@@ -56,6 +74,13 @@ private:
     void changeFont();
     void appendLine(const QString &text);
     void reportFailure(const QString &text);
+    QString shownFile() const;
+    // The note changed on disk by another hand: shown anew, the caret where
+    // it was as near as the new text allows.
+    void reloadKeepingCaret();
+    void showOtherVersions();
+    void openOtherVersion();
+    void recover();
 
     ProjectNotePage &m_page;
     NoteEditorServices m_services;
@@ -63,6 +88,8 @@ private:
     NotePrinter *m_printer = nullptr;
     std::unique_ptr<NotePrinter> m_ownPrinter;
     bool m_loading = false; // the editor is being filled: its changes are no edits
+    bool m_unsaved = false; // the last save of the shown note failed
+    QString m_shown;        // the structure path of the note shown; empty before the first
 };
 
 } // namespace veltrano
