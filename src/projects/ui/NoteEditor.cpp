@@ -13,7 +13,9 @@
 #include "projects/ui/NotePrinter.h"
 #include "projects/ui/ProjectNotePage.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QLabel>
@@ -24,6 +26,16 @@
 #include <QToolButton>
 
 namespace veltrano {
+namespace {
+
+// A save that costs the GUI thread more than this (a note of many megabytes)
+// makes the next keys wait for one save together, at most the longer delay.
+constexpr qint64 kSlowSaveMs = 30;
+constexpr qint64 kLongestSaveDelayMs = 1000;
+// A note this large takes a while to read: the editor says so meanwhile.
+constexpr qint64 kLargeNoteBytes = qint64(2) << 20;
+
+} // namespace
 
 NoteEditor::NoteEditor(ProjectNotePage &page, const NoteEditorServices &services, QObject *parent)
     : QObject(parent), m_page(page), m_services(services),
@@ -36,6 +48,9 @@ NoteEditor::NoteEditor(ProjectNotePage &page, const NoteEditorServices &services
     connect(m_page.printButton(), &QToolButton::clicked, this, &NoteEditor::printNote);
     connect(m_page.dateTimeButton(), &QToolButton::clicked, this, &NoteEditor::insertDateTime);
     connect(m_page.fontButton(), &QToolButton::clicked, this, &NoteEditor::changeFont);
+    m_saveTimer = new QTimer(this);
+    m_saveTimer->setSingleShot(true);
+    connect(m_saveTimer, &QTimer::timeout, this, &NoteEditor::saveNote);
     connect(m_page.otherVersionLabel(), &QLabel::linkActivated, this, &NoteEditor::openOtherVersion);
     services.watch.followFiles(
         this,
@@ -76,6 +91,11 @@ void NoteEditor::loadNote(const QString &structurePath)
     QTextEdit *editor = m_page.editor();
     m_page.currentProject()->setText(structurePath);
     m_shown = structurePath;
+    m_lastSaveMs = 0;
+    const bool large = m_services.files.stamp(m_note.fileOf(structurePath)).value_or(FileStamp{}).size
+                       > kLargeNoteBytes;
+    if (large)
+        showLoading();
     m_loading = true;
     auto *note = new QTextDocument(editor);
     note->setDefaultFont(editor->document()->defaultFont());
@@ -86,14 +106,27 @@ void NoteEditor::loadNote(const QString &structurePath)
     if (shown && shown->parent() == editor)
         delete shown;
     m_loading = false;
+    if (large)
+        QApplication::restoreOverrideCursor();
     m_page.setEditable(load.editable);
     emit status(load.message, load.result != NoteLoad::Result::Loaded && load.result != NoteLoad::Result::Created);
     showOtherVersions();
 }
 
+// A large note is read before the window is drawn again: a busy cursor, the
+// editor closed to keys and a word in the status bar say so, drawn first.
+void NoteEditor::showLoading()
+{
+    m_page.setEditable(false);
+    emit status(QStringLiteral("Reading the note..."), true);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    m_page.editor()->viewport()->repaint();
+}
+
 void NoteEditor::reloadKeepingCaret()
 {
-    if (m_unsaved)
+    // The program's own change goes first (and keeps the other as a copy).
+    if (m_unsaved || m_saveTimer->isActive())
         return;
     QTextEdit *editor = m_page.editor();
     const int caret = editor->textCursor().position();
@@ -143,6 +176,7 @@ void NoteEditor::openOtherVersion()
 
 void NoteEditor::keepUnsavedText()
 {
+    saveWaiting();
     if (!m_unsaved || m_shown.isEmpty())
         return;
     saveNote();
@@ -171,16 +205,38 @@ void NoteEditor::onNoteChanged()
 {
     if (m_loading)
         return;
-    saveNote();
+    saveSoon();
+}
+
+void NoteEditor::saveSoon()
+{
+    if (m_lastSaveMs < kSlowSaveMs) {
+        saveNote();
+        return;
+    }
+    if (!m_saveTimer->isActive())
+        m_saveTimer->start(int(std::min<qint64>(m_lastSaveMs * 4, kLongestSaveDelayMs)));
+}
+
+void NoteEditor::saveWaiting()
+{
+    if (m_saveTimer->isActive()) {
+        m_saveTimer->stop();
+        saveNote();
+    }
 }
 
 void NoteEditor::saveNote()
 {
+    m_saveTimer->stop();
+    QElapsedTimer cost;
+    cost.start();
     const NoteSave save = m_note.SaveNote(m_page.currentProject()->text(), *m_page.editor()->document());
     if (!save.keptAside.isEmpty())
         emit status(QStringLiteral("The note was not RTF; the file as it was is kept as \"%1\".")
                         .arg(QFileInfo(save.keptAside).fileName()),
                     false);
+    m_lastSaveMs = cost.elapsed();
     m_unsaved = save.result == NoteSave::Result::Failed;
     if (!save.failure.isEmpty())
         reportFailure(save.failure);

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <memory>
 
+class QTimer;
+
 namespace veltrano {
 
 class BackgroundWriter;
@@ -81,6 +83,11 @@ private:
     void showOtherVersions();
     void openOtherVersion();
     void recover();
+    // Saves at once, or, while the note is so large that encoding it takes
+    // longer than a key, a moment later with every key typed meanwhile.
+    void saveSoon();
+    void saveWaiting();
+    void showLoading();
 
     ProjectNotePage &m_page;
     NoteEditorServices m_services;
@@ -89,6 +96,8 @@ private:
     std::unique_ptr<NotePrinter> m_ownPrinter;
     bool m_loading = false; // the editor is being filled: its changes are no edits
     bool m_unsaved = false; // the last save of the shown note failed
+    QTimer *m_saveTimer = nullptr;
+    qint64 m_lastSaveMs = 0; // what the last save cost the GUI thread
     QString m_shown;        // the structure path of the note shown; empty before the first
 };
 
