@@ -147,6 +147,9 @@ void Application::finishQueuedWrites()
             file = QDir::toNativeSeparators(file);
         m_messages.error(QueuedWritesLateMessage(files, kQueuedWritesExitWaitMs / 1000));
     }
+    // A write refused at the last moment is tried again by its owner (and
+    // told) before the save-all, not lost with the event loop.
+    QCoreApplication::sendPostedEvents(m_files.get());
     m_files->writeInForeground();
 }
 

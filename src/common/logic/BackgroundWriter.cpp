@@ -323,6 +323,12 @@ bool BackgroundWriter::hasUnwrittenChange(const QString &path) const
     return isQueuedLocked(path) || m_refused.contains(path);
 }
 
+bool BackgroundWriter::wasRefused(const QString &path) const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_refused.contains(path);
+}
+
 void BackgroundWriter::writeInForeground()
 {
     const std::lock_guard lock(m_mutex);

@@ -72,6 +72,8 @@ public:
     // Whether the program holds a change of `path` that is not on disk: queued,
     // being written, or refused the last time it was tried.
     bool hasUnwrittenChange(const QString &path) const;
+    // Whether the last write of `path` was refused.
+    bool wasRefused(const QString &path) const;
     // Waits until everything queued is written or refused, at most `bound`;
     // false when time ran out first.
     bool waitUntilWritten(std::chrono::milliseconds bound);

@@ -177,7 +177,8 @@ void NoteEditor::openOtherVersion()
 void NoteEditor::keepUnsavedText()
 {
     saveWaiting();
-    if (!m_unsaved || m_shown.isEmpty())
+    // A write refused in the background counts as a failed save too.
+    if (m_shown.isEmpty() || !(m_unsaved || m_services.files.wasRefused(shownFile())))
         return;
     saveNote();
     if (m_unsaved)

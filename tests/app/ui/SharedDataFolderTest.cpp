@@ -6,6 +6,9 @@
 
 #include "common/logic/ConflictCopies.h"
 #include "common/logic/DataFolderWatch.h"
+#include "common/logic/SettingsStore.h"
+#include "todo/logic/ToDoListModel.h"
+#include "todo/logic/ToDoStore.h"
 #include "projects/ui/NoteEditor.h"
 #include "rtf/RtfWriter.h"
 
@@ -190,4 +193,33 @@ TEST_F(SharedDataFolderTest, AProjectMadeElsewhereShowsInTheTreeWithTheCurrentPr
                                         QStringLiteral("Design@2")}));
     ASSERT_TRUE(tree()->currentItem());
     EXPECT_EQ(tree()->currentItem()->text(0), QStringLiteral("Beta"));
+}
+
+// A full disk: each failing file is told once, with the words for the moment
+// (a change while the program runs, not the exit's), and again only after a
+// write of it has gone through.
+TEST_F(SharedDataFolderTest, AFullDiskTellsEachFileOnceWithTheWordsForTheMoment)
+{
+    start();
+    ToDoListModel &list = program->toDo().list();
+    SettingsStore &settings = program->context().settings();
+    list.AppendToDoItem(QStringLiteral("Milk"));
+    messages.shown.clear();
+    platform.filesFake.diskFull = true;
+    for (int tick = 0; tick < 3; ++tick) {
+        list.setDone(0, tick % 2 == 0);
+        settings.writeInteger(QStringLiteral("ToDo Form"), QStringLiteral("Left"), tick);
+    }
+    const QString listText = ToDoChangeNotSavedMessage(list.filePath(), QStringLiteral("No space left on device"));
+    EXPECT_EQ(messages.texts().filter(listText).size(), 1) << messages.texts().join(u'|').toStdString();
+    EXPECT_EQ(messages.texts().filter(QStringLiteral("Unable to write to")).size(), 1);
+    EXPECT_TRUE(messages.texts().filter(QStringLiteral("Sorry. Can not save data")).isEmpty());
+    platform.filesFake.diskFull = false;
+    list.setDone(0, false);
+    settings.writeInteger(QStringLiteral("ToDo Form"), QStringLiteral("Left"), 9);
+    platform.filesFake.diskFull = true;
+    list.setDone(0, true);
+    settings.writeInteger(QStringLiteral("ToDo Form"), QStringLiteral("Left"), 10);
+    EXPECT_EQ(messages.texts().filter(listText).size(), 2);
+    EXPECT_EQ(messages.texts().filter(QStringLiteral("Unable to write to")).size(), 2);
 }
