@@ -79,16 +79,16 @@ wait_for() {
 make_copy() {
     mkdir -p "$1/Projects Group/Shared" "$1/Week"
     cp "$PROGRAM" "$1/veltrano"
-    printf '[Common]\r\nTo-Do Autostart=1\r\n' >"$1/PM.INI"
+    printf '[Common]\r\nTo-Do Autostart=0\r\n' >"$1/PM.INI"
     printf '{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs20 \\par}' >"$1/Projects Group/Shared/note.rtf"
     # The program itself, its lock and its half-written files are no data.
     printf 'veltrano\n.~lock.Veltrano.*\n(?d).*.veltrano-save-*\n' >"$1/.stignore"
 }
 
-# Starts the copy in data folder $1 with runtime folder $2; sets APP_PID.
+# Starts the copy in data folder $1 with runtime folder $2 on display $3; sets APP_PID.
 start_copy() {
     mkdir -m 700 -p "$2"
-    (cd "$1" && XDG_RUNTIME_DIR="$2" exec ./veltrano >"$2.log" 2>&1) &
+    (cd "$1" && DISPLAY="$3" XDG_RUNTIME_DIR="$2" exec ./veltrano >"$2.log" 2>&1) &
     APP_PID=$!
     E2E_PIDS+=($APP_PID)
 }
@@ -97,7 +97,7 @@ start_copy() {
 window_of() {
     local i found
     for i in $(seq $(( ${3:-10} * 10 ))); do
-        found=$(xdotool search --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n 1)
+        found=$(xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n 1)
         [ -n "$found" ] && { echo "$found"; return 0; }
         sleep 0.1
     done
@@ -106,11 +106,14 @@ window_of() {
 
 # Adds item $2 on the copy whose to-do window is $1.
 add_item() {
+    # Ctrl+F1 brings the to-do window forward with the keyboard.
+    xdotool key ctrl+F1
+    sleep 0.3
     xdotool windowfocus --sync "$1"
     sleep 0.2
     xdotool key Insert
     local composer
-    composer=$(wait_window '^New To-Do Item$' 5) || fail "Insert did not open the composer"
+    composer=$(wait_window "^New To-Do Item$" 5) || fail "Insert did not open the composer"
     xdotool windowfocus --sync "$composer"
     sleep 0.2
     xdotool type --delay 20 "$2"
@@ -136,8 +139,15 @@ open_shared_note() {
 # Every file of data folder $1 holding the text $2, conflict copies included.
 holders() { grep -rlF --exclude=veltrano --exclude-dir=.stversions -- "$2" "$1" 2>/dev/null; }
 
+# The machine whose display the next steps use: A or B.
+on() { if [ "$1" = A ]; then export DISPLAY=$DISPLAY_A; else export DISPLAY=$DISPLAY_B; fi; }
+
 PROGRAM=$1
+# A display for each machine: each program holds its own global hot keys.
 start_display
+DISPLAY_A=$DISPLAY
+start_display
+DISPLAY_B=$DISPLAY
 A="$E2E_TMP/machine-a" B="$E2E_TMP/machine-b"
 make_copy "$A"
 make_copy "$B"
@@ -159,24 +169,33 @@ wait_for 'connected "$HA" "$GA" && connected "$HB" "$GB"' 30 \
     || skip "the two syncthing instances did not connect on 127.0.0.1: $(tail -n 3 "$HA.log" 2>/dev/null)"
 echo "-- syncthing A and B connected"
 
-start_copy "$A" "$E2E_TMP/run-a"; APP_A=$APP_PID
-start_copy "$B" "$E2E_TMP/run-b"; APP_B=$APP_PID
+start_copy "$A" "$E2E_TMP/run-a" "$DISPLAY_A"; APP_A=$APP_PID
+start_copy "$B" "$E2E_TMP/run-b" "$DISPLAY_B"; APP_B=$APP_PID
+# Ctrl+F1 shows the to-do window with the keyboard in it.
+on A
 MAIN_A=$(window_of "$APP_A" '^Veltrano 1\.1$' 20) || fail "A's main window did not appear"
-MAIN_B=$(window_of "$APP_B" '^Veltrano 1\.1$' 20) || fail "B's main window did not appear"
+xdotool key ctrl+F1
 TODO_A=$(window_of "$APP_A" '^To-Do List: 0$' 10) || fail "A's to-do window did not appear"
+on B
+MAIN_B=$(window_of "$APP_B" '^Veltrano 1\.1$' 20) || fail "B's main window did not appear"
+xdotool key ctrl+F1
 window_of "$APP_B" '^To-Do List: 0$' 10 >/dev/null || fail "B's to-do window did not appear"
 
 echo "-- an item added on A shows in B's window"
+on A
 add_item "$TODO_A" "Milk from A"
 wait_for 'grep -q "0Milk from A" "$B/list.todo" 2>/dev/null' 30 || fail "A's item did not reach B's disk"
+on B
 window_of "$APP_B" '^To-Do List: 1$' 5 >/dev/null || fail "B's window does not show the item that came in"
 
 echo "-- a note typed on A is in B's editor"
 open_shared_note "$MAIN_B"
+on A
 open_shared_note "$MAIN_A"
 xdotool type --delay 30 "typedonA"
 wait_for 'grep -q typedonA "$B/Projects Group/Shared/note.rtf" 2>/dev/null' 30 || fail "A's note did not reach B"
 sleep 1.5 # B's watch takes it in
+on B
 xdotool windowfocus --sync "$MAIN_B"
 sleep 0.2
 xdotool key ctrl+End
@@ -188,8 +207,9 @@ grep -q typedonA "$B/Projects Group/Shared/note.rtf" \
 echo "-- both change the list at once"
 kill -STOP "$SYNC_B"
 TODO_B=$(window_of "$APP_B" '^To-Do List: 1$' 5) || fail "B's to-do window is gone"
-add_item "$TODO_A" "Only on A"
 add_item "$TODO_B" "Only on B"
+on A
+add_item "$TODO_A" "Only on A"
 kill -CONT "$SYNC_B"
 wait_for '[ -n "$(holders "$A" "Only on B")" ] && [ -n "$(holders "$B" "Only on A")" ]' 40 \
     || fail "both texts are not kept: A has $(ls -a "$A"), B has $(ls -a "$B")"
