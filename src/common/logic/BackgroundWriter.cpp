@@ -105,8 +105,13 @@ std::optional<QByteArray> BackgroundWriter::readFile(const QString &path, QStrin
             return m_inFlightBytes;
     }
     std::optional<QByteArray> bytes = m_files.readFile(path, reason, maxBytes);
-    if (bytes)
+    if (bytes) {
         remember(path, *bytes);
+        // What the caller holds now is what the disk holds: a refused write
+        // of it is nothing the program still owes the disk.
+        const std::lock_guard lock(m_mutex);
+        m_refused.remove(path);
+    }
     else if (!m_files.exists(path))
         rememberMissing(path);
     return bytes;

@@ -130,7 +130,7 @@ private:
     QHash<QString, QByteArray> m_pending;
     QString m_inFlight;
     QByteArray m_inFlightBytes;
-    QHash<QString, QString> m_refused;
+    mutable QHash<QString, QString> m_refused; // a read settles it
     mutable QHash<QString, Seen> m_seen;
     bool m_stop = false;
     std::thread m_thread;

@@ -63,6 +63,10 @@ NoteEditor::NoteEditor(ProjectNotePage &page, const NoteEditorServices &services
     auto *look = new QTimer(this);
     connect(look, &QTimer::timeout, this, &NoteEditor::showOtherVersions);
     look->start(2000);
+    connect(&services.files, &BackgroundWriter::conflictKept, this, [this](const QString &path) {
+        if (path == shownFile())
+            showOtherVersions();
+    });
     connect(&services.files, &BackgroundWriter::refusedInBackground, this, [this](const QString &path) {
         if (path == shownFile())
             saveNote();
@@ -190,8 +194,10 @@ void NoteEditor::recover()
     QString relative = m_shown;
     relative.replace(u'\\', u'/');
     const QString folder = m_services.recoveryFolder + relative;
-    const QString copy =
-        folder + m_services.clock.now().toString(QStringLiteral("'note-'yyyyMMdd-HHmmss'.rtf'"));
+    const QString stem = folder + m_services.clock.now().toString(QStringLiteral("'note-'yyyyMMdd-HHmmss"));
+    QString copy = stem + QStringLiteral(".rtf");
+    for (int n = 2; m_services.files.exists(copy); ++n)
+        copy = stem + u'-' + QString::number(n) + QStringLiteral(".rtf");
     m_services.files.makePath(folder);
     if (!m_services.files.replaceFileNow(copy, writeRtf(*m_page.editor()->document())))
         return; // still unsaved: the next chance tries again
