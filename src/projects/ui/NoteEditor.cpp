@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QThread>
 #include <QLabel>
 #include <QPointer>
 #include <QTextCursor>
@@ -83,7 +84,12 @@ QString NoteEditor::shownFile() const
     return m_shown.isEmpty() ? QString() : m_note.fileOf(m_shown);
 }
 
-NoteEditor::~NoteEditor() = default;
+// Waits for a note being read (it reads, it writes nothing).
+NoteEditor::~NoteEditor()
+{
+    if (m_reader.joinable())
+        m_reader.join();
+}
 
 // The note is read into a document of its own and then handed to the editor:
 // a document the editor gets whole is laid out a screenful at a time as it is
@@ -96,41 +102,88 @@ void NoteEditor::loadNote(const QString &structurePath)
     m_page.currentProject()->setText(structurePath);
     m_shown = structurePath;
     m_lastSaveMs = 0;
-    const bool large = m_services.files.stamp(m_note.fileOf(structurePath)).value_or(FileStamp{}).size
-                       > kLargeNoteBytes;
-    if (large)
-        showLoading();
-    m_loading = true;
-    auto *note = new QTextDocument(editor);
+    ++m_loadNumber;
+    auto *note = new QTextDocument;
     note->setDefaultFont(editor->document()->defaultFont());
-    const NoteLoad load = m_note.LoadNote(structurePath, *note);
+    const QString file = m_note.fileOf(structurePath);
+    if (m_services.files.stamp(file).value_or(FileStamp{}).size > kLargeNoteBytes) {
+        readInBackground(file, note);
+        return;
+    }
+    const NoteRead read = ReadNoteFile(m_services.files, m_services.codec, file, *note);
+    // A large note still being read is not shown any more: this one is.
+    if (std::exchange(m_busy, false))
+        QApplication::restoreOverrideCursor();
+    showNote(structurePath, read, note);
+}
+
+// A large note is read on a thread of its own into a document of its own,
+// which then comes to this thread; the editor meanwhile takes no keys, shows
+// a busy cursor and the status bar says why. A node chosen meanwhile wins.
+void NoteEditor::readInBackground(const QString &file, QTextDocument *note)
+{
+    showLoading();
+    if (m_reader.joinable())
+        m_reader.join();
+    const quint64 number = m_loadNumber;
+    const QString structurePath = m_shown;
+    QThread *home = thread();
+    const QPointer<NoteEditor> self(this);
+    const FileSystem &files = m_services.files;
+    const TextCodec &codec = m_services.codec;
+    note->moveToThread(nullptr);
+    m_reader = std::thread([self, number, structurePath, home, note, file, &files, &codec] {
+        note->moveToThread(QThread::currentThread());
+        const NoteRead read = ReadNoteFile(files, codec, file, *note);
+        note->moveToThread(home);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, number, structurePath, note, read] {
+                if (!self || self->m_loadNumber != number) {
+                    delete note;
+                    return;
+                }
+                if (std::exchange(self->m_busy, false))
+                    QApplication::restoreOverrideCursor();
+                self->showNote(structurePath, read, note);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void NoteEditor::showNote(const QString &structurePath, const NoteRead &read, QTextDocument *note)
+{
+    QTextEdit *editor = m_page.editor();
+    m_loading = true;
+    note->setParent(editor);
+    const NoteLoad load = m_note.AdoptNote(structurePath, read, *note);
     // The editor deletes the document it made itself; ours go here.
     const QPointer<QTextDocument> shown = editor->document();
     editor->setDocument(note); // at its start, with no undo history
-    if (shown && shown->parent() == editor)
+    if (shown && shown->parent() == editor && shown != note)
         delete shown;
     m_loading = false;
-    if (large)
-        QApplication::restoreOverrideCursor();
     m_page.setEditable(load.editable);
     emit status(load.message, load.result != NoteLoad::Result::Loaded && load.result != NoteLoad::Result::Created);
     showOtherVersions();
 }
 
-// A large note is read before the window is drawn again: a busy cursor, the
-// editor closed to keys and a word in the status bar say so, drawn first.
+// A busy cursor, the editor closed to keys and a word in the status bar.
 void NoteEditor::showLoading()
 {
     m_page.setEditable(false);
     emit status(QStringLiteral("Reading the note..."), true);
-    QApplication::setOverrideCursor(Qt::BusyCursor);
-    m_page.editor()->viewport()->repaint();
+    if (!m_busy) {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        m_busy = true;
+    }
 }
 
 void NoteEditor::reloadKeepingCaret()
 {
-    // The program's own change goes first (and keeps the other as a copy).
-    if (m_unsaved || m_saveTimer->isActive())
+    // The program's own change goes first (and keeps the other as a copy);
+    // a note still being read is read as it is on disk anyway.
+    if (m_unsaved || m_saveTimer->isActive() || m_busy)
         return;
     QTextEdit *editor = m_page.editor();
     const int caret = editor->textCursor().position();

@@ -3,7 +3,9 @@
 
 #include <QObject>
 #include <memory>
+#include <thread>
 
+class QTextDocument;
 class QTimer;
 
 namespace veltrano {
@@ -88,6 +90,8 @@ private:
     void saveSoon();
     void saveWaiting();
     void showLoading();
+    void readInBackground(const QString &file, QTextDocument *note);
+    void showNote(const QString &structurePath, const NoteRead &read, QTextDocument *note);
 
     ProjectNotePage &m_page;
     NoteEditorServices m_services;
@@ -98,7 +102,10 @@ private:
     bool m_unsaved = false; // the last save of the shown note failed
     QTimer *m_saveTimer = nullptr;
     qint64 m_lastSaveMs = 0; // what the last save cost the GUI thread
-    QString m_shown;        // the structure path of the note shown; empty before the first
+    QString m_shown;
+    quint64 m_loadNumber = 0; // a note read in the background is shown only if still the last asked for
+    bool m_busy = false;      // the busy cursor is ours to take back
+    std::thread m_reader;        // the structure path of the note shown; empty before the first
 };
 
 } // namespace veltrano

@@ -219,3 +219,33 @@ TEST_F(SharedDataFolderTest, AFullDiskTellsEachFileOnceWithTheWordsForTheMoment)
     EXPECT_EQ(messages.texts().filter(listText).size(), 2);
     EXPECT_EQ(messages.texts().filter(QStringLiteral("Unable to write to")).size(), 2);
 }
+
+// A large note is read off the GUI thread: meanwhile the editor takes no keys
+// and says so; then it is shown and typed into as any other. A node chosen
+// while it is read wins.
+TEST_F(SharedDataFolderTest, ALargeNoteIsReadInTheBackgroundWithTheEditorClosedToKeys)
+{
+    QString large;
+    while (large.size() < 3 * 1024 * 1024)
+        large += QStringLiteral("A long line of a large note, read while the window stays usable.\n");
+    startOnAlpha(large);
+    EXPECT_TRUE(editor()->isReadOnly());
+    EXPECT_EQ(status(), QStringLiteral("Reading the note..."));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !editor()->isReadOnly(); }, 30000));
+    EXPECT_TRUE(editor()->toPlainText().startsWith(u"A long line of a large note"));
+    EXPECT_EQ(editor()->document()->blockCount(), large.count(u'\n') + 1);
+    editor()->moveCursor(QTextCursor::Start);
+    typeInto(editor(), QStringLiteral("Top: "));
+    // Keys typed while a save of so large a note runs are saved together, soon.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return dir.read(QStringLiteral("Projects Group/Alpha/note.rtf")).contains("Top: A long line"); }, 5000));
+
+    select(QStringLiteral("Beta"));
+    select(QStringLiteral("Alpha"));
+    select(QStringLiteral("Beta"));
+    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !editor()->isReadOnly(); }, 30000));
+    QTest::qWait(200);
+    EXPECT_EQ(label11(), QStringLiteral("Projects Group\\Beta\\"));
+    EXPECT_TRUE(editor()->toPlainText().isEmpty());
+}
