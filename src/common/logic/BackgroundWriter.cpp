@@ -196,33 +196,36 @@ BackgroundWriter::Outcome BackgroundWriter::writeChecked(const QString &path, co
 
 IoStatus BackgroundWriter::replaceFile(const QString &path, const QByteArray &bytes)
 {
+    bool background = false;
     bool refusedBefore = false;
     {
         const std::lock_guard lock(m_mutex);
+        background = m_background;
         refusedBefore = m_refused.contains(path);
-        if (m_background && !refusedBefore) {
-            // Refused at once what would be refused anyway, as before.
-            if (const IoStatus refusal = m_files.checkReplaceable(path); !refusal)
-                return refusal;
-            if (!m_files.isFolder(folderOf(path)))
-                return m_files.replaceFile(path, bytes); // fails with the system's reason
-            if (!m_held.contains(path))
-                m_held.append(path);
-            m_pending.insert(path, bytes);
-            if (!std::exchange(m_releasePosted, true))
-                QMetaObject::invokeMethod(
-                    this,
-                    [this] {
-                        const std::lock_guard lock(m_mutex);
-                        releaseHeldLocked();
-                    },
-                    Qt::QueuedConnection);
-            return IoStatus::success();
-        }
     }
-    if (refusedBefore)
-        waitUntilIdle(path);
-    return writeNow(path, bytes);
+    if (!background || refusedBefore) {
+        if (refusedBefore)
+            waitUntilIdle(path);
+        return writeNow(path, bytes);
+    }
+    // Refused at once what would be refused anyway, as before.
+    if (const IoStatus refusal = m_files.checkReplaceable(path); !refusal)
+        return refusal;
+    if (!m_files.isFolder(folderOf(path)))
+        return m_files.replaceFile(path, bytes); // fails, with the system's reason
+    const std::lock_guard lock(m_mutex);
+    if (!m_held.contains(path))
+        m_held.append(path);
+    m_pending.insert(path, bytes);
+    if (!std::exchange(m_releasePosted, true))
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                const std::lock_guard lock(m_mutex);
+                releaseHeldLocked();
+            },
+            Qt::QueuedConnection);
+    return IoStatus::success();
 }
 
 IoStatus BackgroundWriter::replaceFileNow(const QString &path, const QByteArray &bytes)

@@ -12,6 +12,9 @@ namespace {
 // lets them finish before the file is read.
 constexpr int kSettleMs = 120;
 constexpr int kPollMs = 1000;
+// The system's watches are few (8192 per user on many systems): a larger
+// tree is followed in its upper folders only.
+constexpr qsizetype kMostFoldersWatched = 2000;
 
 QString folderOf(const QString &path)
 {
@@ -25,7 +28,7 @@ DataFolderWatch::DataFolderWatch(BackgroundWriter &files, QObject *parent)
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
-    connect(m_watcher, &FolderWatcher::changed, &m_settle, qOverload<>(&QTimer::start));
+    connect(m_watcher, &FolderWatcher::changed, this, &DataFolderWatch::onChanged);
     connect(&m_settle, &QTimer::timeout, this, &DataFolderWatch::lookNow);
     m_poll.setInterval(kPollMs);
     connect(&m_poll, &QTimer::timeout, this, &DataFolderWatch::lookNow);
@@ -33,6 +36,12 @@ DataFolderWatch::DataFolderWatch(BackgroundWriter &files, QObject *parent)
 }
 
 DataFolderWatch::~DataFolderWatch() = default;
+
+void DataFolderWatch::onChanged(const QString &path)
+{
+    m_changedPaths.insert(path);
+    m_settle.start();
+}
 
 void DataFolderWatch::followFiles(QObject *owner, std::function<QStringList()> files,
                                   std::function<void(const QString &)> changed)
@@ -46,22 +55,44 @@ void DataFolderWatch::followFolders(QObject *owner, std::function<QStringList()>
 {
     FolderFollower follower{owner, std::move(folders), depth, std::move(changed), {}};
     for (const QString &folder : follower.folders())
-        follower.lastSeen += folderTree(folder, depth);
+        readTree(folder, depth, follower.subfolders);
     m_folderFollowers.push_back(std::move(follower));
     rearm();
 }
 
-QStringList DataFolderWatch::folderTree(const QString &folder, int depth) const
+QStringList DataFolderWatch::subfoldersOf(const QString &folder) const
 {
-    QStringList tree{folder};
-    if (depth <= 0)
-        return tree;
-    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
-    for (const FolderEntry &entry : m_files.listFolder(prefix)) {
+    QStringList names;
+    for (const FolderEntry &entry : m_files.listFolder(folder + u'/')) {
         if (entry.kind == FolderEntry::Kind::Folder)
-            tree += folderTree(prefix + entry.name, depth - 1);
+            names << entry.name;
     }
-    return tree;
+    return names;
+}
+
+void DataFolderWatch::readTree(const QString &folder, int depth, QHash<QString, QStringList> &into) const
+{
+    if (into.size() >= kMostFoldersWatched)
+        return;
+    const QStringList names = subfoldersOf(folder);
+    into.insert(folder, names);
+    if (depth <= 0)
+        return;
+    for (const QString &name : names)
+        readTree(folder + u'/' + name, depth - 1, into);
+}
+
+// Only the folders the system named are listed again: a note saved in a
+// project folder costs one listing of that folder, not of the whole tree.
+bool DataFolderWatch::treeChanged(const FolderFollower &follower) const
+{
+    for (const QString &path : m_changedPaths) {
+        const QString folder = path.endsWith(u'/') ? path.chopped(1) : path;
+        const auto seen = follower.subfolders.constFind(folder);
+        if (seen != follower.subfolders.cend() && subfoldersOf(folder) != *seen)
+            return true;
+    }
+    return false;
 }
 
 void DataFolderWatch::lookNow()
@@ -76,19 +107,24 @@ void DataFolderWatch::lookNow()
                 follower.changed(file);
         }
     }
-    // Only on a notice: listing a large tree every second would cost.
-    if (sender() != &m_poll) {
-        for (FolderFollower &follower : m_folderFollowers) {
-            QStringList seen;
-            for (const QString &folder : follower.folders())
-                seen += folderTree(folder, follower.depth);
-            if (seen != follower.lastSeen) {
-                follower.lastSeen = seen;
-                if (follower.owner)
-                    follower.changed();
-            }
+    // Folders on a notice only (listing a large tree every second would
+    // cost), and then only when a folder named changed its subfolders; a
+    // look asked for directly reads every tree again.
+    const bool polled = sender() == &m_poll;
+    for (FolderFollower &follower : m_folderFollowers) {
+        if (polled || (!m_changedPaths.isEmpty() && !treeChanged(follower)))
+            continue;
+        QHash<QString, QStringList> now;
+        for (const QString &folder : follower.folders())
+            readTree(folder, follower.depth, now);
+        if (now != follower.subfolders) {
+            follower.subfolders = now;
+            if (follower.owner)
+                follower.changed();
         }
     }
+    if (!polled)
+        m_changedPaths.clear();
     rearm();
 }
 
@@ -100,7 +136,7 @@ void DataFolderWatch::rearm()
             paths << file << folderOf(file);
     }
     for (const FolderFollower &follower : m_folderFollowers)
-        paths += follower.lastSeen;
+        paths += follower.subfolders.keys();
     paths.removeDuplicates();
     m_watcher->watch(paths);
 }

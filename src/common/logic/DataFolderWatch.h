@@ -1,6 +1,8 @@
 #pragma once
 #include <QObject>
+#include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 
@@ -48,10 +50,15 @@ private:
         std::function<QStringList()> folders;
         int depth = 1;
         std::function<void()> changed;
-        QStringList lastSeen;
+        QHash<QString, QStringList> subfolders; // of each folder seen, to `depth`
     };
 
-    QStringList folderTree(const QString &folder, int depth) const;
+    // The folders below `folder` to `depth` levels, with the subfolders of each.
+    void readTree(const QString &folder, int depth, QHash<QString, QStringList> &into) const;
+    QStringList subfoldersOf(const QString &folder) const;
+    void onChanged(const QString &path);
+    // Whether the subfolders of a changed folder are not what they were.
+    bool treeChanged(const FolderFollower &follower) const;
     void rearm();
 
     BackgroundWriter &m_files;
@@ -60,6 +67,7 @@ private:
     QTimer m_poll;
     std::vector<FileFollower> m_fileFollowers;
     std::vector<FolderFollower> m_folderFollowers;
+    QSet<QString> m_changedPaths; // since the last look
 };
 
 } // namespace veltrano
