@@ -121,7 +121,7 @@ TEST_F(MainFormStartup, RefusedShutdownWritesAreReportedOnce)
 TEST_F(MainFormStartup, ReadOnlyCopyKeepsItsDataAndSaysOnceThatChangesCannotBeSaved)
 {
     platform.locationsFake.readOnlyFolders << dir.path();
-    MainWindow *form = &create("[ToolBars]\r\nStatus=0\r\n");
+    create("[ToolBars]\r\nStatus=0\r\n");
     EXPECT_EQ(program->context().dataFolder(), dir.path());
     EXPECT_FALSE(action("StatusBar1")->isChecked());
     ASSERT_EQ(messages.shown.size(), 1);
