@@ -4,6 +4,8 @@
 //     GUI thread spends it (CPU and wall), with the disk's sync as it is (0)
 //     or taking 50 ms more; "last_key_on_disk_ms" is how long after the last
 //     key the note held it.
+//   KeystrokeWrittenAtOnce/<disk sync ms>: the same with every write made on
+//     the GUI thread, as before the writer had a thread of its own.
 //   FileLandingToWindow: a list.todo renamed into the data folder by another
 //     hand (as a sync engine does) until the to-do count shows it.
 #include "rtf/BenchNotes.h"
@@ -43,6 +45,10 @@ namespace {
 class SlowSyncDisk final : public QtFileSystem {
 public:
     std::atomic<int> syncMs{0};
+    // False: the writer writes at once on the GUI thread, as every save did
+    // before it had a thread of its own (the figures to compare with).
+    bool anyThread = true;
+    bool callableFromAnyThread() const override { return anyThread; }
     IoStatus replaceFile(const QString &path, const QByteArray &bytes) override
     {
         std::this_thread::sleep_for(std::chrono::milliseconds(syncMs.load()));
@@ -74,9 +80,10 @@ public:
 
 class Program {
 public:
-    Program(const QString &dataFolder, int syncMs)
+    Program(const QString &dataFolder, int syncMs, bool background = true)
     {
         m_platform.disk.syncMs = syncMs;
+        m_platform.disk.anyThread = background;
         m_platform.fake.locationsFake.exePath = dataFolder + QStringLiteral("veltrano");
         m_program = std::make_unique<Application>(m_platform, m_messages, m_dialogs);
         main().resize(780, 590);
@@ -123,11 +130,11 @@ void sendKey(QWidget &target, QChar ch)
     QApplication::sendEvent(&target, &release);
 }
 
-void KeystrokeOnGuiThread(benchmark::State &state)
+void keystrokes(benchmark::State &state, bool background)
 {
     QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/sync-bench-XXXXXX"));
     const QString data = dataFolder(dir, 100 * 1024);
-    Program program(data, int(state.range(0)));
+    Program program(data, int(state.range(0)), background);
     program.select(QStringLiteral("Note"));
     QTextEdit &editor = program.editor();
     editor.setFocus();
@@ -141,6 +148,16 @@ void KeystrokeOnGuiThread(benchmark::State &state)
     landing.start();
     program.files().waitUntilWritten(std::chrono::seconds(30));
     state.counters["last_key_on_disk_ms"] = double(landing.elapsed());
+}
+
+void KeystrokeOnGuiThread(benchmark::State &state)
+{
+    keystrokes(state, true);
+}
+
+void KeystrokeWrittenAtOnce(benchmark::State &state)
+{
+    keystrokes(state, false);
 }
 
 void FileLandingToWindow(benchmark::State &state)
@@ -172,6 +189,7 @@ void FileLandingToWindow(benchmark::State &state)
 } // namespace
 
 BENCHMARK(KeystrokeOnGuiThread)->Arg(0)->Arg(50)->Iterations(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(KeystrokeWrittenAtOnce)->Arg(0)->Arg(50)->Iterations(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(FileLandingToWindow)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
