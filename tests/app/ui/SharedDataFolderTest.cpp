@@ -11,6 +11,7 @@
 #include "todo/logic/ToDoStore.h"
 #include "projects/ui/NoteEditor.h"
 #include "rtf/RtfWriter.h"
+#include "timeline/ui/TimelineGrid.h"
 
 #include <QDir>
 #include <QFile>
@@ -248,4 +249,23 @@ TEST_F(SharedDataFolderTest, ALargeNoteIsReadInTheBackgroundWithTheEditorClosedT
     QTest::qWait(200);
     EXPECT_EQ(label11(), QStringLiteral("Projects Group\\Beta\\"));
     EXPECT_TRUE(editor()->toPlainText().isEmpty());
+}
+
+TEST_F(SharedDataFolderTest, TodaysDayFileChangedOnDiskIsShownWithTheCurrentHourKept)
+{
+    QDir().mkpath(dir.file(QStringLiteral("Week")));
+    dir.write(QStringLiteral("Week/Tuesday.txt"), QByteArray("none\r\n").repeated(24));
+    start();
+    TimelineGrid *today = program->timeline().todayGrid();
+    today->setCurrentHour(9);
+    QByteArray synced = QByteArray("none\r\n").repeated(24);
+    synced.replace(9 * 6, 4, "Call the bank");
+    dir.write(QStringLiteral("Week/Tuesday.txt"), synced);
+    look();
+    EXPECT_EQ(today->plan().at(9), QStringLiteral("Call the bank"));
+    EXPECT_EQ(today->currentHour(), 9);
+    // Edited here after that: the synced entry stays, no copy is made.
+    today->setCurrentEntry(QStringLiteral("Call the bank at ten"));
+    EXPECT_TRUE(dir.read(QStringLiteral("Week/Tuesday.txt")).contains("Call the bank at ten\r\n"));
+    EXPECT_EQ(QDir(dir.file(QStringLiteral("Week"))).entryList(QDir::Files).size(), 1);
 }
