@@ -184,9 +184,12 @@ window_of "$APP_B" '^To-Do List: 0$' 10 >/dev/null || fail "B's to-do window did
 echo "-- an item added on A shows in B's window"
 on A
 add_item "$TODO_A" "Milk from A"
+added=$(date +%s%N)
 wait_for 'grep -q "0Milk from A" "$B/list.todo" 2>/dev/null' 30 || fail "A's item did not reach B's disk"
+landed=$(date +%s%N)
 on B
 window_of "$APP_B" '^To-Do List: 1$' 5 >/dev/null || fail "B's window does not show the item that came in"
+echo "   on B's disk $(( (landed - added) / 1000000 )) ms after A's Enter, in B's window $(( ($(date +%s%N) - landed) / 1000000 )) ms later"
 
 echo "-- a note typed on A is in B's editor"
 open_shared_note "$MAIN_B"
