@@ -269,3 +269,21 @@ TEST_F(SharedDataFolderTest, TodaysDayFileChangedOnDiskIsShownWithTheCurrentHour
     EXPECT_TRUE(dir.read(QStringLiteral("Week/Tuesday.txt")).contains("Call the bank at ten\r\n"));
     EXPECT_EQ(QDir(dir.file(QStringLiteral("Week"))).entryList(QDir::Files).size(), 1);
 }
+
+TEST_F(SharedDataFolderTest, AnEditOfTheDayJustAfterAnotherHandChangedItKeepsTheirHours)
+{
+    QDir().mkpath(dir.file(QStringLiteral("Week")));
+    dir.write(QStringLiteral("Week/Tuesday.txt"), QByteArray("none\r\n").repeated(24));
+    start();
+    TimelineGrid *today = program->timeline().todayGrid();
+    today->setCurrentHour(9);
+    QByteArray theirs = QByteArray("none\r\n").repeated(24);
+    theirs.replace(14 * 6, 4, "Dentist at two");
+    dir.write(QStringLiteral("Week/Tuesday.txt"), theirs); // not looked at yet
+    today->setCurrentEntry(QStringLiteral("Call the bank"));
+    const QByteArray written = dir.read(QStringLiteral("Week/Tuesday.txt"));
+    EXPECT_TRUE(written.contains("Call the bank\r\n")) << written.constData();
+    EXPECT_TRUE(written.contains("Dentist at two\r\n")) << written.constData();
+    EXPECT_EQ(today->item(14, 1)->text(), QStringLiteral("Dentist at two"));
+    EXPECT_EQ(QDir(dir.file(QStringLiteral("Week"))).entryList(QDir::Files).size(), 1);
+}
