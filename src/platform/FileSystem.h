@@ -15,6 +15,17 @@ struct FolderEntry {
     bool hidden = false; // a dot name on Linux, the hidden attribute elsewhere
 };
 
+// What identifies one state of a file on disk without reading it: a sync
+// engine or an editor that replaces the file changes at least one of these.
+struct FileStamp {
+    qint64 size = 0;
+    qint64 modifiedNs = 0; // since the epoch
+    quint64 inode = 0;
+    quint64 device = 0;
+
+    friend bool operator==(const FileStamp &, const FileStamp &) = default;
+};
+
 // What one read may take at most when the caller names no bound of its own:
 // more than any file of the program's holds, little enough that a huge or
 // endless file costs no more than this.
@@ -40,6 +51,30 @@ public:
     // refused, as is a missing folder, and anything but a regular file (a FIFO,
     // a device, through a link too); the old file is then untouched.
     virtual IoStatus replaceFile(const QString &path, const QByteArray &bytes) = 0;
+    // What replaceFile refuses before writing a byte (a read-only target, a
+    // folder or a FIFO of that name, a missing folder), without writing.
+    virtual IoStatus checkReplaceable(const QString &path) const
+    {
+        (void)path;
+        return IoStatus::success();
+    }
+    // The file's stamp; nothing when there is no such file (or the file
+    // system keeps none).
+    virtual std::optional<FileStamp> stamp(const QString &path) const
+    {
+        (void)path;
+        return std::nullopt;
+    }
+    // Whether replaceFile and readFile may be called from any thread at once.
+    virtual bool callableFromAnyThread() const { return false; }
+    // Whether the file changed on disk since the program last read or wrote
+    // it. Only a file system that keeps track (the program's writer) can say;
+    // the others never see a change.
+    virtual bool changedOutside(const QString &path) const
+    {
+        (void)path;
+        return false;
+    }
     // Removes the temporary files of replaceFile calls that were cut short in
     // `folder` (by the names only replaceFile makes; never anything else) and
     // tells how many it removed. Only while no replaceFile runs.

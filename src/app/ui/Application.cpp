@@ -6,6 +6,9 @@
 #include "app/ui/OptionsFeature.h"
 #include "app/ui/TrayPlacement.h"
 #include "clocks/ui/ClocksFeature.h"
+#include "common/logic/BackgroundWriter.h"
+#include "common/logic/ConflictCopies.h"
+#include "common/logic/DataFolderWatch.h"
 #include "common/logic/MessageBoxes.h"
 #include "common/logic/SettingsStore.h"
 #include "common/ui/AppContext.h"
@@ -20,6 +23,8 @@
 #include "todo/ui/ToDoFeature.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QSysInfo>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -29,11 +34,17 @@ Application::Application(Platform &platform, MessageBoxes &messages, ModalDialog
     : m_platform(platform), m_messages(messages)
 {
     const QString dataFolder = OpenDataFolder(platform.dataLocations(), platform.files(), messages);
-    m_settings = std::make_unique<SettingsStore>(platform.files(), platform.textCodec(),
+    m_files = std::make_unique<BackgroundWriter>(platform.files(), platform.clock(), QSysInfo::machineHostName());
+    m_settings = std::make_unique<SettingsStore>(*m_files, platform.textCodec(),
                                                  dataFolder + QStringLiteral("PM.INI"),
                                                  [&messages](const QString &message) { messages.error(message); });
-    m_context = std::make_unique<AppContext>(platform, *m_settings, dataFolder, messages, dialogs);
+    m_watch = std::make_unique<DataFolderWatch>(*m_files);
+    m_context = std::make_unique<AppContext>(platform, *m_files, *m_watch, *m_settings, dataFolder, messages,
+                                             dialogs);
     m_main = std::make_unique<MainWindow>(*m_context);
+    QObject::connect(m_files.get(), &BackgroundWriter::conflictKept, m_main.get(),
+                     [this](const QString &, const QString &copy) { tellConflictKept(copy); });
+    followSettingsFile();
     createFeatures();
     joinFeatures();
     m_main->finishCreation();
@@ -53,6 +64,10 @@ Application::~Application()
     m_timeline.reset();
     m_tray.reset();
     m_main.reset();
+    m_context.reset();
+    m_watch.reset();
+    m_settings.reset();
+    m_files.reset();
 }
 
 // In the order the main window's creation needs them: the tray and hot keys
@@ -120,7 +135,42 @@ void Application::shutDown()
         return;
     m_main->stopTimers();
     m_systemTools->waitForCdTray(kCdTrayExitWaitMs);
+    finishQueuedWrites();
     saveAll();
+}
+
+void Application::finishQueuedWrites()
+{
+    if (!m_files->waitUntilWritten(std::chrono::milliseconds(kQueuedWritesExitWaitMs))) {
+        QStringList files = m_files->unwritten();
+        for (QString &file : files)
+            file = QDir::toNativeSeparators(file);
+        m_messages.error(QueuedWritesLateMessage(files, kQueuedWritesExitWaitMs / 1000));
+    }
+    // A write refused at the last moment is tried again by its owner (and
+    // told) before the save-all, not lost with the event loop.
+    QCoreApplication::sendPostedEvents(m_files.get());
+    m_files->writeInForeground();
+}
+
+void Application::followSettingsFile()
+{
+    const QString file = m_settings->fileName();
+    m_watch->followFiles(m_main.get(), [file] { return QStringList{file}; },
+                         [this](const QString &) { m_settings->reloadIfChangedOutside(); });
+    QObject::connect(m_files.get(), &BackgroundWriter::refusedInBackground, m_main.get(),
+                     [this, file](const QString &path) {
+                         if (path == file)
+                             m_settings->writeAgain();
+                     });
+}
+
+// Said once for each copy kept: the status bar at once, a notice besides.
+void Application::tellConflictKept(const QString &copy)
+{
+    const QString text = ConflictKeptMessage(QDir::toNativeSeparators(copy));
+    m_main->frame().showStatusMessage(text, 0);
+    m_messages.notice(text);
 }
 
 void Application::saveAll()
@@ -130,6 +180,7 @@ void Application::saveAll()
     {
         // A refused key is held, not told, and no key is tried after it.
         const SettingsStore::ExitWrites exitWrites(*m_settings);
+        m_projects->saveAtExit();
         listFailure = m_toDo->saveAtExit();
         if (m_main->saveAtExit())
             m_clocks->saveAtExit();

@@ -8,6 +8,8 @@ class QWidget;
 namespace veltrano {
 
 class AppContext;
+class BackgroundWriter;
+class DataFolderWatch;
 class ClocksFeature;
 class ConsoleFeature;
 class InstanceMarker;
@@ -67,10 +69,19 @@ private:
     // wrote first, the main window's keys and the alarm's last.
     void saveAll();
     void waitForBoxesOfTheEnd(const QList<QWidget *> &openBefore);
+    // Everything queued reaches the disk before the last writes are made;
+    // a disk that takes longer than the bound is told about.
+    void finishQueuedWrites();
+    void tellConflictKept(const QString &copy);
+    // PM.INI edited outside is taken in; a write of it refused in the
+    // background is tried again, and so told as before.
+    void followSettingsFile();
 
     Platform &m_platform;
     MessageBoxes &m_messages;
+    std::unique_ptr<BackgroundWriter> m_files;
     std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<DataFolderWatch> m_watch;
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<TrayPlacement> m_tray;

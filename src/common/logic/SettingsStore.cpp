@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -108,8 +109,23 @@ bool SettingsStore::writeString(const QString &section, const QString &key, cons
     QString oneLine = value;
     oneLine.replace(u'\r', u' ').replace(u'\n', u' ');
 
+    reloadIfChangedOutside();
     IniDocument changed = m_document;
     changed.setValue(section, key, oneLine);
+    if (!writeDocument(std::move(changed)))
+        return false;
+    const auto same = [&](const ChangedKey &c) {
+        return c.section.compare(section, Qt::CaseInsensitive) == 0 && c.key.compare(key, Qt::CaseInsensitive) == 0;
+    };
+    if (const auto it = std::find_if(m_changed.begin(), m_changed.end(), same); it != m_changed.end())
+        it->value = oneLine;
+    else
+        m_changed.append({section, key, oneLine});
+    return true;
+}
+
+bool SettingsStore::writeDocument(IniDocument changed)
+{
     const IoStatus status = m_files.replaceFile(m_fileName, m_codec.encode(changed.toText(), m_encoding));
     if (!status) {
         reportRefused();
@@ -117,6 +133,30 @@ bool SettingsStore::writeString(const QString &section, const QString &key, cons
     }
     m_document = std::move(changed);
     m_refusalTold = false;
+    return true;
+}
+
+bool SettingsStore::writeAgain()
+{
+    if (!m_loaded)
+        return false;
+    return writeDocument(m_document);
+}
+
+bool SettingsStore::reloadIfChangedOutside()
+{
+    if (!m_loaded || !m_files.changedOutside(m_fileName))
+        return false;
+    const auto bytes = m_files.readFile(m_fileName, nullptr, kSettingsFileLimit);
+    // What cannot be read now is not taken in: the program's picture stays.
+    if (!bytes)
+        return false;
+    DecodedText decoded = m_codec.decode(*bytes);
+    IniDocument fresh = IniDocument::parse(decoded.text);
+    for (const ChangedKey &changed : std::as_const(m_changed))
+        fresh.setValue(changed.section, changed.key, changed.value);
+    m_document = std::move(fresh);
+    m_encoding = decoded.encoding;
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "common/logic/IniDocument.h"
 #include "platform/TextCodec.h"
 
+#include <QList>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -16,7 +17,10 @@ class FileSystem;
 inline constexpr qint64 kSettingsFileLimit = qint64(4) << 20;
 
 // The program's one settings file ("PM.INI"). Reads come from memory; every
-// write goes to the file at once, atomically, so a value survives a kill. A
+// write goes to the file at once, atomically, so a value survives a kill.
+// The file may be edited (or synced in) while the program runs: a write puts
+// the keys this run changed onto the file as it now is, so a section or key
+// edited outside stays as edited. A
 // write the file system refuses leaves both the file and the values in memory
 // as they were, and is reported as "Unable to write to <file>": once, not
 // again until a write has gone through (a full disk is told about once, not
@@ -37,6 +41,14 @@ public:
     bool writeString(const QString &section, const QString &key, const QString &value);
     bool writeInteger(const QString &section, const QString &key, int value);
     bool writeBool(const QString &section, const QString &key, bool value);
+
+    // Takes in the file as it now is when it was changed outside since the
+    // program last read or wrote it, keeping the keys this run changed; true
+    // when it did. Writes nothing.
+    bool reloadIfChangedOutside();
+    // Writes what is in memory once more (a write refused in the background
+    // is tried again this way); false when refused (and reported).
+    bool writeAgain();
 
     // The last writes of a run. While one lives, a refused write is held
     // rather than told, and every write after it is not even tried: the user
@@ -61,12 +73,20 @@ private:
     // Reads the file; false when it exists but cannot be read.
     bool load();
     void reportRefused();
+    bool writeDocument(IniDocument changed);
+
+    struct ChangedKey {
+        QString section;
+        QString key;
+        QString value;
+    };
 
     FileSystem &m_files;
     const TextCodec &m_codec;
     QString m_fileName;
     ErrorReporter m_reportError;
     IniDocument m_document;
+    QList<ChangedKey> m_changed; // by this run, in the order first changed
     TextEncoding m_encoding = TextEncoding::System;
     bool m_loaded = false;
     bool m_refusalTold = false; // since the last write that went through

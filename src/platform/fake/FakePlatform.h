@@ -72,6 +72,8 @@ public:
     int replaceCount = 0;
     QSet<QString> unreadable;  // files that exist but refuse to be read
     QSet<QString> mountPoints; // folders to take for mount points
+    // Its counters and switches are the test's: everything runs on one thread.
+    bool callableFromAnyThread() const override { return false; }
     IoStatus replaceFile(const QString &path, const QByteArray &bytes) override;
     std::optional<QByteArray> readFile(const QString &path, QString *reason = nullptr,
                                        qint64 maxBytes = kDefaultReadLimit) const override;

@@ -99,4 +99,13 @@ std::optional<QByteArray> QtFileSystem::readRegularFile(const QString &path, qin
     return bytes;
 }
 
+std::optional<FileStamp> QtFileSystem::stampOf(const QString &path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    return FileStamp{qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                     quint64(st.st_ino), quint64(st.st_dev)};
+}
+
 } // namespace veltrano

@@ -57,7 +57,7 @@ QString TooLargeReason(qint64 maxBytes)
     return QStringLiteral("It is larger than the %1 such a file may hold").arg(bound);
 }
 
-IoStatus QtFileSystem::replaceFile(const QString &path, const QByteArray &bytes)
+IoStatus QtFileSystem::checkReplaceable(const QString &path) const
 {
     // A rename would replace a read-only file too; the user's mark is respected.
     // The owner's write bit is checked as well, so a read-only mark holds even
@@ -71,7 +71,19 @@ IoStatus QtFileSystem::replaceFile(const QString &path, const QByteArray &bytes)
     // it stays what the user made it.
     if (target.exists() && !target.isFile())
         return IoStatus::failure(NotRegularFileReason());
+    return IoStatus::success();
+}
+
+IoStatus QtFileSystem::replaceFile(const QString &path, const QByteArray &bytes)
+{
+    if (IoStatus refused = checkReplaceable(path); !refused)
+        return refused;
     return writeBesideAndRename(finalTarget(path), bytes);
+}
+
+std::optional<FileStamp> QtFileSystem::stamp(const QString &path) const
+{
+    return stampOf(path);
 }
 
 int QtFileSystem::removeReplaceLeftovers(const QString &folder)

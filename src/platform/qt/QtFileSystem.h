@@ -11,6 +11,9 @@ public:
     std::optional<QByteArray> readFile(const QString &path, QString *reason = nullptr,
                                        qint64 maxBytes = kDefaultReadLimit) const override;
     IoStatus replaceFile(const QString &path, const QByteArray &bytes) override;
+    IoStatus checkReplaceable(const QString &path) const override;
+    std::optional<FileStamp> stamp(const QString &path) const override;
+    bool callableFromAnyThread() const override { return true; }
     int removeReplaceLeftovers(const QString &folder) override;
     QList<FolderEntry> listFolder(const QString &folder) const override;
     // These two give the system's reason for a refusal, so each OS brings
@@ -28,6 +31,8 @@ private:
     // Writes the bytes to a temporary file beside `target`, makes them durable
     // and renames the file over `target` (each OS its own, posix/...).
     static IoStatus writeBesideAndRename(const QString &target, const QByteArray &bytes);
+    // The stamp of what is at `path` (each OS its own, posix/...).
+    static std::optional<FileStamp> stampOf(const QString &path);
 };
 
 // The name of replaceFile's temporary file for a file named `name`, with six

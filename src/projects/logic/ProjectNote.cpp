@@ -53,44 +53,63 @@ QString ProjectNote::fileOf(const QString &structurePath) const
     return StructureFolder(m_dataFolder, structurePath) + kNoteFileName;
 }
 
-NoteLoad ProjectNote::LoadNote(const QString &structurePath, QTextDocument &doc)
+NoteRead ReadNoteFile(const FileSystem &files, const TextCodec &codec, const QString &file, QTextDocument &doc)
 {
     const FreshHistory history(doc);
+    doc.clear();
+    if (!files.exists(file))
+        return {NoteRead::Kind::Missing, {}};
+    QString reason;
+    const std::optional<QByteArray> bytes = files.readFile(file, &reason, kNoteFileLimit);
+    if (!bytes)
+        return {NoteRead::Kind::Unreadable, reason};
+    if (bytes->trimmed().isEmpty() || readRtf(*bytes, doc))
+        return {NoteRead::Kind::Rtf, {}};
+    // Whatever the file holds is shown rather than lost, and is moved aside,
+    // not overwritten, once the user changes it.
+    doc.setPlainText(codec.decode(*bytes).text);
+    return {NoteRead::Kind::NotRtf, {}};
+}
+
+NoteLoad ProjectNote::LoadNote(const QString &structurePath, QTextDocument &doc)
+{
+    const NoteRead read = ReadNoteFile(m_files, m_codec, fileOf(structurePath), doc);
+    return AdoptNote(structurePath, read, doc);
+}
+
+NoteLoad ProjectNote::AdoptNote(const QString &structurePath, const NoteRead &read, QTextDocument &doc)
+{
     m_writer.forget();
     m_keepAside.clear();
     m_unreadable.clear();
     m_failureReported = false;
-    doc.clear();
 
     const QString file = fileOf(structurePath);
-    NoteLoad load;
-    if (!m_files.exists(file)) {
+    switch (read.kind) {
+    case NoteRead::Kind::Missing: {
         const IoStatus created = m_files.replaceFile(file, m_writer.write(doc));
         if (created)
             return {NoteLoad::Result::Created, {}, true};
         // Typing would fail the same way; that is said once, here.
         m_failureReported = true;
         const bool folderExists = m_files.isFolder(StructureFolder(m_dataFolder, structurePath));
-        return {NoteLoad::Result::NotCreated, u"Cannot create file " + quoted(shown(file)) + u". " + sentence(created.reason),
-                folderExists};
+        return {NoteLoad::Result::NotCreated,
+                u"Cannot create file " + quoted(shown(file)) + u". " + sentence(created.reason), folderExists};
     }
-    QString reason;
-    const std::optional<QByteArray> bytes = m_files.readFile(file, &reason, kNoteFileLimit);
-    if (!bytes) {
+    case NoteRead::Kind::Unreadable:
         m_unreadable = file;
         return {NoteLoad::Result::Unreadable,
-                u"Cannot open file " + quoted(shown(file)) + u". " + sentence(reason) + u" The note cannot be changed.",
+                u"Cannot open file " + quoted(shown(file)) + u". " + sentence(read.reason)
+                    + u" The note cannot be changed.",
                 false};
+    case NoteRead::Kind::NotRtf:
+        m_keepAside = file;
+        return {NoteLoad::Result::NotRtf,
+                quoted(shown(file)) + u" is not RTF: shown as plain text, and kept aside at your first change.", true};
+    case NoteRead::Kind::Rtf:
+        break;
     }
-    if (bytes->trimmed().isEmpty() || readRtf(*bytes, doc))
-        return load;
-    // Whatever the file holds is shown rather than lost, and is moved aside,
-    // not overwritten, once the user changes it.
-    doc.setPlainText(m_codec.decode(*bytes).text);
-    m_keepAside = file;
-    return {NoteLoad::Result::NotRtf,
-            quoted(shown(file)) + u" is not RTF: shown as plain text, and kept aside at your first change.",
-            true};
+    return {};
 }
 
 QString ProjectNote::keepAsideName(const QString &file) const

@@ -36,6 +36,16 @@ struct NoteLoad {
     bool editable = true;
 };
 
+// What a note file held, read into a document: the part of loading that
+// touches no state and so may run on any thread (a large note is read off
+// the GUI thread).
+struct NoteRead {
+    enum class Kind { Missing, Unreadable, Rtf, NotRtf };
+    Kind kind = Kind::Missing;
+    QString reason; // why it could not be read
+};
+NoteRead ReadNoteFile(const FileSystem &files, const TextCodec &codec, const QString &file, QTextDocument &doc);
+
 struct NoteSave {
     enum class Result {
         Saved,
@@ -66,6 +76,8 @@ public:
     // note empty when there is none. The document's undo history starts anew:
     // undoing past the load would bring the previous note back into this one.
     NoteLoad LoadNote(const QString &structurePath, QTextDocument &doc);
+    // The same, for a note read elsewhere with ReadNoteFile into `doc`.
+    NoteLoad AdoptNote(const QString &structurePath, const NoteRead &read, QTextDocument &doc);
     // Writes the document as the note of `structurePath`, atomically.
     NoteSave SaveNote(const QString &structurePath, const QTextDocument &doc);
 

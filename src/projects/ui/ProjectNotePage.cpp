@@ -113,6 +113,13 @@ QWidget *ProjectNotePage::createProjectInfo()
     m_currentProject->setMouseTracking(true);
     m_currentProject->installEventFilter(this);
     row->addWidget(m_currentProject, 1);
+    // A link is read out as one by a screen reader, and takes the keyboard.
+    m_otherVersion = named(new QLabel(u"<a href=\"open\">" + QString::fromUtf16(kOtherVersionLinkText) + u"</a>", info),
+                           "LabelOtherVersion");
+    m_otherVersion->setAccessibleName(QString::fromUtf16(kOtherVersionLinkText));
+    m_otherVersion->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_otherVersion->hide();
+    row->addWidget(m_otherVersion);
     return info;
 }
 

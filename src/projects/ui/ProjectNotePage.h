@@ -9,6 +9,8 @@ class QToolButton;
 
 namespace veltrano {
 
+inline constexpr auto kOtherVersionLinkText = u"another version of this note exists";
+
 // The Projects page: the note tool bar `ToolBarNotePad`, the project note
 // `RichEditProjectNote` with its menu `PopupMenuForRichEdit`, and the
 // current-project line. The note editor (NoteEditor) gives the buttons that
@@ -24,6 +26,8 @@ public:
     QToolButton *printButton() const { return m_printButton; }
     QToolButton *dateTimeButton() const { return m_dateTimeButton; }
     QToolButton *fontButton() const { return m_fontButton; }
+    // "another version of this note exists", a link; hidden while there is none.
+    QLabel *otherVersionLabel() const { return m_otherVersion; }
 
     // A note that may be changed, or none (nothing loaded yet, or a note that
     // could not be read): then every control that would change it is off.
@@ -40,6 +44,7 @@ private:
 
     QTextEdit *m_editor = nullptr;
     QLabel *m_currentProject = nullptr;
+    QLabel *m_otherVersion = nullptr;
     QToolButton *m_clearButton = nullptr;
     QToolButton *m_printButton = nullptr;
     QToolButton *m_dateTimeButton = nullptr;

@@ -1,9 +1,12 @@
 #include "projects/ui/ProjectsFeature.h"
 
 #include "common/logic/MessageBoxes.h"
+#include "common/logic/BackgroundWriter.h"
 #include "common/ui/AppContext.h"
 #include "common/ui/MainFrame.h"
 #include "common/ui/Hints.h"
+#include "common/logic/DataFolderWatch.h"
+#include "platform/DataLocations.h"
 #include "platform/Platform.h"
 #include "projects/ui/NoteEditor.h"
 #include "projects/ui/ProjectCommands.h"
@@ -16,18 +19,22 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolButton>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace veltrano {
 namespace {
 
 constexpr int kPassingStatusMs = 20000;
+// Projects, their structures and theirs: what the tree shows of a sync's work.
+constexpr int kFollowedTreeDepth = 4;
 
 } // namespace
 
 ProjectsFeature::ProjectsFeature(AppContext &context, MainFrame &frame)
-    : m_frame(frame), m_store(context.platform().files(), context.platform().trash(), context.dataFolder())
+    : m_frame(frame), m_store(context.files(), context.platform().trash(), context.dataFolder())
 {
     setObjectName(QStringLiteral("ProjectsFeature"));
     m_worklist = new WorklistPanel;
@@ -38,11 +45,13 @@ ProjectsFeature::ProjectsFeature(AppContext &context, MainFrame &frame)
 
     Platform &platform = context.platform();
     MessageBoxes &messages = context.messagesAbout(&frame.window());
-    m_manager = new ProjectTreePresenter(*m_worklist->tree(), *m_projectCount, platform.files(), messages,
+    m_manager = new ProjectTreePresenter(*m_worklist->tree(), *m_projectCount, context.files(), messages,
                                          context.dataFolder(), this);
     m_noteEditor = new NoteEditor(*m_notePage,
-                                  {platform.files(), platform.textCodec(), platform.clock(),
-                                   platform.regionalFormats(), messages, context.dialogs(), context.dataFolder()},
+                                  {context.files(), context.watch(), platform.shell(), platform.textCodec(),
+                                   platform.clock(), platform.regionalFormats(), messages, context.dialogs(),
+                                   context.dataFolder(),
+                                   platform.dataLocations().perUserDataFolder() + QStringLiteral("recovered/")},
                                   this);
     connect(m_noteEditor, &NoteEditor::status, this, &ProjectsFeature::showNoteStatus);
     m_commands = new ProjectCommands(context, *m_manager, *m_worklist->tree(), m_store, this);
@@ -51,6 +60,37 @@ ProjectsFeature::ProjectsFeature(AppContext &context, MainFrame &frame)
 
     connect(&frame, &MainFrame::pageChosen, this, &ProjectsFeature::pageChosen);
     connect(&frame, &MainFrame::showing, this, &ProjectsFeature::onMainWindowShowing);
+    followProjectFolders(context);
+}
+
+void ProjectsFeature::followProjectFolders(AppContext &context)
+{
+    const QString group = context.dataFolder() + QString::fromUtf16(kGroupFolderName);
+    context.watch().followFolders(this, [group] { return QStringList{group}; }, kFollowedTreeDepth,
+                                  [this] { reloadTree(); });
+}
+
+// Rebuilt from the disk with the node that was current current again, if it
+// is still there; the note shown stays as it is.
+void ProjectsFeature::reloadTree()
+{
+    QTreeWidget *tree = m_worklist->tree();
+    const QString current = tree->currentItem() ? ProjectTreePresenter::StructurePath(tree->currentItem()) : QString();
+    const QScopedValueRollback keeping(m_keepingCurrent, true);
+    m_manager->RebuildTree();
+    m_manager->CountProjects();
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        if (ProjectTreePresenter::StructurePath(*it) == current) {
+            tree->setCurrentItem(*it);
+            (*it)->setSelected(true);
+            break;
+        }
+    }
+}
+
+void ProjectsFeature::saveAtExit()
+{
+    m_noteEditor->keepUnsavedText();
 }
 
 ProjectsFeature::~ProjectsFeature() = default;
@@ -136,7 +176,7 @@ void ProjectsFeature::onMainWindowShowing()
 // commands act on.
 void ProjectsFeature::onTreeSelectionChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous)
 {
-    if (m_manager->rebuilding())
+    if (m_manager->rebuilding() || m_keepingCurrent)
         return;
     if (previous)
         loadNote(previous);

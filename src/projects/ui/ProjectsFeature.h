@@ -34,6 +34,9 @@ public:
     ProjectTreePresenter &projectManager() const { return *m_manager; }
     // The Contacts page's `Label14` shows the to-do feature's count.
     void showToDoCount(const QString &caption);
+    // The end of a run: a note's text that could not be saved is tried once
+    // more, then kept in a recovery copy.
+    void saveAtExit();
 
 signals:
     // A click on `Label14`.
@@ -45,6 +48,10 @@ protected:
 private:
     QWidget *createTheContactsPage();
     void wireTree();
+    // Project folders made, renamed or removed on disk by another hand are
+    // shown in the tree.
+    void followProjectFolders(AppContext &context);
+    void reloadTree();
     void wireCommands();
     void pageChosen(Page page);
     void onMainWindowShowing();
@@ -66,6 +73,7 @@ private:
     ProjectStore m_store;
     ProjectTreePresenter *m_manager = nullptr;
     CurrentProject m_projectSelected;
+    bool m_keepingCurrent = false; // the tree is rebuilt under the note shown
     NoteEditor *m_noteEditor = nullptr;
     ProjectCommands *m_commands = nullptr;
 };

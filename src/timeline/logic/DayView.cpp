@@ -18,6 +18,12 @@ std::optional<QString> DayView::setEntry(int row, const QString &text)
 {
     if (m_day == 0)
         return std::nullopt;
+    // Hours changed elsewhere since the day was shown are taken in first:
+    // the edit changes its own hour and leaves theirs as they are.
+    if (m_store.DayChangedOutside(m_day)) {
+        if (std::optional<DayPlan> fresh = m_store.LoadDayPlan(m_day))
+            m_plan = std::move(*fresh);
+    }
     return m_store.SetDayEntry(m_day, m_plan, row, text);
 }
 

@@ -20,7 +20,8 @@ public:
     // load empties them before it reads) and gives the report's text; the
     // view still belongs to `day`.
     std::optional<QString> show(DayNumber day);
-    // Changes entry `row` and saves the day. The entry keeps the text when the
+    // Changes entry `row` and saves the day, onto the day as it is on disk
+    // when another hand changed it meanwhile. The entry keeps the text when the
     // save fails; the report's text is returned. Nothing happens before a day
     // is shown: there is no file to write to.
     std::optional<QString> setEntry(int row, const QString &text);

@@ -112,6 +112,11 @@ std::optional<QString> WeekStore::SetDayEntry(DayNumber day, DayPlan &plan, int 
     return SaveDayPlan(day, plan);
 }
 
+bool WeekStore::DayChangedOutside(DayNumber day) const
+{
+    return m_files.changedOutside(DayFilePath(day));
+}
+
 std::optional<QString> WeekStore::ClearDayPlan(DayNumber day)
 {
     return SaveDayPlan(day, DayPlan{});

@@ -53,6 +53,9 @@ public:
     // A row outside 0..23 changes nothing.
     std::optional<QString> SetDayEntry(DayNumber day, DayPlan &plan, int row, const QString &text);
     std::optional<QString> ClearDayPlan(DayNumber day);
+    // Whether the day file was changed on disk by another hand since the
+    // program last read or wrote it (a sync engine, an editor).
+    bool DayChangedOutside(DayNumber day) const;
 
 private:
     FileSystem &m_files;

@@ -1,5 +1,7 @@
 #include "timeline/ui/TimelineFeature.h"
 
+#include "common/logic/BackgroundWriter.h"
+#include "common/logic/DataFolderWatch.h"
 #include "common/ui/AppContext.h"
 #include "common/ui/MainFrame.h"
 #include "common/ui/Hints.h"
@@ -25,7 +27,7 @@ constexpr int kTodayRowHeight = 16;
 } // namespace
 
 TimelineFeature::TimelineFeature(AppContext &context, MainFrame &frame)
-    : m_frame(frame), m_store(context.platform().files(), context.platform().textCodec(), context.dataFolder()),
+    : m_frame(frame), m_store(context.files(), context.platform().textCodec(), context.dataFolder()),
       m_context{m_store, context.platform().clock(), context}
 {
     setObjectName(QStringLiteral("TimelineFeature"));
@@ -49,6 +51,53 @@ TimelineFeature::TimelineFeature(AppContext &context, MainFrame &frame)
     connect(&frame, &MainFrame::resized, this, &TimelineFeature::applyTodayGridFit);
     connect(&frame.hourTimer(), &QTimer::timeout, this, &TimelineFeature::onHourlyTimer);
     connect(&frame.secondTimer(), &QTimer::timeout, this, &TimelineFeature::refreshAfterMidnight);
+    followDayFiles();
+}
+
+void TimelineFeature::followDayFiles()
+{
+    const auto shownFiles = [this] {
+        QStringList files;
+        for (const TimelineGrid *grid : shownGrids())
+            files << m_store.DayFilePath(grid->day());
+        return files;
+    };
+    m_context.app.watch().followFiles(this, shownFiles, [this](const QString &file) { reloadDay(file); });
+    connect(&m_context.app.files(), &BackgroundWriter::refusedInBackground, this,
+            [this](const QString &file) { saveDayAgain(file); });
+}
+
+QList<TimelineGrid *> TimelineFeature::shownGrids() const
+{
+    QList<TimelineGrid *> grids;
+    for (TimelineGrid *grid : {m_grid, m_editorOpen && m_editor ? m_editor->grid() : nullptr}) {
+        if (grid && grid->day() > 0)
+            grids << grid;
+    }
+    return grids;
+}
+
+void TimelineFeature::reloadDay(const QString &file)
+{
+    for (TimelineGrid *grid : shownGrids()) {
+        if (m_store.DayFilePath(grid->day()) != file)
+            continue;
+        const int hour = grid->currentHour();
+        grid->showDay(grid->day());
+        grid->setCurrentHour(hour);
+        if (grid == m_grid)
+            applyTodayGridFit();
+    }
+}
+
+void TimelineFeature::saveDayAgain(const QString &file)
+{
+    for (TimelineGrid *grid : shownGrids()) {
+        if (m_store.DayFilePath(grid->day()) == file) {
+            grid->setCurrentEntry(grid->currentEntry());
+            return;
+        }
+    }
 }
 
 TimelineFeature::~TimelineFeature() = default;

@@ -3,6 +3,7 @@
 #include "timeline/ui/WeekContext.h"
 
 #include <QDate>
+#include <QList>
 #include <QObject>
 #include <memory>
 
@@ -44,6 +45,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // A day file changed on disk by another hand is shown anew where it is
+    // shown; a write of one refused in the background is made again, and so
+    // told as any other.
+    void followDayFiles();
+    QList<TimelineGrid *> shownGrids() const;
+    void reloadDay(const QString &file);
+    void saveDayAgain(const QString &file);
+
     void createPopupMenu();
     void refreshTodayCaption();
     void refreshTodayFill();

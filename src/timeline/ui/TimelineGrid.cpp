@@ -117,8 +117,13 @@ QString TimelineGrid::currentEntry() const
 bool TimelineGrid::setCurrentEntry(const QString &text)
 {
     const int hour = currentHour();
+    const DayPlan before = m_view.plan();
     const std::optional<QString> error = m_view.setEntry(hour, text);
-    item(hour, 1)->setText(m_view.plan()[hour]);
+    // The hours another hand changed meanwhile come along.
+    for (int row = 0; row < kHoursPerDay; ++row) {
+        if (row == hour || m_view.plan()[row] != before[row])
+            item(row, 1)->setText(m_view.plan()[row]);
+    }
     return reported(error);
 }
 

@@ -41,6 +41,9 @@ public:
 
     // Start-up: never reports, never writes.
     void LoadToDoFile();
+    // Writes the list once more (a write refused in the background is tried
+    // again, and so told as any other).
+    void saveAgain() { saveChange(); }
     void AppendToDoItem(const QString &text);
     bool ReplaceToDoText(qsizetype index, const QString &text);
     bool DeleteToDoItem(qsizetype index);

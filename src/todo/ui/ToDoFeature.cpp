@@ -1,6 +1,8 @@
 #include "todo/ui/ToDoFeature.h"
 
 #include "common/logic/MessageBoxes.h"
+#include "common/logic/BackgroundWriter.h"
+#include "common/logic/DataFolderWatch.h"
 #include "common/ui/AppContext.h"
 #include "common/ui/MainFrame.h"
 #include "common/ui/ModalDialogs.h"
@@ -36,10 +38,11 @@ ToDoFeature::ToDoFeature(AppContext &context, MainFrame &frame) : m_context(cont
 {
     setObjectName(QStringLiteral("ToDoFeature"));
     Platform &platform = context.platform();
-    m_list = std::make_unique<ToDoListModel>(platform.files(), platform.textCodec(), context.dataFolder(),
+    m_list = std::make_unique<ToDoListModel>(context.files(), platform.textCodec(), context.dataFolder(),
                                              [this](const IoStatus &status) { reportSaveFailure(status); });
     m_list->setNotice([this](const QString &text) { m_context.messagesAbout(dialogParent()).notice(text); });
     m_list->LoadToDoFile();
+    followListFile();
     const SettingsStore &settings = context.settings();
     if (ReadToDoPositionMemory(settings))
         m_state.placement = ReadToDoPlacement(settings);
@@ -127,6 +130,24 @@ void ToDoFeature::setBlendValue(int value)
 void ToDoFeature::showCount()
 {
     emit countShown(QString::fromUtf16(kToDoLabelPrefix) + QString::number(m_list->count()));
+}
+
+void ToDoFeature::followListFile()
+{
+    const QString file = m_list->filePath();
+    m_context.watch().followFiles(this, [file] { return QStringList{file}; }, [this](const QString &) { reloadList(); });
+    connect(&m_context.files(), &BackgroundWriter::refusedInBackground, this, [this, file](const QString &path) {
+        if (path == file)
+            m_list->saveAgain();
+    });
+}
+
+void ToDoFeature::reloadList()
+{
+    m_list->LoadToDoFile();
+    if (m_window)
+        m_window->updateCaption();
+    showCount();
 }
 
 void ToDoFeature::reportSaveFailure(const IoStatus &status)

@@ -71,6 +71,10 @@ private:
     void dock();
     void showCount();
     void reportSaveFailure(const IoStatus &status);
+    // The list on disk changed by another hand, and this run has no change
+    // of its own waiting: it is shown as it is there.
+    void followListFile();
+    void reloadList();
     void compose(std::function<void()> closed);
     void editItem(int index);
     void showStatistics(std::function<void()> closed);

@@ -1,5 +1,7 @@
 // How features plug into the main window: commands by id, pages, lifecycle
 // signals in start-up order, the timers, and the save-all at the end.
+#include "common/logic/BackgroundWriter.h"
+#include "common/logic/DataFolderWatch.h"
 #include "app/ui/Application.h"
 #include "app/ui/MainWindow.h"
 #include "clocks/ui/ClocksFeature.h"
@@ -46,8 +48,10 @@ struct BareMainWindow {
     FakePlatform platform;
     FakeMessageBoxes messages;
     FakeModalDialogs dialogs;
-    SettingsStore settings{platform.filesFake, platform.codec, dir.file(QStringLiteral("PM.INI")), {}};
-    AppContext context{platform, settings, dir.path() + u'/', messages, dialogs};
+    BackgroundWriter files{platform.filesFake, platform.clockFake, QStringLiteral("desk")};
+    DataFolderWatch watch{files};
+    SettingsStore settings{files, platform.codec, dir.file(QStringLiteral("PM.INI")), {}};
+    AppContext context{platform, files, watch, settings, dir.path() + u'/', messages, dialogs};
     MainWindow window{context};
 };
 

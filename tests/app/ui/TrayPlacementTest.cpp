@@ -1,6 +1,8 @@
 #include "app/ui/AboutDialog.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/TrayPlacement.h"
+#include "common/logic/BackgroundWriter.h"
+#include "common/logic/DataFolderWatch.h"
 #include "common/logic/SettingsStore.h"
 #include "common/ui/AppContext.h"
 #include "common/ui/MainFrame.h"
@@ -33,9 +35,8 @@ protected:
     // The main window with the tray beside it, as the program makes them.
     void make()
     {
-        settings = std::make_unique<SettingsStore>(platform.filesFake, platform.codec,
-                                                   dir.file(QStringLiteral("PM.INI")), nullptr);
-        context = std::make_unique<AppContext>(platform, *settings, dir.path(), messages, dialogs);
+        settings = std::make_unique<SettingsStore>(files, platform.codec, dir.file(QStringLiteral("PM.INI")), nullptr);
+        context = std::make_unique<AppContext>(platform, files, watch, *settings, dir.path(), messages, dialogs);
         main = std::make_unique<MainWindow>(*context);
         placement = std::make_unique<TrayPlacement>(*context, *main);
     }
@@ -71,6 +72,8 @@ protected:
     FakePlatform platform;
     FakeMessageBoxes messages;
     FakeModalDialogs dialogs;
+    BackgroundWriter files{platform.filesFake, platform.clockFake, QStringLiteral("desk")};
+    DataFolderWatch watch{files};
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<AppContext> context;
     std::unique_ptr<MainWindow> main;

@@ -155,8 +155,9 @@ TEST(ClockRender, LayersAreDrawnSmoothlyAtTheScreensPixelDensity)
         const QRect bounds = render.HandsBounds(slanted);
         for (int y = 0; y < hands.height(); ++y)
             for (int x = 0; x < hands.width(); ++x)
-                if (qAlpha(hands.pixel(x, y)) != 0)
+                if (qAlpha(hands.pixel(x, y)) != 0) {
                     ASSERT_TRUE(bounds.contains(int(x / ratio), int(y / ratio))) << x << "," << y << " at " << ratio;
+                }
     }
 }
 
@@ -184,7 +185,8 @@ TEST(ClockRender, HandsBoundsHoldEveryPixelDrawn)
         const QRect bounds = layers.render.HandsBounds(t);
         for (int y = 0; y < 151; ++y)
             for (int x = 0; x < 151; ++x)
-                if (qAlpha(layers.hands.pixel(x, y)) != 0)
+                if (qAlpha(layers.hands.pixel(x, y)) != 0) {
                     ASSERT_TRUE(bounds.contains(x, y)) << x << "," << y;
+                }
     }
 }

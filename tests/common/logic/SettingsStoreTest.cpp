@@ -1,10 +1,12 @@
 #include "common/logic/SettingsStore.h"
+#include "common/logic/BackgroundWriter.h"
 #include "platform/qt/Utf8SystemCodec.h"
 
 #include "platform/fake/FakePlatform.h"
 #include "support/HostileFiles.h"
 #include "support/TempFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringEncoder>
 #include <gtest/gtest.h>
@@ -218,4 +220,44 @@ TEST_F(SettingsStoreTest, Utf16FileIsReadAndStaysUtf16)
     ASSERT_TRUE(store.writeInteger(kMain, QStringLiteral("Wid"), 800));
     QStringEncoder again(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
     EXPECT_EQ(dir.read(QStringLiteral("PM.INI")), again.encode(before + QStringLiteral("Wid=800\r\n")));
+}
+
+TEST_F(SettingsStoreTest, WhatWasEditedOutsideWhileTheProgramRanSurvivesItsNextWrite)
+{
+    dir.write(QStringLiteral("PM.INI"), "[MainForm]\r\nWid=700\r\n");
+    FakeClock clock;
+    BackgroundWriter writer(files, clock, QStringLiteral("desk"));
+    SettingsStore store(writer, codec, dir.file(QStringLiteral("PM.INI")),
+                        [this](const QString &message) { errors << message; });
+    ASSERT_TRUE(store.writeInteger(kMain, QStringLiteral("Wid"), 800));
+    // Edited by hand: a section added, a key of the program's changed back,
+    // another key added.
+    dir.write(QStringLiteral("PM.INI"), "[MainForm]\r\nWid=1\r\nHei=300\r\n[Mine]\r\nKeep=yes\r\n");
+    EXPECT_TRUE(store.reloadIfChangedOutside());
+    EXPECT_EQ(store.readInteger(kMain, QStringLiteral("Hei"), 0), 300);
+    EXPECT_FALSE(store.reloadIfChangedOutside()); // nothing new since
+    ASSERT_TRUE(store.writeInteger(QStringLiteral("ToDo"), QStringLiteral("Left"), 5));
+    const QByteArray written = dir.read(QStringLiteral("PM.INI"));
+    EXPECT_TRUE(written.contains("[Mine]\r\nKeep=yes\r\n")) << written.constData();
+    EXPECT_TRUE(written.contains("Hei=300"));
+    EXPECT_TRUE(written.contains("Wid=800")); // the program changed that one this run
+    EXPECT_TRUE(written.contains("[ToDo]\r\nLeft=5"));
+    // Taken in, not a conflict: no copy beside it.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(SettingsStoreTest, AnEditOutsideBetweenTwoWritesIsTakenInBeforeTheSecond)
+{
+    FakeClock clock;
+    BackgroundWriter writer(files, clock, QStringLiteral("desk"));
+    SettingsStore store(writer, codec, dir.file(QStringLiteral("PM.INI")),
+                        [this](const QString &message) { errors << message; });
+    ASSERT_TRUE(store.writeInteger(kMain, QStringLiteral("Wid"), 800));
+    dir.write(QStringLiteral("PM.INI"), "; my comment\r\n[MainForm]\r\nWid=800\r\n[Alarm]\r\nAlarm1Sound=bell.wav\r\n");
+    ASSERT_TRUE(store.writeInteger(kMain, QStringLiteral("Hei"), 600));
+    const QByteArray written = dir.read(QStringLiteral("PM.INI"));
+    EXPECT_TRUE(written.startsWith("; my comment\r\n")) << written.constData();
+    EXPECT_TRUE(written.contains("Alarm1Sound=bell.wav"));
+    EXPECT_TRUE(written.contains("Hei=600"));
 }

@@ -1,0 +1,202 @@
+// What the data folder's writer and watch cost the user, on the assembled
+// program with its real editor, on the real disk:
+//   KeystrokeOnGuiThread/<disk sync ms>: one key into a 100 KB note, as the
+//     GUI thread spends it (CPU and wall), with the disk's sync as it is (0)
+//     or taking 50 ms more; "last_key_on_disk_ms" is how long after the last
+//     key the note held it.
+//   KeystrokeWrittenAtOnce/<disk sync ms>: the same with every write made on
+//     the GUI thread, as before the writer had a thread of its own.
+//   FileLandingToWindow: a list.todo renamed into the data folder by another
+//     hand (as a sync engine does) until the to-do count shows it.
+#include "rtf/BenchNotes.h"
+
+#include "app/ui/Application.h"
+#include "app/ui/MainWindow.h"
+#include "common/logic/BackgroundWriter.h"
+#include "common/ui/AppContext.h"
+#include "platform/fake/FakePlatform.h"
+#include "rtf/RtfWriter.h"
+
+#include "QuietSeams.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdio>
+#include <memory>
+#include <thread>
+
+using namespace veltrano;
+
+namespace {
+
+// The real disk, whose sync takes `syncMs` more (a spinning disk, a USB
+// stick, a network home folder).
+class SlowSyncDisk final : public QtFileSystem {
+public:
+    std::atomic<int> syncMs{0};
+    // False: the writer writes at once on the GUI thread, as every save did
+    // before it had a thread of its own (the figures to compare with).
+    bool anyThread = true;
+    bool callableFromAnyThread() const override { return anyThread; }
+    IoStatus replaceFile(const QString &path, const QByteArray &bytes) override
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(syncMs.load()));
+        return QtFileSystem::replaceFile(path, bytes);
+    }
+};
+
+// The fake platform with the disk above for its files.
+class DiskPlatform final : public Platform {
+public:
+    FakePlatform fake;
+    SlowSyncDisk disk;
+    Clock &clock() override { return fake.clock(); }
+    DataLocations &dataLocations() override { return fake.dataLocations(); }
+    FileSystem &files() override { return disk; }
+    TextCodec &textCodec() override { return fake.textCodec(); }
+    RegionalFormats &regionalFormats() override { return fake.regionalFormats(); }
+    SingleInstance &singleInstance() override { return fake.singleInstance(); }
+    Termination &termination() override { return fake.termination(); }
+    HotKeys &hotKeys() override { return fake.hotKeys(); }
+    Shell &shell() override { return fake.shell(); }
+    Power &power() override { return fake.power(); }
+    CdTray &cdTray() override { return fake.cdTray(); }
+    Sound &sound() override { return fake.sound(); }
+    Tray &tray() override { return fake.tray(); }
+    Notifications &notifications() override { return fake.notifications(); }
+    Trash &trash() override { return fake.trash(); }
+};
+
+class Program {
+public:
+    Program(const QString &dataFolder, int syncMs, bool background = true)
+    {
+        m_platform.disk.syncMs = syncMs;
+        m_platform.disk.anyThread = background;
+        m_platform.fake.locationsFake.exePath = dataFolder + QStringLiteral("veltrano");
+        m_program = std::make_unique<Application>(m_platform, m_messages, m_dialogs);
+        main().resize(780, 590);
+        main().show();
+        QCoreApplication::processEvents();
+    }
+    ~Program() { m_program->shutDown(); }
+    MainWindow &main() const { return m_program->mainWindow(); }
+    BackgroundWriter &files() const { return m_program->context().files(); }
+    QTextEdit &editor() const { return *main().findChild<QTextEdit *>(QStringLiteral("RichEditProjectNote")); }
+    QLabel &toDoCount() const { return *main().findChild<QLabel *>(QStringLiteral("Label14")); }
+    void select(const QString &label) const
+    {
+        auto &tree = *main().findChild<QTreeWidget *>(QStringLiteral("TreeViewProjects"));
+        tree.setCurrentItem(tree.findItems(label, Qt::MatchExactly | Qt::MatchRecursive).value(0));
+    }
+
+private:
+    DiskPlatform m_platform;
+    bench::QuietMessages m_messages;
+    bench::QuietDialogs m_dialogs;
+    std::unique_ptr<Application> m_program;
+};
+
+QString dataFolder(QTemporaryDir &dir, qsizetype noteBytes)
+{
+    const QString root = dir.path() + u'/';
+    QDir().mkpath(root + QStringLiteral("Projects Group/Note"));
+    QDir().mkpath(root + QStringLiteral("Week"));
+    QFile(root + QStringLiteral("PM.INI")).open(QIODevice::WriteOnly);
+    QTextDocument doc;
+    bench::fillNote(doc, noteBytes);
+    QFile note(root + QStringLiteral("Projects Group/Note/note.rtf"));
+    note.open(QIODevice::WriteOnly);
+    note.write(writeRtf(doc));
+    return root;
+}
+
+void sendKey(QWidget &target, QChar ch)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(&target, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(&target, &release);
+}
+
+void keystrokes(benchmark::State &state, bool background)
+{
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/sync-bench-XXXXXX"));
+    const QString data = dataFolder(dir, 100 * 1024);
+    Program program(data, int(state.range(0)), background);
+    program.select(QStringLiteral("Note"));
+    QTextEdit &editor = program.editor();
+    editor.setFocus();
+    editor.moveCursor(QTextCursor::End);
+    for (auto _ : state) {
+        sendKey(editor, u'x');
+        // The turn of the event loop that follows every key in the program.
+        QCoreApplication::processEvents();
+    }
+    QElapsedTimer landing;
+    landing.start();
+    program.files().waitUntilWritten(std::chrono::seconds(30));
+    state.counters["last_key_on_disk_ms"] = double(landing.elapsed());
+}
+
+void KeystrokeOnGuiThread(benchmark::State &state)
+{
+    keystrokes(state, true);
+}
+
+void KeystrokeWrittenAtOnce(benchmark::State &state)
+{
+    keystrokes(state, false);
+}
+
+void FileLandingToWindow(benchmark::State &state)
+{
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/sync-bench-XXXXXX"));
+    const QString data = dataFolder(dir, 1024);
+    Program program(data, 0);
+    const QString list = data + QStringLiteral("list.todo");
+    QByteArray items;
+    int count = 0;
+    for (auto _ : state) {
+        items += "0item " + QByteArray::number(++count) + "\r\n";
+        const QString shown = QStringLiteral("To-Does . . . ") + QString::number(count);
+        // Written beside and renamed into place, as sync engines do.
+        QFile landing(data + QStringLiteral(".list.todo.tmp"));
+        landing.open(QIODevice::WriteOnly);
+        landing.write(items);
+        landing.close();
+        QElapsedTimer elapsed;
+        elapsed.start();
+        std::rename(QFile::encodeName(landing.fileName()).constData(), QFile::encodeName(list).constData());
+        QDeadlineTimer deadline(5000);
+        while (!program.toDoCount().text().contains(shown) && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        state.SetIterationTime(double(elapsed.nsecsElapsed()) / 1e9);
+    }
+}
+
+} // namespace
+
+BENCHMARK(KeystrokeOnGuiThread)->Arg(0)->Arg(50)->Iterations(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(KeystrokeWrittenAtOnce)->Arg(0)->Arg(50)->Iterations(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(FileLandingToWindow)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
