@@ -22,7 +22,7 @@ PACKAGES=(
   appstream dpkg-dev file man-db
   xvfb xdotool x11-utils imagemagick trayer
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
-  syncthing
+  syncthing curl
 )
 
 install_missing() {

@@ -18,6 +18,22 @@ public:
 signals:
     void playing(const QString &path);
     void failed(const QString &path);
+
+protected:
+    // A player may decide inside play() already (a file it cannot open); the
+    // answer still comes from the event loop, as callers are promised.
+    void answerLater(const QString &path, bool played)
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this, path, played] {
+                if (played)
+                    emit playing(path);
+                else
+                    emit failed(path);
+            },
+            Qt::QueuedConnection);
+    }
 };
 
 } // namespace veltrano

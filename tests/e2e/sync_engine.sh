@@ -173,7 +173,7 @@ start_copy "$A" "$E2E_TMP/run-a" "$DISPLAY_A"; APP_A=$APP_PID
 start_copy "$B" "$E2E_TMP/run-b" "$DISPLAY_B"; APP_B=$APP_PID
 # Ctrl+F1 shows the to-do window with the keyboard in it.
 on A
-MAIN_A=$(window_of "$APP_A" '^Veltrano 1\.1$' 40) || fail "A's main window did not appear"
+MAIN_A=$(window_of "$APP_A" '^Veltrano 1\.1$' 40) || fail "A's main window did not appear; windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|') log: $(tr '\n' '|' <"$E2E_TMP/run-a.log") folder: $(ls -a "$A" | tr '\n' ' ')"
 xdotool key ctrl+F1
 TODO_A=$(window_of "$APP_A" '^To-Do List: 0$' 10) || fail "A's to-do window did not appear"
 on B

@@ -22,7 +22,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # Starts a private Xvfb; the server picks a free display number itself
 # (-displayfd), so parallel runs never race for one.
 start_display() {
-    local fifo="$E2E_TMP/displayfd" n=""
+    # A file of its own per display: a second display read from the first
+    # one's file before its own Xvfb has written would get the first number.
+    local fifo n=""
+    fifo=$(mktemp -u "$E2E_TMP/displayfd.XXXXXX")
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     for _ in $(seq 100); do

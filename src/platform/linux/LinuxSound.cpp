@@ -50,19 +50,4 @@ void LinuxSound::play(const QString &path)
     });
 }
 
-// The player may decide inside play() already (a file it cannot open); the
-// answer still comes from the event loop, as callers are promised.
-void LinuxSound::answerLater(const QString &path, bool played)
-{
-    QMetaObject::invokeMethod(
-        this,
-        [this, path, played] {
-            if (played)
-                emit playing(path);
-            else
-                emit failed(path);
-        },
-        Qt::QueuedConnection);
-}
-
 } // namespace veltrano

@@ -23,7 +23,6 @@ public:
 
 private:
     SoundPlayerPlugin *player();
-    void answerLater(const QString &path, bool played);
 
     ModuleLoader m_module;
     SoundPlayerPlugin *m_player = nullptr;

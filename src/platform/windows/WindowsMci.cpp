@@ -58,19 +58,6 @@ void WindowsSound::play(const QString &path)
     answerLater(path, played);
 }
 
-void WindowsSound::answerLater(const QString &path, bool played)
-{
-    QMetaObject::invokeMethod(
-        this,
-        [this, path, played] {
-            if (played)
-                emit playing(path);
-            else
-                emit failed(path);
-        },
-        Qt::QueuedConnection);
-}
-
 bool WindowsCdTray::open()
 {
     return mci(QStringLiteral("set cdaudio door open wait")) == 0;

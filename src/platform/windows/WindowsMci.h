@@ -20,7 +20,6 @@ public:
     void play(const QString &path) override;
 
 private:
-    void answerLater(const QString &path, bool played);
     bool m_open = false;
 };
 
