@@ -102,36 +102,57 @@ TEST(SingleInstance, DataFolderLetsOneCopyInWhateverItsRuntimeFolder)
     EXPECT_TRUE(unset.acquireFolder(data));
 }
 
+// A copy in a child process that takes the data folder's lock and waits to be
+// killed. `thenStart` runs in it while it holds the lock; the pid it returns
+// (a program that copy started) is told back.
+struct FolderHolder {
+    pid_t pid = -1;
+    bool held = false;
+    pid_t started = 0;
+};
+
+static FolderHolder forkFolderHolder(const QString &runtime, const QString &data, pid_t (*thenStart)() = nullptr)
+{
+    int ready[2];
+    if (::pipe(ready) != 0)
+        return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(ready[0]);
+        LinuxSingleInstance instance(runtime);
+        auto marker = instance.acquireFolder(data);
+        const pid_t told[2] = {marker ? 1 : 0, thenStart ? thenStart() : 0};
+        if (::write(ready[1], told, sizeof told) != sizeof told)
+            ::_exit(1);
+        ::pause();
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    pid_t told[2] = {};
+    const bool answered = pid > 0 && ::read(ready[0], told, sizeof told) == ssize_t(sizeof told);
+    ::close(ready[0]);
+    return {pid, answered && told[0] == 1, told[1]};
+}
+
+static void killAndReap(pid_t pid)
+{
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+}
+
 // A copy killed without a chance to let go leaves its lock file behind; the
 // next start must not take it for a running copy.
 TEST(SingleInstance, DataFolderLockOfAKilledCopyDoesNotBlock)
 {
     TempFolder dir;
     const QString data = dataFolderIn(dir);
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t holder = ::fork();
-    ASSERT_GE(holder, 0);
-    if (holder == 0) {
-        ::close(ready[0]);
-        LinuxSingleInstance instance(dir.path());
-        auto marker = instance.acquireFolder(data);
-        const char held = marker ? 'y' : 'n';
-        if (::write(ready[1], &held, 1) != 1)
-            ::_exit(1);
-        ::pause();
-        ::_exit(0);
-    }
-    ::close(ready[1]);
-    char held = 0;
-    ASSERT_EQ(::read(ready[0], &held, 1), 1);
-    ::close(ready[0]);
-    ASSERT_EQ(held, 'y');
+    const FolderHolder holder = forkFolderHolder(dir.path(), data);
+    ASSERT_GT(holder.pid, 0);
+    ASSERT_TRUE(holder.held);
 
     LinuxSingleInstance instance(dir.path());
     EXPECT_FALSE(instance.acquireFolder(data));
-    ::kill(holder, SIGKILL);
-    ::waitpid(holder, nullptr, 0);
+    killAndReap(holder.pid);
     EXPECT_EQ(filesIn(data).size(), 1);
     EXPECT_TRUE(instance.acquireFolder(data));
 }
@@ -169,30 +190,16 @@ TEST(SingleInstance, AStartedProgramDoesNotInheritTheDataFolderLock)
 {
     TempFolder dir;
     const QString data = dataFolderIn(dir);
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t holder = ::fork();
-    ASSERT_GE(holder, 0);
-    if (holder == 0) {
-        ::close(ready[0]);
-        LinuxSingleInstance instance(dir.path());
-        auto marker = instance.acquireFolder(data);
+    const FolderHolder holder = forkFolderHolder(dir.path(), data, [] {
         const pid_t started = ::fork();
         if (started == 0) {
-            ::close(ready[1]);
             ::execl("/bin/sleep", "sleep", "30", static_cast<char *>(nullptr));
             ::_exit(127);
         }
-        const pid_t told[2] = {marker ? started : pid_t(-1), started};
-        if (::write(ready[1], told, sizeof told) != sizeof told)
-            ::_exit(1);
-        ::pause();
-        ::_exit(0);
-    }
-    ::close(ready[1]);
-    pid_t told[2] = {};
-    ASSERT_EQ(::read(ready[0], told, sizeof told), ssize_t(sizeof told));
-    ::close(ready[0]);
+        return started;
+    });
+    ASSERT_GT(holder.pid, 0);
+    const pid_t told[2] = {holder.held ? holder.started : pid_t(-1), holder.started};
     // Until the exec the started program is a copy of the holder, lock and all.
     const QString comm = QStringLiteral("/proc/%1/comm").arg(told[1]);
     for (int i = 0; i < 400; ++i) {
@@ -201,8 +208,7 @@ TEST(SingleInstance, AStartedProgramDoesNotInheritTheDataFolderLock)
             break;
         ::usleep(5000);
     }
-    ::kill(holder, SIGKILL);
-    ::waitpid(holder, nullptr, 0);
+    killAndReap(holder.pid);
     ASSERT_GT(told[0], 0);
 
     LinuxSingleInstance instance(dir.path());
