@@ -63,10 +63,13 @@ QString DoubleByteText::take()
     return text;
 }
 
-// Qt built without ICU has no decoder for these pages: each character still
-// takes up one place.
+// Qt built without ICU (on Windows) has no decoder for these pages: the
+// system reads them, and where it cannot, each character still takes up one
+// place.
 QString DoubleByteText::decodeWithoutDecoder(QByteArrayView bytes) const
 {
+    if (std::optional<QString> bySystem = decodeDoubleByteBySystem(bytes, m_codePage))
+        return *std::move(bySystem);
     QString text;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);

@@ -2,6 +2,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace veltrano {
 
 // The legacy single-byte code pages a file or note may be written in: Windows
@@ -28,6 +30,12 @@ const unsigned char *encodingTable(int codePage);
 // The Windows code page that can hold `ch` (1252 first, then 1251, 1250 and
 // the others), or 0 when none can.
 int codePageHolding(char16_t ch);
+
+// The system's own reading of a double-byte page (932, 936, 949, 950), for a
+// Qt without ICU (the Windows build), where Qt has no decoder for them; a
+// character the page has no reading for becomes U+FFFD. Nothing where the
+// system has no such reading.
+std::optional<QString> decodeDoubleByteBySystem(QByteArrayView bytes, int codePage);
 
 // Our own upper half (bytes 0x80..0xFF) of a page, the one used where ICU
 // does not know it; null for a page not listed above.

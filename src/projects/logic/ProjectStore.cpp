@@ -3,6 +3,8 @@
 #include "platform/FileSystem.h"
 #include "platform/Trash.h"
 
+#include <QDir>
+
 namespace veltrano {
 namespace {
 
@@ -38,10 +40,12 @@ bool isUnusable(const QString &name)
 
 // A name or path as a message quotes it: one too long for any box (a name
 // the file system refused for its length) keeps its start and its end.
-QString quoted(const QString &text)
+// A path as the system writes it (backslashes on Windows).
+QString quoted(const QString &path)
 {
     constexpr qsizetype kLongest = 90;
     constexpr qsizetype kKept = 40;
+    const QString text = QDir::toNativeSeparators(path);
     if (text.size() <= kLongest)
         return u'"' + text + u'"';
     return u'"' + text.left(kKept) + u"\u2026" + text.right(kKept) + u'"';

@@ -69,7 +69,9 @@ TEST_F(ProjectTreeTest, OnlyPlainVisibleFoldersBecomeNodes)
     outside.write(QStringLiteral("elsewhere/x"), "x");
     makeFolder(QStringLiteral("Alpha"));
     makeFolder(QStringLiteral(".hidden"));
+#ifndef Q_OS_WIN // only here can a name hold the backslash the tree's paths are cut at
     makeFolder(QStringLiteral("back\\slash"));
+#endif
     data.write(QStringLiteral("Projects Group/note.rtf"), "{}");
     data.write(QStringLiteral("Projects Group/Alpha/note.rtf"), "{}");
     ASSERT_TRUE(QFile::link(outside.file(QStringLiteral("elsewhere")), data.file(u"Projects Group/Linked"_qs)));
