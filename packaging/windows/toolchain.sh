@@ -2,7 +2,7 @@
 # Builds the Windows toolchain once per machine, from Debian packages only:
 # mingw-w64 (posix threads), Wine, NSIS, and Qt 6's qtbase cross-built for
 # x86_64-w64-mingw32 from Debian's own source package, with the system Qt as
-# host tools. Takes about an hour on two cores; later runs reuse the cache.
+# host tools. Takes about 40 minutes on two cores; later runs reuse the cache.
 # Qt Svg is not cross-built (Debian's mirror does not serve the qt6-svg
 # source): the Windows build draws its pictures from PNGs that the host's Qt
 # renders from our SVGs at build time.
