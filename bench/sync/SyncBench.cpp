@@ -8,6 +8,12 @@
 //     the GUI thread, as before the writer had a thread of its own.
 //   FileLandingToWindow: a list.todo renamed into the data folder by another
 //     hand (as a sync engine does) until the to-do count shows it.
+//   LargeNote/<MB>: a note of that size chosen in the tree until it can be
+//     typed into ("load_ms"), the longest the window went without handling
+//     its events meanwhile ("load_stall_ms"), then three seconds of typing at
+//     ten keys a second where the note opens: the first key's stall, the
+//     longest stall of the others, the last key on disk after, and the
+//     process's peak memory.
 #include "rtf/BenchNotes.h"
 
 #include "app/ui/Application.h"
@@ -31,6 +37,7 @@
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <memory>
@@ -186,10 +193,74 @@ void FileLandingToWindow(benchmark::State &state)
     }
 }
 
+// The process's peak resident memory, MB (Linux).
+double peakResidentMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    return 0;
+}
+
+// Runs the event loop until `done` or `limitMs`; returns the longest time
+// between two turns of the loop, the time the window could not answer.
+template <typename Done>
+qint64 longestStallUntil(Done done, int limitMs, QElapsedTimer &sinceTurn)
+{
+    qint64 longest = 0;
+    QDeadlineTimer deadline(limitMs);
+    while (!done() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        longest = std::max(longest, sinceTurn.restart());
+    }
+    return longest;
+}
+
+void LargeNote(benchmark::State &state)
+{
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/sync-bench-XXXXXX"));
+    const QString data = dataFolder(dir, state.range(0) * 1024 * 1024);
+    for (auto _ : state) {
+        Program program(data, 0);
+        QTextEdit &editor = program.editor();
+        QElapsedTimer loading;
+        loading.start();
+        QElapsedTimer sinceTurn;
+        sinceTurn.start();
+        program.select(QStringLiteral("Note"));
+        const auto loaded = [&editor] { return !editor.isReadOnly() && editor.document()->characterCount() > 1000; };
+        state.counters["load_stall_ms"] = double(longestStallUntil(loaded, 300000, sinceTurn));
+        state.counters["load_ms"] = double(loading.elapsed());
+        // Typed where the note opens, at its start.
+        editor.setFocus();
+        qint64 typingStall = 0;
+        for (int key = 0; key < 30; ++key) {
+            sendKey(editor, u'x');
+            QElapsedTimer pause;
+            pause.start();
+            const qint64 stall = longestStallUntil([&pause] { return pause.elapsed() >= 100; }, 1000, sinceTurn);
+            if (key == 0)
+                state.counters["first_key_stall_ms"] = double(stall);
+            else
+                typingStall = std::max(typingStall, stall);
+        }
+        state.counters["typing_stall_ms"] = double(typingStall);
+        QElapsedTimer landing;
+        landing.start();
+        program.files().waitUntilWritten(std::chrono::seconds(60));
+        state.counters["last_key_on_disk_ms"] = double(landing.elapsed());
+    }
+    state.counters["peak_rss_mb"] = peakResidentMb();
+}
+
 } // namespace
 
 BENCHMARK(KeystrokeOnGuiThread)->Arg(0)->Arg(50)->Iterations(200)->Unit(benchmark::kMillisecond);
 BENCHMARK(KeystrokeWrittenAtOnce)->Arg(0)->Arg(50)->Iterations(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(LargeNote)->Arg(50)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(FileLandingToWindow)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
