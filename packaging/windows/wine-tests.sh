@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows tests under Wine: a private Xvfb and Wine prefix, the cross-built
 # test programs through ctest, then the end-to-end script on the portable
-# folder (its screenshots in <build>/dist/shots).
+# folder (its screenshots in <build>/dist/shots) and the installer's test.
 #   packaging/windows/wine-tests.sh <windows build folder>
 set -euo pipefail
 SOURCE=$(cd "$(dirname "$0")/../.." && pwd)
@@ -26,3 +26,4 @@ RTFCONV=${VELTRANO_LINUX_RTFCONV:-$SOURCE/${BUILD_DIR:-build}/tools/rtfconv/rtfc
 wineserver -k 2>/dev/null || true
 unset DISPLAY
 "$SOURCE/packaging/windows/e2e.sh" "$BUILD/dist/Veltrano" "$RTFCONV" "$BUILD/dist/shots"
+"$SOURCE/packaging/windows/installer-test.sh" "$(ls "$BUILD"/dist/veltrano-*-setup.exe | head -n 1)"
