@@ -64,25 +64,10 @@ public:
 };
 
 // The fake platform with the disk above for its files.
-class DiskPlatform final : public Platform {
-public:
-    FakePlatform fake;
+struct DiskPlatform {
+    DiskPlatform() { fake.otherDisk = &disk; }
     SlowSyncDisk disk;
-    Clock &clock() override { return fake.clock(); }
-    DataLocations &dataLocations() override { return fake.dataLocations(); }
-    FileSystem &files() override { return disk; }
-    TextCodec &textCodec() override { return fake.textCodec(); }
-    RegionalFormats &regionalFormats() override { return fake.regionalFormats(); }
-    SingleInstance &singleInstance() override { return fake.singleInstance(); }
-    Termination &termination() override { return fake.termination(); }
-    HotKeys &hotKeys() override { return fake.hotKeys(); }
-    Shell &shell() override { return fake.shell(); }
-    Power &power() override { return fake.power(); }
-    CdTray &cdTray() override { return fake.cdTray(); }
-    Sound &sound() override { return fake.sound(); }
-    Tray &tray() override { return fake.tray(); }
-    Notifications &notifications() override { return fake.notifications(); }
-    Trash &trash() override { return fake.trash(); }
+    FakePlatform fake;
 };
 
 class Program {
@@ -92,7 +77,7 @@ public:
         m_platform.disk.syncMs = syncMs;
         m_platform.disk.anyThread = background;
         m_platform.fake.locationsFake.exePath = dataFolder + QStringLiteral("veltrano");
-        m_program = std::make_unique<Application>(m_platform, m_messages, m_dialogs);
+        m_program = std::make_unique<Application>(m_platform.fake, m_messages, m_dialogs);
         main().resize(780, 590);
         main().show();
         QCoreApplication::processEvents();

@@ -238,10 +238,12 @@ public:
     FakeTray trayFake;
     FakeNotifications notificationsFake;
     FakeTrash trashFake;
+    // A disk of the test's own (a slow one, say) in place of filesFake.
+    FileSystem *otherDisk = nullptr;
 
     Clock &clock() override { return clockFake; }
     DataLocations &dataLocations() override { return locationsFake; }
-    FileSystem &files() override { return filesFake; }
+    FileSystem &files() override { return otherDisk ? *otherDisk : static_cast<FileSystem &>(filesFake); }
     TextCodec &textCodec() override { return codec; }
     RegionalFormats &regionalFormats() override { return formatsFake; }
     SingleInstance &singleInstance() override { return instanceFake; }
