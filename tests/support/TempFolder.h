@@ -13,6 +13,10 @@ public:
     QString file(const QString &relative) const { return path() + relative; }
     void write(const QString &relative, const QByteArray &bytes) const;
     QByteArray read(const QString &relative) const;
+    // A sync engine's way of bringing a version made on another machine:
+    // written beside, given the time it was made there (`madeSecondsAgo`),
+    // then renamed over the file.
+    void bringVersion(const QString &relative, const QByteArray &bytes, int madeSecondsAgo) const;
 
 private:
     QTemporaryDir m_dir;

@@ -156,8 +156,11 @@ void Application::finishQueuedWrites()
 void Application::followSettingsFile()
 {
     const QString file = m_settings->fileName();
+    // The settings store puts the keys this run changed back into what it
+    // takes in: no copy of its own write is needed.
     m_watch->followFiles(m_main.get(), [file] { return QStringList{file}; },
-                         [this](const QString &) { m_settings->reloadIfChangedOutside(); });
+                         [this](const QString &) { m_settings->reloadIfChangedOutside(); },
+                         DataFolderWatch::OwnWriteReplaced::OwnerMerges);
     QObject::connect(m_files.get(), &BackgroundWriter::refusedInBackground, m_main.get(),
                      [this, file](const QString &path) {
                          if (path == file)

@@ -117,12 +117,12 @@ std::optional<QByteArray> BackgroundWriter::readFile(const QString &path, QStrin
     return bytes;
 }
 
-void BackgroundWriter::remember(const QString &path, const QByteArray &bytes) const
+void BackgroundWriter::remember(const QString &path, const QByteArray &bytes, bool written) const
 {
     const std::optional<FileStamp> stamp = m_files.stamp(path);
     const std::lock_guard lock(m_mutex);
     if (stamp)
-        m_seen.insert(path, {false, *stamp, hashOf(bytes), nowNs()});
+        m_seen.insert(path, {false, *stamp, hashOf(bytes), nowNs(), written ? std::optional(bytes) : std::nullopt});
     else
         m_seen.remove(path);
 }
@@ -175,11 +175,7 @@ BackgroundWriter::Outcome BackgroundWriter::writeChecked(const QString &path, co
     }
     const std::optional<FileStamp> now = seen ? m_files.stamp(path) : std::nullopt;
     if (now && differsFromSeen(path, *seen, *now)) {
-        const QString base = ConflictCopyName(nameOf(path), m_host, m_clock.now());
-        QString copy = folderOf(path) + base;
-        for (int n = 2; m_files.exists(copy); ++n)
-            copy = folderOf(path) + base.left(base.lastIndexOf(u'.')) + u'-' + QString::number(n)
-                   + base.mid(base.lastIndexOf(u'.'));
+        const QString copy = conflictCopyPath(path);
         // A rename keeps the other version byte for byte; if even that fails,
         // the program's version waits rather than go over it.
         if (const IoStatus kept = m_files.rename(path, copy); !kept) {
@@ -190,8 +186,52 @@ BackgroundWriter::Outcome BackgroundWriter::writeChecked(const QString &path, co
     }
     outcome.status = m_files.replaceFile(path, bytes);
     if (outcome.status)
-        remember(path, bytes);
+        remember(path, bytes, true);
     return outcome;
+}
+
+QString BackgroundWriter::conflictCopyPath(const QString &path) const
+{
+    const QString base = ConflictCopyName(nameOf(path), m_host, m_clock.now());
+    QString copy = folderOf(path) + base;
+    for (int n = 2; m_files.exists(copy); ++n)
+        copy = folderOf(path) + base.left(base.lastIndexOf(u'.')) + u'-' + QString::number(n)
+               + base.mid(base.lastIndexOf(u'.'));
+    return copy;
+}
+
+// A sync engine checks the file before it puts a downloaded version in its
+// place, but not in the same step: a write of the program's between the two
+// is replaced by a version that never saw it, and taking that version in
+// would lose the program's change on every disk. Such a version was made
+// before the program's write; a later one may hold it, and is taken in as is.
+QString BackgroundWriter::keepOwnWriteReplacedUnseen(const QString &path)
+{
+    Seen seen;
+    {
+        const std::lock_guard lock(m_mutex);
+        const auto found = m_seen.constFind(path);
+        if (isQueuedLocked(path) || found == m_seen.cend() || !found->written)
+            return {};
+        seen = *found;
+    }
+    const std::optional<FileStamp> now = m_files.stamp(path);
+    if (!now || *now == seen.stamp || now->modifiedNs >= seen.stamp.modifiedNs)
+        return {};
+    const std::optional<QByteArray> theirs = m_files.readFile(path, nullptr, kDefaultReadLimit);
+    if (theirs && *theirs == *seen.written)
+        return {};
+    const QString copy = conflictCopyPath(path);
+    if (!m_files.replaceFile(copy, *seen.written))
+        return {};
+    {
+        // Kept once: the record is the program's own write no more.
+        const std::lock_guard lock(m_mutex);
+        if (const auto found = m_seen.find(path); found != m_seen.end() && found->stamp == seen.stamp)
+            found->written.reset();
+    }
+    emit conflictKept(path, copy);
+    return copy;
 }
 
 IoStatus BackgroundWriter::replaceFile(const QString &path, const QByteArray &bytes)

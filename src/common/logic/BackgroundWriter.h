@@ -74,6 +74,13 @@ public:
     bool hasUnwrittenChange(const QString &path) const;
     // Whether the last write of `path` was refused.
     bool wasRefused(const QString &path) const;
+    // Called before a change of `path` from outside is taken in. When the
+    // program's own last write of it was replaced by a version made before
+    // that write (a sync engine finishing a download it checked the file for
+    // just before the program wrote), that version cannot hold the program's
+    // change: the program's bytes are kept as a conflict copy beside it, and
+    // conflictKept tells so. The copy's path, or nothing.
+    QString keepOwnWriteReplacedUnseen(const QString &path);
     // Waits until everything queued is written or refused, at most `bound`;
     // false when time ran out first.
     bool waitUntilWritten(std::chrono::milliseconds bound);
@@ -97,6 +104,10 @@ private:
         FileStamp stamp;
         size_t hash = 0;
         qint64 seenAtNs = 0;
+        // What the program wrote, while the file is last known as its own
+        // write: the only place those bytes are left if another hand's older
+        // version is put over them.
+        std::optional<QByteArray> written;
     };
     struct Outcome {
         IoStatus status;
@@ -108,7 +119,10 @@ private:
     Outcome writeChecked(const QString &path, const QByteArray &bytes);
     IoStatus writeNow(const QString &path, const QByteArray &bytes);
     bool differsFromSeen(const QString &path, const Seen &seen, const FileStamp &now) const;
-    void remember(const QString &path, const QByteArray &bytes) const;
+    // `written`: the bytes are the program's own write, not a read.
+    void remember(const QString &path, const QByteArray &bytes, bool written = false) const;
+    // A free name for a conflict copy of `path`, made now.
+    QString conflictCopyPath(const QString &path) const;
     void rememberMissing(const QString &path) const;
     void waitUntilIdle(const QString &path);
     bool isQueuedLocked(const QString &path) const;

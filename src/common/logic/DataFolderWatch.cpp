@@ -44,9 +44,9 @@ void DataFolderWatch::onChanged(const QString &path)
 }
 
 void DataFolderWatch::followFiles(QObject *owner, std::function<QStringList()> files,
-                                  std::function<void(const QString &)> changed)
+                                  std::function<void(const QString &)> changed, OwnWriteReplaced ownWriteReplaced)
 {
-    m_fileFollowers.push_back({owner, std::move(files), std::move(changed)});
+    m_fileFollowers.push_back({owner, std::move(files), std::move(changed), ownWriteReplaced});
     rearm();
 }
 
@@ -103,8 +103,11 @@ void DataFolderWatch::lookNow()
     const std::vector<FileFollower> fileFollowers = m_fileFollowers;
     for (const FileFollower &follower : fileFollowers) {
         for (const QString &file : follower.files()) {
-            if (follower.owner && m_files.changedOutside(file) && !m_files.hasUnwrittenChange(file))
-                follower.changed(file);
+            if (!follower.owner || !m_files.changedOutside(file) || m_files.hasUnwrittenChange(file))
+                continue;
+            if (follower.ownWriteReplaced == OwnWriteReplaced::KeepCopy)
+                m_files.keepOwnWriteReplacedUnseen(file);
+            follower.changed(file);
         }
     }
     // Folders on a notice only (listing a large tree every second would

@@ -27,10 +27,16 @@ public:
     explicit DataFolderWatch(BackgroundWriter &files, QObject *parent = nullptr);
     ~DataFolderWatch() override;
 
+    // What becomes of the program's own last write of a file when a version
+    // made before it was put in its place: kept as a conflict copy, or left
+    // to the owner, who puts its changes back into what it takes in.
+    enum class OwnWriteReplaced { KeepCopy, OwnerMerges };
+
     // `files` says which files to follow, asked anew at each look (the note
     // shown changes); `changed` gets each one changed outside. Ends with `owner`.
     void followFiles(QObject *owner, std::function<QStringList()> files,
-                     std::function<void(const QString &file)> changed);
+                     std::function<void(const QString &file)> changed,
+                     OwnWriteReplaced ownWriteReplaced = OwnWriteReplaced::KeepCopy);
     // `changed` runs when folders below one of `folders` are made, removed or
     // renamed (to `depth` levels).
     void followFolders(QObject *owner, std::function<QStringList()> folders, int depth,
@@ -44,6 +50,7 @@ private:
         QPointer<QObject> owner;
         std::function<QStringList()> files;
         std::function<void(const QString &)> changed;
+        OwnWriteReplaced ownWriteReplaced = OwnWriteReplaced::KeepCopy;
     };
     struct FolderFollower {
         QPointer<QObject> owner;

@@ -63,6 +63,30 @@ TEST_F(SharedDataFolderTest, AListThatChangedOnDiskIsShownAndTheProgramWritesOnF
     EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("list*")}, QDir::Files).size(), 1);
 }
 
+// A sync engine that checked the list just before an item was added, then
+// put the other machine's list (made a moment earlier) in its place: the
+// list shown is theirs, and the item added here is in a copy beside it.
+TEST_F(SharedDataFolderTest, AnItemWrittenJustBeforeASyncEngineBroughtAnOlderListIsKeptBesideIt)
+{
+    start();
+    program->toDo().list().AppendToDoItem(QStringLiteral("Only here"));
+    dir.bringVersion(QStringLiteral("list.todo"), "0Only there\r\n", 1);
+    look();
+    ASSERT_EQ(program->toDo().list().count(), 1);
+    EXPECT_EQ(program->toDo().list().items().at(0).text, QStringLiteral("Only there"));
+    const QStringList copies =
+        QDir(dir.path()).entryList({u"list.conflict-*-" + stamp() + u".todo"}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1) << filesIn(QString()).join(u' ').toStdString();
+    EXPECT_EQ(dir.read(copies.first()), QByteArray("0Only here\r\n"));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.at(0).text, ConflictKeptMessage(QDir::toNativeSeparators(dir.file(copies.first()))));
+    // Added to from here on, the list makes no further copy.
+    program->toDo().list().AppendToDoItem(QStringLiteral("Then here"));
+    look();
+    EXPECT_EQ(dir.read(QStringLiteral("list.todo")), QByteArray("0Only there\r\n0Then here\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("list*")}, QDir::Files).size(), 2);
+}
+
 TEST_F(SharedDataFolderTest, ANoteThatChangedOnDiskIsShownWithTheCaretWhereItWas)
 {
     startOnAlpha(QStringLiteral("Written here first."));

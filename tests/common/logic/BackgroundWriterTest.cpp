@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -221,4 +222,56 @@ TEST_F(BackgroundWriterTest, ARenamedFolderTakesWhatWasSeenOfItsFilesAlong)
     writer.replaceFile(file(QStringLiteral("Beta/note.rtf")), "typed after");
     writer.waitUntilWritten(std::chrono::seconds(5));
     EXPECT_EQ(QDir(file(QStringLiteral("Beta"))).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(BackgroundWriterTest, AnOwnWriteReplacedByAVersionMadeBeforeItIsKeptAsACopyOnce)
+{
+    BackgroundWriter writer(disk, clock, QStringLiteral("desk"));
+    QSignalSpy kept(&writer, &BackgroundWriter::conflictKept);
+    const QString list = file(QStringLiteral("list.todo"));
+    dir.write(QStringLiteral("list.todo"), "0Milk\r\n");
+    ASSERT_TRUE(writer.readFile(list));
+    writer.replaceFile(list, "0Milk\r\n0Only here\r\n");
+    ASSERT_TRUE(writer.waitUntilWritten(std::chrono::seconds(5)));
+    // The engine checked the file just before the write, then put the other
+    // machine's version, made a moment earlier, in its place.
+    dir.bringVersion(QStringLiteral("list.todo"), "0Milk\r\n0Only there\r\n", 1);
+    ASSERT_TRUE(writer.changedOutside(list));
+
+    const QString copy = file(QStringLiteral("list.conflict-desk-20261208-093000.todo"));
+    EXPECT_EQ(writer.keepOwnWriteReplacedUnseen(list), copy);
+    EXPECT_EQ(dir.read(QStringLiteral("list.conflict-desk-20261208-093000.todo")),
+              QByteArray("0Milk\r\n0Only here\r\n"));
+    EXPECT_EQ(dir.read(QStringLiteral("list.todo")), QByteArray("0Milk\r\n0Only there\r\n"));
+    ASSERT_EQ(kept.count(), 1);
+    EXPECT_EQ(kept.at(0).at(0).toString(), list);
+    EXPECT_EQ(kept.at(0).at(1).toString(), copy);
+    // Once: a second look, or the engine bringing yet another older version
+    // over a file the program has read since, keeps nothing more.
+    EXPECT_TRUE(writer.keepOwnWriteReplacedUnseen(list).isEmpty());
+    ASSERT_TRUE(writer.readFile(list));
+    dir.bringVersion(QStringLiteral("list.todo"), "0Milk\r\n0Older still\r\n", 30);
+    EXPECT_TRUE(writer.keepOwnWriteReplacedUnseen(list).isEmpty());
+    EXPECT_EQ(kept.count(), 1);
+}
+
+TEST_F(BackgroundWriterTest, AVersionMadeAfterTheOwnWriteOrHoldingItsBytesKeepsNoCopy)
+{
+    BackgroundWriter writer(disk, clock, QStringLiteral("desk"));
+    const QString list = file(QStringLiteral("list.todo"));
+    writer.replaceFile(list, "0Mine\r\n");
+    ASSERT_TRUE(writer.waitUntilWritten(std::chrono::seconds(5)));
+    // Edited on the other machine after it had the program's version.
+    dir.bringVersion(QStringLiteral("list.todo"), "0Mine\r\n0Theirs, later\r\n", -5);
+    ASSERT_TRUE(writer.changedOutside(list));
+    EXPECT_TRUE(writer.keepOwnWriteReplacedUnseen(list).isEmpty());
+    ASSERT_TRUE(writer.readFile(list)); // taken in, as the watch's owner does
+
+    // The program's own bytes brought back with an older time: nothing lost.
+    writer.replaceFile(list, "0Mine again\r\n");
+    ASSERT_TRUE(writer.waitUntilWritten(std::chrono::seconds(5)));
+    dir.bringVersion(QStringLiteral("list.todo"), "0Mine again\r\n", 60);
+    ASSERT_TRUE(writer.changedOutside(list));
+    EXPECT_TRUE(writer.keepOwnWriteReplacedUnseen(list).isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
