@@ -104,9 +104,12 @@ std::optional<QByteArray> BackgroundWriter::readFile(const QString &path, QStrin
         if (m_inFlight == path)
             return m_inFlightBytes;
     }
+    // Stamped before the read: a version renamed into place right after the
+    // read then shows as a change, instead of passing for what was read.
+    const std::optional<FileStamp> stamp = m_files.stamp(path);
     std::optional<QByteArray> bytes = m_files.readFile(path, reason, maxBytes);
     if (bytes) {
-        remember(path, *bytes);
+        rememberRead(path, *bytes, stamp);
         // What the caller holds now is what the disk holds: a refused write
         // of it is nothing the program still owes the disk.
         const std::lock_guard lock(m_mutex);
@@ -117,14 +120,38 @@ std::optional<QByteArray> BackgroundWriter::readFile(const QString &path, QStrin
     return bytes;
 }
 
-void BackgroundWriter::remember(const QString &path, const QByteArray &bytes, bool written) const
+void BackgroundWriter::rememberRead(const QString &path, const QByteArray &bytes,
+                                    const std::optional<FileStamp> &stamp) const
 {
-    const std::optional<FileStamp> stamp = m_files.stamp(path);
     const std::lock_guard lock(m_mutex);
     if (stamp)
-        m_seen.insert(path, {false, *stamp, hashOf(bytes), nowNs(), written ? std::optional(bytes) : std::nullopt});
+        m_seen.insert(path, {false, *stamp, hashOf(bytes), nowNs(), std::nullopt});
     else
         m_seen.remove(path);
+}
+
+// The stamp is taken by name after the rename, and a sync engine may have
+// renamed its own version in between: it is the program's file only if its
+// bytes read back as the program's while the stamp held still. Otherwise
+// the record can match no file, so the other version shows as a change.
+void BackgroundWriter::rememberWritten(const QString &path, const QByteArray &bytes)
+{
+    const std::optional<FileStamp> stamp = m_files.stamp(path);
+    if (!stamp) {
+        const std::lock_guard lock(m_mutex);
+        m_seen.remove(path);
+        return;
+    }
+    bool ours = stamp->size == bytes.size();
+    if (ours) {
+        // What cannot be read back is taken for what was written.
+        const std::optional<QByteArray> back = m_files.readFile(path, nullptr, kDefaultReadLimit);
+        ours = !back || (*back == bytes && m_files.stamp(path) == stamp);
+    }
+    const qint64 now = nowNs();
+    const FileStamp seen = ours ? *stamp : FileStamp{bytes.size(), now, 0, 0};
+    const std::lock_guard lock(m_mutex);
+    m_seen.insert(path, {false, seen, hashOf(bytes), now, bytes});
 }
 
 void BackgroundWriter::rememberMissing(const QString &path) const
@@ -186,7 +213,7 @@ BackgroundWriter::Outcome BackgroundWriter::writeChecked(const QString &path, co
     }
     outcome.status = m_files.replaceFile(path, bytes);
     if (outcome.status)
-        remember(path, bytes, true);
+        rememberWritten(path, bytes);
     return outcome;
 }
 

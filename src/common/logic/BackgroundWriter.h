@@ -119,8 +119,10 @@ private:
     Outcome writeChecked(const QString &path, const QByteArray &bytes);
     IoStatus writeNow(const QString &path, const QByteArray &bytes);
     bool differsFromSeen(const QString &path, const Seen &seen, const FileStamp &now) const;
-    // `written`: the bytes are the program's own write, not a read.
-    void remember(const QString &path, const QByteArray &bytes, bool written = false) const;
+    // What was read of `path`, with its stamp taken before the read.
+    void rememberRead(const QString &path, const QByteArray &bytes, const std::optional<FileStamp> &stamp) const;
+    // What the program has just written to `path`.
+    void rememberWritten(const QString &path, const QByteArray &bytes);
     // A free name for a conflict copy of `path`, made now.
     QString conflictCopyPath(const QString &path) const;
     void rememberMissing(const QString &path) const;

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <utility>
 #include <thread>
 
 using namespace veltrano;
@@ -34,6 +35,34 @@ public:
             return IoStatus::failure(QStringLiteral("No space left on device"));
         return QtFileSystem::replaceFile(path, bytes);
     }
+};
+
+// A sync engine renaming its version of list.todo into place right after
+// the program's write or read, before the program has looked at the file.
+class EngineRightAfter final : public QtFileSystem {
+public:
+    explicit EngineRightAfter(const TempFolder &dir) : m_dir(dir) {}
+    mutable QByteArray theirs; // brought once, after the next write or read of the list
+    IoStatus replaceFile(const QString &path, const QByteArray &bytes) override
+    {
+        const IoStatus status = QtFileSystem::replaceFile(path, bytes);
+        bring(path);
+        return status;
+    }
+    std::optional<QByteArray> readFile(const QString &path, QString *reason, qint64 maxBytes) const override
+    {
+        std::optional<QByteArray> bytes = QtFileSystem::readFile(path, reason, maxBytes);
+        bring(path);
+        return bytes;
+    }
+
+private:
+    void bring(const QString &path) const
+    {
+        if (path.endsWith(u"/list.todo") && !theirs.isEmpty())
+            m_dir.bringVersion(QStringLiteral("list.todo"), std::exchange(theirs, QByteArray()), 1);
+    }
+    const TempFolder &m_dir;
 };
 
 QCoreApplication &eventLoop()
@@ -274,4 +303,24 @@ TEST_F(BackgroundWriterTest, AVersionMadeAfterTheOwnWriteOrHoldingItsBytesKeepsN
     ASSERT_TRUE(writer.changedOutside(list));
     EXPECT_TRUE(writer.keepOwnWriteReplacedUnseen(list).isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(BackgroundWriterTest, AVersionRenamedInJustAfterTheProgramsWriteOrReadIsSeenAsAChange)
+{
+    EngineRightAfter engine(dir);
+    BackgroundWriter writer(engine, clock, QStringLiteral("desk"));
+    const QString list = file(QStringLiteral("list.todo"));
+    // Of the same size as the program's, as two lists of one item each often are.
+    engine.theirs = "0Only there\r\n";
+    writer.replaceFile(list, "0Only here!\r\n");
+    ASSERT_TRUE(writer.waitUntilWritten(std::chrono::seconds(5)));
+    ASSERT_EQ(dir.read(QStringLiteral("list.todo")), QByteArray("0Only there\r\n"));
+    EXPECT_TRUE(writer.changedOutside(list));
+    EXPECT_FALSE(writer.keepOwnWriteReplacedUnseen(list).isEmpty());
+
+    ASSERT_EQ(writer.readFile(list), QByteArray("0Only there\r\n"));
+    EXPECT_FALSE(writer.changedOutside(list));
+    engine.theirs = "0Newer there\r\n";
+    ASSERT_EQ(writer.readFile(list), QByteArray("0Only there\r\n"));
+    EXPECT_TRUE(writer.changedOutside(list));
 }
