@@ -109,7 +109,8 @@ std::optional<QByteArray> BackgroundWriter::readFile(const QString &path, QStrin
     const std::optional<FileStamp> stamp = m_files.stamp(path);
     std::optional<QByteArray> bytes = m_files.readFile(path, reason, maxBytes);
     if (bytes) {
-        rememberRead(path, *bytes, stamp);
+        // Made between the two: stamped after, as the file it now is.
+        rememberRead(path, *bytes, stamp ? stamp : m_files.stamp(path));
         // What the caller holds now is what the disk holds: a refused write
         // of it is nothing the program still owes the disk.
         const std::lock_guard lock(m_mutex);
