@@ -87,6 +87,8 @@ private:
 
 RtfDocumentWriter::RtfDocumentWriter() : m_cache(std::make_unique<Cache>()) {}
 RtfDocumentWriter::~RtfDocumentWriter() = default;
+RtfDocumentWriter::RtfDocumentWriter(RtfDocumentWriter &&) noexcept = default;
+RtfDocumentWriter &RtfDocumentWriter::operator=(RtfDocumentWriter &&) noexcept = default;
 
 void RtfDocumentWriter::forget()
 {

@@ -23,6 +23,8 @@ public:
     ~RtfDocumentWriter();
     RtfDocumentWriter(const RtfDocumentWriter &) = delete;
     RtfDocumentWriter &operator=(const RtfDocumentWriter &) = delete;
+    RtfDocumentWriter(RtfDocumentWriter &&) noexcept;
+    RtfDocumentWriter &operator=(RtfDocumentWriter &&) noexcept;
 
     QByteArray write(const QTextDocument &doc);
     // Another note was loaded into the document: nothing kept can be trusted,

@@ -79,7 +79,10 @@ NoteLoad ProjectNote::LoadNote(const QString &structurePath, QTextDocument &doc)
 
 NoteLoad ProjectNote::AdoptNote(const QString &structurePath, const NoteRead &read, QTextDocument &doc)
 {
-    m_writer.forget();
+    if (read.encoded)
+        m_writer = std::move(*read.encoded);
+    else
+        m_writer.forget();
     m_keepAside.clear();
     m_unreadable.clear();
     m_failureReported = false;

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <memory>
+
 class QTextDocument;
 
 namespace veltrano {
@@ -43,6 +45,10 @@ struct NoteRead {
     enum class Kind { Missing, Unreadable, Rtf, NotRtf };
     Kind kind = Kind::Missing;
     QString reason; // why it could not be read
+    // The note as read, already encoded once where it was read (a large note
+    // read off the GUI thread): the first save after it then copies every
+    // paragraph the key did not touch instead of encoding the whole note.
+    std::shared_ptr<RtfDocumentWriter> encoded;
 };
 NoteRead ReadNoteFile(const FileSystem &files, const TextCodec &codec, const QString &file, QTextDocument &doc);
 

@@ -134,7 +134,11 @@ void NoteEditor::readInBackground(const QString &file, QTextDocument *note)
     note->moveToThread(nullptr);
     m_reader = std::thread([self, number, structurePath, home, note, file, &files, &codec] {
         note->moveToThread(QThread::currentThread());
-        const NoteRead read = ReadNoteFile(files, codec, file, *note);
+        NoteRead read = ReadNoteFile(files, codec, file, *note);
+        if (read.kind == NoteRead::Kind::Rtf) {
+            read.encoded = std::make_shared<RtfDocumentWriter>();
+            read.encoded->write(*note);
+        }
         note->moveToThread(home);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),

@@ -5,11 +5,13 @@
 #include "rtf/RtfTestSupport.h"
 #include "platform/fake/FakePlatform.h"
 #include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
 #include "support/HostileFiles.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
@@ -184,3 +186,40 @@ TEST_F(ProjectNoteTest, NoteOfAMissingFolderIsNotCreatedAndCannotBeChanged)
 }
 
 } // namespace
+
+// A note read off the GUI thread comes with the writer that encoded it there;
+// what the saves after it write is the document as it is, paragraph for
+// paragraph, whatever the keys changed: the first paragraph, one in the
+// middle, one split in two and one taken away.
+TEST_F(ProjectNoteTest, ANoteEncodedWhereItWasReadSavesAsTheDocumentIs)
+{
+    QTextDocument written;
+    QTextCursor cursor(&written);
+    for (int n = 1; n <= 6; ++n) {
+        cursor.insertText(QStringLiteral("Paragraph %1 Абзац").arg(n));
+        if (n < 6)
+            cursor.insertBlock();
+    }
+    data.write(QStringLiteral("Projects Group/Alpha/note.rtf"), writeRtf(written));
+    NoteRead read = ReadNoteFile(files, codec, noteFile(), doc);
+    ASSERT_EQ(read.kind, NoteRead::Kind::Rtf);
+    read.encoded = std::make_shared<RtfDocumentWriter>();
+    read.encoded->write(doc);
+    ASSERT_EQ(note.AdoptNote(kAlpha, read, doc).result, NoteLoad::Result::Loaded);
+
+    const auto edit = [this](int block, int column, const QString &text) {
+        QTextCursor at(doc.findBlockByNumber(block));
+        at.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, column);
+        at.insertText(text);
+    };
+    edit(0, 0, QStringLiteral("x"));
+    ASSERT_TRUE(note.SaveNote(kAlpha, doc).failure.isEmpty());
+    EXPECT_EQ(data.read(QStringLiteral("Projects Group/Alpha/note.rtf")), writeRtf(doc));
+    edit(3, 4, QStringLiteral("\n"));
+    QTextCursor gone(doc.findBlockByNumber(5));
+    gone.select(QTextCursor::BlockUnderCursor);
+    gone.removeSelectedText();
+    ASSERT_TRUE(note.SaveNote(kAlpha, doc).failure.isEmpty());
+    EXPECT_EQ(data.read(QStringLiteral("Projects Group/Alpha/note.rtf")), writeRtf(doc));
+    EXPECT_TRUE(noteText().startsWith(QStringLiteral("xParagraph 1")));
+}
