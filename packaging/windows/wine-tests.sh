@@ -10,7 +10,7 @@ source "$SOURCE/packaging/windows/wine-env.sh"
 
 fifo=$(mktemp -u /tmp/veltrano-xvfb.XXXXXX)
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
 XVFB=$!
 trap 'kill $XVFB 2>/dev/null; wineserver -k 2>/dev/null || true; rm -f "$fifo"' EXIT
 export DISPLAY=":$(head -c 8 "$fifo" | tr -dc 0-9)"

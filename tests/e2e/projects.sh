@@ -58,7 +58,7 @@ start_program() {
     APP=$!
     E2E_PIDS+=($APP)
     MAIN=$(wait_window '^Veltrano 1\.1$' 15)
-    [ -n "$MAIN" ] || fail "main window did not appear"
+    [ -n "$MAIN" ] || fail "main window did not appear; the program said: $(tail -5 "$E2E_TMP/veltrano.log" | tr '\n' '|')"
     cyrillic_keys
     xdotool windowfocus --sync "$MAIN"
     sleep 0.3

@@ -26,7 +26,9 @@ start_display() {
     # one's file before its own Xvfb has written would get the first number.
     local fifo n=""
     fifo=$(mktemp -u "$E2E_TMP/displayfd.XXXXXX")
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    # -noreset: a server left without clients (a program killed and started
+    # again) would otherwise reset and refuse the next one meanwhile.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     for _ in $(seq 100); do
         n=$(tr -dc '0-9' <"$fifo" 2>/dev/null)
