@@ -39,7 +39,7 @@ id "$user" >/dev/null 2>&1 || { useradd -m -s /bin/bash "$user" && made_user=1; 
 home=$(getent passwd "$user" | cut -d: -f6)
 runtime="$tmp/runtime"
 install -d -m 700 -o "$user" "$runtime"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/displayfd" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tmp/displayfd" >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do n=$(tr -dc '0-9' <"$tmp/displayfd"); [ -n "$n" ] && break; sleep 0.05; done
 [ -n "$n" ] || fail "Xvfb did not start"
