@@ -47,6 +47,24 @@ protected:
         return QDir(dir.file(relative)).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
     static QString stamp() { return QStringLiteral("20261208-093000"); }
+    // Today's day file, empty, with the program started on it at nine.
+    TimelineGrid *startOnTodayAtNine()
+    {
+        QDir().mkpath(dir.file(QStringLiteral("Week")));
+        dir.write(QStringLiteral("Week/Tuesday.txt"), dayWith(0, QStringLiteral("none")));
+        start();
+        TimelineGrid *today = program->timeline().todayGrid();
+        today->setCurrentHour(9);
+        return today;
+    }
+    // An empty day with `text` at `hour`, as another hand writes it.
+    static QByteArray dayWith(int hour, const QString &text)
+    {
+        QByteArray day = QByteArray("none\r\n").repeated(24);
+        day.replace(hour * 6, 4, text.toUtf8());
+        return day;
+    }
+    int filesInWeek() const { return int(QDir(dir.file(QStringLiteral("Week"))).entryList(QDir::Files).size()); }
 };
 
 } // namespace
@@ -277,37 +295,25 @@ TEST_F(SharedDataFolderTest, ALargeNoteIsReadInTheBackgroundWithTheEditorClosedT
 
 TEST_F(SharedDataFolderTest, TodaysDayFileChangedOnDiskIsShownWithTheCurrentHourKept)
 {
-    QDir().mkpath(dir.file(QStringLiteral("Week")));
-    dir.write(QStringLiteral("Week/Tuesday.txt"), QByteArray("none\r\n").repeated(24));
-    start();
-    TimelineGrid *today = program->timeline().todayGrid();
-    today->setCurrentHour(9);
-    QByteArray synced = QByteArray("none\r\n").repeated(24);
-    synced.replace(9 * 6, 4, "Call the bank");
-    dir.write(QStringLiteral("Week/Tuesday.txt"), synced);
+    TimelineGrid *today = startOnTodayAtNine();
+    dir.write(QStringLiteral("Week/Tuesday.txt"), dayWith(9, QStringLiteral("Call the bank")));
     look();
     EXPECT_EQ(today->plan().at(9), QStringLiteral("Call the bank"));
     EXPECT_EQ(today->currentHour(), 9);
     // Edited here after that: the synced entry stays, no copy is made.
     today->setCurrentEntry(QStringLiteral("Call the bank at ten"));
     EXPECT_TRUE(dir.read(QStringLiteral("Week/Tuesday.txt")).contains("Call the bank at ten\r\n"));
-    EXPECT_EQ(QDir(dir.file(QStringLiteral("Week"))).entryList(QDir::Files).size(), 1);
+    EXPECT_EQ(filesInWeek(), 1);
 }
 
 TEST_F(SharedDataFolderTest, AnEditOfTheDayJustAfterAnotherHandChangedItKeepsTheirHours)
 {
-    QDir().mkpath(dir.file(QStringLiteral("Week")));
-    dir.write(QStringLiteral("Week/Tuesday.txt"), QByteArray("none\r\n").repeated(24));
-    start();
-    TimelineGrid *today = program->timeline().todayGrid();
-    today->setCurrentHour(9);
-    QByteArray theirs = QByteArray("none\r\n").repeated(24);
-    theirs.replace(14 * 6, 4, "Dentist at two");
-    dir.write(QStringLiteral("Week/Tuesday.txt"), theirs); // not looked at yet
+    TimelineGrid *today = startOnTodayAtNine();
+    dir.write(QStringLiteral("Week/Tuesday.txt"), dayWith(14, QStringLiteral("Dentist at two"))); // not looked at yet
     today->setCurrentEntry(QStringLiteral("Call the bank"));
     const QByteArray written = dir.read(QStringLiteral("Week/Tuesday.txt"));
     EXPECT_TRUE(written.contains("Call the bank\r\n")) << written.constData();
     EXPECT_TRUE(written.contains("Dentist at two\r\n")) << written.constData();
     EXPECT_EQ(today->item(14, 1)->text(), QStringLiteral("Dentist at two"));
-    EXPECT_EQ(QDir(dir.file(QStringLiteral("Week"))).entryList(QDir::Files).size(), 1);
+    EXPECT_EQ(filesInWeek(), 1);
 }

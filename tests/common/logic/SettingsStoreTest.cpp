@@ -18,9 +18,12 @@ namespace {
 
 class SettingsStoreTest : public ::testing::Test {
 protected:
-    SettingsStore open()
+    // Through the files themselves, or through the writer that remembers
+    // what it read and wrote.
+    SettingsStore open() { return open(files); }
+    template <typename Files> SettingsStore open(Files &through)
     {
-        return SettingsStore(files, codec, dir.file(QStringLiteral("PM.INI")),
+        return SettingsStore(through, codec, dir.file(QStringLiteral("PM.INI")),
                              [this](const QString &message) { errors << message; });
     }
     SettingsStore withFile(const QByteArray &bytes)
@@ -31,6 +34,8 @@ protected:
 
     TempFolder dir;
     FakeFileSystem files;
+    FakeClock clock;
+    BackgroundWriter writer{files, clock, QStringLiteral("desk")};
     Utf8SystemCodec codec;
     QStringList errors;
 };
@@ -225,10 +230,7 @@ TEST_F(SettingsStoreTest, Utf16FileIsReadAndStaysUtf16)
 TEST_F(SettingsStoreTest, WhatWasEditedOutsideWhileTheProgramRanSurvivesItsNextWrite)
 {
     dir.write(QStringLiteral("PM.INI"), "[MainForm]\r\nWid=700\r\n");
-    FakeClock clock;
-    BackgroundWriter writer(files, clock, QStringLiteral("desk"));
-    SettingsStore store(writer, codec, dir.file(QStringLiteral("PM.INI")),
-                        [this](const QString &message) { errors << message; });
+    SettingsStore store = open(writer);
     ASSERT_TRUE(store.writeInteger(kMain, QStringLiteral("Wid"), 800));
     // Edited by hand: a section added, a key of the program's changed back,
     // another key added.
@@ -249,10 +251,7 @@ TEST_F(SettingsStoreTest, WhatWasEditedOutsideWhileTheProgramRanSurvivesItsNextW
 
 TEST_F(SettingsStoreTest, AnEditOutsideBetweenTwoWritesIsTakenInBeforeTheSecond)
 {
-    FakeClock clock;
-    BackgroundWriter writer(files, clock, QStringLiteral("desk"));
-    SettingsStore store(writer, codec, dir.file(QStringLiteral("PM.INI")),
-                        [this](const QString &message) { errors << message; });
+    SettingsStore store = open(writer);
     ASSERT_TRUE(store.writeInteger(kMain, QStringLiteral("Wid"), 800));
     dir.write(QStringLiteral("PM.INI"), "; my comment\r\n[MainForm]\r\nWid=800\r\n[Alarm]\r\nAlarm1Sound=bell.wav\r\n");
     ASSERT_TRUE(store.writeInteger(kMain, QStringLiteral("Hei"), 600));
