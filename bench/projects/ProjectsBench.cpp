@@ -21,7 +21,7 @@
 #include "projects/ui/ProjectTreePresenter.h"
 #include "projects/ui/ProjectsFeature.h"
 
-#include "QuietSeams.h"
+#include "BenchProgram.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -38,33 +38,18 @@ using namespace veltrano;
 
 namespace {
 
-// The program as it runs, on the fake platform (real files) with its data
-// folder at `dataFolder`, shown so that the editor and the tree lay out and
-// paint as on screen.
+// The program on the fake platform, which it owns.
 class Program {
 public:
-    explicit Program(const QString &dataFolder)
-    {
-        m_platform.locationsFake.exePath = dataFolder + QStringLiteral("veltrano");
-        m_program = std::make_unique<Application>(m_platform, m_messages, m_dialogs);
-        main().resize(780, 590);
-        main().show();
-        QCoreApplication::processEvents();
-    }
-    MainWindow &main() const { return m_program->mainWindow(); }
-    ProjectsFeature &projects() const { return m_program->projects(); }
-    QTreeWidget &tree() const { return *main().findChild<QTreeWidget *>(QStringLiteral("TreeViewProjects")); }
-    QTextEdit &editor() const { return *main().findChild<QTextEdit *>(QStringLiteral("RichEditProjectNote")); }
-    void select(const QString &label) const
-    {
-        tree().setCurrentItem(tree().findItems(label, Qt::MatchExactly | Qt::MatchRecursive).value(0));
-    }
+    explicit Program(const QString &dataFolder) : m_shown(m_platform, dataFolder) {}
+    ProjectsFeature &projects() const { return m_shown.app().projects(); }
+    QTreeWidget &tree() const { return m_shown.tree(); }
+    QTextEdit &editor() const { return m_shown.editor(); }
+    void select(const QString &label) const { m_shown.select(label); }
 
 private:
     FakePlatform m_platform;
-    bench::QuietMessages m_messages;
-    bench::QuietDialogs m_dialogs;
-    std::unique_ptr<Application> m_program;
+    bench::BenchProgram m_shown;
 };
 
 // A data folder on the disk the build is on (not a memory file system), with

@@ -23,7 +23,7 @@
 #include "platform/fake/FakePlatform.h"
 #include "rtf/RtfWriter.h"
 
-#include "QuietSeams.h"
+#include "BenchProgram.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -65,7 +65,12 @@ public:
 
 // The fake platform with the disk above for its files.
 struct DiskPlatform {
-    DiskPlatform() { fake.otherDisk = &disk; }
+    DiskPlatform(int syncMs, bool background)
+    {
+        disk.syncMs = syncMs;
+        disk.anyThread = background;
+        fake.otherDisk = &disk;
+    }
     SlowSyncDisk disk;
     FakePlatform fake;
 };
@@ -73,31 +78,18 @@ struct DiskPlatform {
 class Program {
 public:
     Program(const QString &dataFolder, int syncMs, bool background = true)
+        : m_platform(syncMs, background), m_shown(m_platform.fake, dataFolder)
     {
-        m_platform.disk.syncMs = syncMs;
-        m_platform.disk.anyThread = background;
-        m_platform.fake.locationsFake.exePath = dataFolder + QStringLiteral("veltrano");
-        m_program = std::make_unique<Application>(m_platform.fake, m_messages, m_dialogs);
-        main().resize(780, 590);
-        main().show();
-        QCoreApplication::processEvents();
     }
-    ~Program() { m_program->shutDown(); }
-    MainWindow &main() const { return m_program->mainWindow(); }
-    BackgroundWriter &files() const { return m_program->context().files(); }
-    QTextEdit &editor() const { return *main().findChild<QTextEdit *>(QStringLiteral("RichEditProjectNote")); }
-    QLabel &toDoCount() const { return *main().findChild<QLabel *>(QStringLiteral("Label14")); }
-    void select(const QString &label) const
-    {
-        auto &tree = *main().findChild<QTreeWidget *>(QStringLiteral("TreeViewProjects"));
-        tree.setCurrentItem(tree.findItems(label, Qt::MatchExactly | Qt::MatchRecursive).value(0));
-    }
+    ~Program() { m_shown.app().shutDown(); }
+    BackgroundWriter &files() const { return m_shown.app().context().files(); }
+    QTextEdit &editor() const { return m_shown.editor(); }
+    QLabel &toDoCount() const { return *m_shown.main().findChild<QLabel *>(QStringLiteral("Label14")); }
+    void select(const QString &label) const { m_shown.select(label); }
 
 private:
     DiskPlatform m_platform;
-    bench::QuietMessages m_messages;
-    bench::QuietDialogs m_dialogs;
-    std::unique_ptr<Application> m_program;
+    bench::BenchProgram m_shown;
 };
 
 QString dataFolder(QTemporaryDir &dir, qsizetype noteBytes)
