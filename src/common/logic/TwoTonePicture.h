@@ -1,9 +1,9 @@
 #pragma once
 // A picture of two colours of the caller's from one drawing of it: the
-// drawing's fill is pure red and its line pure blue (a build without Qt Svg
-// draws it so at build time). In premultiplied pixels red is then how much
-// of a pixel the fill covers and blue how much the line does, so any two
-// colours go in exactly, edges and all.
+// drawing's fill is pure red and its line pure blue (the build draws it so).
+// In premultiplied pixels red is then how much of a pixel the fill covers and
+// blue how much the line does, so any two colours go in exactly, edges and
+// all.
 #include <QColor>
 #include <QImage>
 

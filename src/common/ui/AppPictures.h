@@ -14,10 +14,9 @@ inline constexpr int kSmallPictureCount = 11;
 enum class NotePadPicture { NewStructure, DeleteStructure, Cut, Copy, Paste, Undo, Print, Clear, DateTime, Font };
 inline constexpr int kNotePadPictureCount = 10;
 
-// One of the program's own pictures (resources/icons/<name>.svg). Drawn
-// from the SVG at whatever size is asked where the build has Qt Svg; where
-// it has not (Windows), from PNGs the build rendered from it at the sizes
-// the windows use.
+// One of the program's own pictures (resources/icons/<name>.svg), from the
+// PNGs the build drew of it at the sizes the windows use; other sizes are
+// scaled from the nearest larger one.
 QIcon appPicture(const QString &name);
 QIcon smallPicture(SmallPicture picture);
 QIcon notePadPicture(NotePadPicture picture);

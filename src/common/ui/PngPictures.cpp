@@ -1,68 +1,156 @@
-// The pictures from PNGs the build rendered from their SVGs (for a build
-// without Qt Svg): each size the windows use, Qt scaling between them.
+// The program's pictures come as PNGs that the build draws from their SVGs
+// (tools/render_icon) at the sizes the windows use. A small PNG is decoded
+// for far less than the SVG renderer costs at start-up (its library, its
+// number parsing, its maths and its scratch memory), and every system takes
+// the same path.
 #include "common/ui/AppPictures.h"
 
 #include "common/logic/TwoTonePicture.h"
 
+#include <QIconEngine>
+#include <QImageReader>
+#include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 
-#include <array>
+#include <optional>
+#include <span>
 
 namespace veltrano {
 namespace {
 
-constexpr std::array kPictureSizes{16, 20, 24, 32, 40, 48, 64};
-constexpr std::array kIconSizes{16, 24, 32, 48, 64, 128, 256};
+constexpr int kPictureSizes[]{16, 20, 24, 32, 40, 48, 64};
+constexpr int kIconSizes[]{16, 24, 32, 48, 64, 128, 256};
+constexpr qreal kDisabledOpacity = 0.4;
 
-QString pngPath(const QString &name, int size)
+struct TwoTones {
+    QColor fill;
+    QColor line;
+};
+
+// The smallest drawn size at or above `pixels`, else the largest.
+int drawnSizeFor(int pixels, std::span<const int> sizes)
 {
-    return QStringLiteral(":/app/pictures/%1-%2.png").arg(name).arg(size);
+    for (int size : sizes) {
+        if (size >= pixels)
+            return size;
+    }
+    return sizes.back();
 }
 
-template<std::size_t N>
-QIcon iconOf(const QString &name, const std::array<int, N> &sizes)
+QImage drawnPicture(const QString &name, int drawnSize)
 {
-    QIcon icon;
-    for (int size : sizes)
-        icon.addFile(pngPath(name, size), QSize(size, size));
-    return icon;
+    // Told the format and not to guess it, the reader goes straight to Qt's
+    // own PNG decoder instead of loading every image-format plugin first.
+    QImageReader reader(QStringLiteral(":/app/pictures/%1/%2.png").arg(drawnSize).arg(name), "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage fitted(const QImage &image, const QSize &pixels)
+{
+    if (image.isNull() || image.size() == pixels)
+        return image;
+    return image.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage faded(const QImage &image)
+{
+    QImage out(image.size(), QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    QPainter painter(&out);
+    painter.setOpacity(kDisabledOpacity);
+    painter.drawImage(0, 0, image);
+    return out;
+}
+
+// Decodes only the size a control asks for, when it asks; a button repaints
+// its picture at every hover, so each size is made once and kept in Qt's
+// pixmap cache, which bounds what all pictures keep.
+class PngIconEngine final : public QIconEngine {
+public:
+    PngIconEngine(QString name, std::span<const int> sizes, std::optional<TwoTones> tones = std::nullopt)
+        : m_name(std::move(name)), m_sizes(sizes), m_tones(std::move(tones))
+    {
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    // `pixels` is in device pixels: QIcon asks for the logical size times the
+    // ratio and sets the ratio on what it gets back.
+    QPixmap scaledPixmap(const QSize &pixels, QIcon::Mode mode, QIcon::State, qreal) override
+    {
+        if (pixels.isEmpty())
+            return QPixmap();
+        const bool disabled = mode == QIcon::Disabled;
+        const QString key = cacheKey(pixels, disabled);
+        QPixmap pixmap;
+        if (QPixmapCache::find(key, &pixmap))
+            return pixmap;
+        QImage image = drawnPicture(m_name, drawnSizeFor(qMax(pixels.width(), pixels.height()), m_sizes));
+        if (m_tones)
+            image = PaintTwoTones(image, m_tones->fill, m_tones->line);
+        image = fitted(image, pixels);
+        pixmap = QPixmap::fromImage(disabled ? faded(image) : image);
+        QPixmapCache::insert(key, pixmap);
+        return pixmap;
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine *clone() const override { return new PngIconEngine(m_name, m_sizes, m_tones); }
+    QString key() const override { return QStringLiteral("veltrano-png"); }
+
+private:
+    QString cacheKey(const QSize &pixels, bool disabled) const
+    {
+        QString key = QStringLiteral("veltrano-png-%1-%2x%3-%4")
+                          .arg(m_name)
+                          .arg(pixels.width())
+                          .arg(pixels.height())
+                          .arg(int(disabled));
+        if (m_tones)
+            key += QLatin1Char('-') + m_tones->fill.name() + m_tones->line.name();
+        return key;
+    }
+
+    QString m_name;
+    std::span<const int> m_sizes;
+    std::optional<TwoTones> m_tones;
+};
+
+const QString &applicationIconName()
+{
+    static const QString name = QStringLiteral("veltrano");
+    return name;
 }
 
 } // namespace
 
 QIcon appPicture(const QString &name)
 {
-    return iconOf(name, kPictureSizes);
+    return QIcon(new PngIconEngine(name, kPictureSizes));
 }
 
 QIcon twoTonePicture(const QString &name, const QColor &fill, const QColor &line)
 {
-    QIcon icon;
-    for (int size : kPictureSizes)
-        icon.addPixmap(QPixmap::fromImage(PaintTwoTones(QImage(pngPath(name, size)), fill, line)));
-    return icon;
+    return QIcon(new PngIconEngine(name, kPictureSizes, TwoTones{fill, line}));
 }
 
+// Drawn only at the sizes asked for (window frame, task bar, window
+// switcher), when they are asked for.
 QIcon applicationIcon()
 {
-    return iconOf(QStringLiteral("veltrano"), kIconSizes);
+    return QIcon(new PngIconEngine(applicationIconName(), kIconSizes));
 }
 
 QImage applicationIconImage(int size)
 {
-    // The nearest size at or above the one asked for, scaled down smoothly.
-    int from = kIconSizes.back();
-    for (int candidate : kIconSizes) {
-        if (candidate >= size) {
-            from = candidate;
-            break;
-        }
-    }
-    QImage image(pngPath(QStringLiteral("veltrano"), from));
-    if (image.isNull())
-        return image;
-    return image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return fitted(drawnPicture(applicationIconName(), drawnSizeFor(size, kIconSizes)), QSize(size, size));
 }
 
 } // namespace veltrano
