@@ -41,6 +41,8 @@ void TreeItemDrawing::paint(QPainter *painter, const QStyleOptionViewItem &optio
                               && view->selectionModel()->isSelected(index);
     item.font.setBold(selectedNode);
     item.fontMetrics = QFontMetrics(item.font);
+    if (selectedNode)
+        learnBoldHeight(option, item.font);
 
     QStyle *style = option.widget ? option.widget->style() : QApplication::style();
     const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &item, option.widget);
@@ -55,10 +57,21 @@ void TreeItemDrawing::paint(QPainter *painter, const QStyleOptionViewItem &optio
 
 QSize TreeItemDrawing::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    QStyleOptionViewItem bold(option);
-    bold.font.setBold(true);
-    bold.fontMetrics = QFontMetrics(bold.font);
-    return QStyledItemDelegate::sizeHint(bold, index);
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.rheight() += m_boldExtraHeight.value_or(0);
+    return size;
+}
+
+void TreeItemDrawing::learnBoldHeight(const QStyleOptionViewItem &plain, const QFont &bold) const
+{
+    if (m_boldExtraHeight)
+        return;
+    m_boldExtraHeight = qMax(0, QFontMetrics(bold).height() - plain.fontMetrics.height());
+    // The view lays its rows out again once this paint is over.
+    if (*m_boldExtraHeight > 0) {
+        auto *self = const_cast<TreeItemDrawing *>(this);
+        QMetaObject::invokeMethod(self, [self] { emit self->sizeHintChanged(QModelIndex()); }, Qt::QueuedConnection);
+    }
 }
 
 } // namespace veltrano

@@ -1,6 +1,8 @@
 #pragma once
 #include <QStyledItemDelegate>
 
+#include <optional>
+
 class QAbstractItemView;
 
 namespace veltrano {
@@ -19,8 +21,17 @@ public:
     static QColor selectedBackground() { return {255, 251, 240}; }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-    // Wide enough for the bold label, so selecting a node never cuts it short.
+    // As tall as the selected node's bold line, so that rows keep their
+    // places as the selection moves. The width is the view's: the tree never
+    // scrolls sideways, and a label too long for it is shortened.
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    // How much taller a bold line is than a plain one, learnt when a bold
+    // label is first drawn; measured earlier, it would load the bold face
+    // before the window is first shown.
+    void learnBoldHeight(const QStyleOptionViewItem &plain, const QFont &bold) const;
+    mutable std::optional<int> m_boldExtraHeight;
 };
 
 } // namespace veltrano

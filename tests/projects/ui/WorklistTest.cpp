@@ -8,6 +8,7 @@
 
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QFontDatabase>
 #include <QImage>
 #include <QMenu>
 #include <QSignalSpy>
@@ -186,6 +187,54 @@ TEST_F(Worklist, SelectedNodeIsDrawnBoldOnCream)
     EXPECT_EQ(background(betaSelected, QStringLiteral("Alpha")), tree()->palette().color(QPalette::Base));
     EXPECT_GT(inkIn(alphaSelected, labelArea(QStringLiteral("Alpha"))),
               inkIn(betaSelected, labelArea(QStringLiteral("Alpha"))));
+}
+
+// A font of this machine whose bold line is taller than its plain one, if
+// there is one (the default font's usually is not).
+std::optional<QFont> fontWithTallerBold(int pointSize)
+{
+    for (const QString &family : QFontDatabase::families()) {
+        QFont bold(family, pointSize);
+        bold.setBold(true);
+        if (QFontMetrics(bold).height() > QFontMetrics(QFont(family, pointSize)).height())
+            return QFont(family, pointSize);
+    }
+    return std::nullopt;
+}
+
+// Rows are as tall as a bold line, so that moving the selection moves no
+// other row. With a font whose bold line is taller, the rows grow once, after
+// the first bold label is drawn.
+TEST_F(Worklist, MovingTheSelectionMovesNoRow)
+{
+    start({QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")});
+    if (const auto taller = fontWithTallerBold(tree()->font().pointSize()))
+        tree()->setFont(*taller);
+    const QStringList labels{QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")};
+    const auto rows = [&] {
+        QList<QRect> rects;
+        for (const QString &label : labels)
+            rects << tree()->visualItemRect(node(label));
+        return rects;
+    };
+    const int plainRow = tree()->visualItemRect(node(QStringLiteral("Alpha"))).height();
+    const auto selectAndDraw = [this](const QString &label) {
+        select(label);
+        tree()->viewport()->grab();
+        QCoreApplication::processEvents();
+    };
+    selectAndDraw(QStringLiteral("Alpha"));
+    selectAndDraw(QStringLiteral("Beta"));
+    const QList<QRect> afterFirst = rows();
+    QFont bold = tree()->font();
+    bold.setBold(true);
+    const int boldExtra = std::max(0, QFontMetrics(bold).height() - QFontMetrics(tree()->font()).height());
+    for (const QRect &row : afterFirst)
+        EXPECT_EQ(row.height(), plainRow + boldExtra);
+    for (const QString &label : labels) {
+        selectAndDraw(label);
+        EXPECT_EQ(rows(), afterFirst) << label.toStdString();
+    }
 }
 
 // A narrow worklist drops the pictures of its buttons, then their captions,
