@@ -44,6 +44,7 @@ int main(int argc, char *argv[])
         return refuseSecondCopy(platform->singleInstance(), messages);
     QApplication::setApplicationName(QString::fromUtf16(kApplicationTitle));
     QApplication::setStyle(new AppStyle);
+    useUnshapedInterfaceText();
     // The to-do and clock windows only hide when closed; the main window's close
     // ends the program explicitly.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -8,6 +8,14 @@
 #include <QPixmap>
 
 namespace veltrano {
+
+void useUnshapedInterfaceText()
+{
+    QFont font = QApplication::font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    QApplication::setFont(font);
+}
+
 namespace {
 
 // Two chevrons pointing the way the hidden items lie, in the text colour.

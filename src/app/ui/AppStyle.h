@@ -14,4 +14,12 @@ public:
                        const QWidget *widget = nullptr) const override;
 };
 
+// The program's captions, labels and lists are laid out without OpenType
+// shaping where their script needs none (Latin, Cyrillic, Greek...), as
+// Windows draws its controls; scripts that need it (Arabic, the Indic
+// scripts...) are shaped all the same. Shaping every caption would bring the
+// shaping engine into memory at start-up, about 0.8 MB. Notes keep full
+// typography (ProjectNotePage).
+void useUnshapedInterfaceText();
+
 } // namespace veltrano

@@ -24,6 +24,10 @@ ProjectNotePage::ProjectNotePage(QWidget *parent) : QWidget(parent)
     layout->setSpacing(0);
     m_editor = named(new QTextEdit(this), "RichEditProjectNote");
     m_editor->setAccessibleName(QStringLiteral("Project note"));
+    // The user's notes keep the full typography the interface goes without.
+    QFont noteFont = m_editor->font();
+    noteFont.setStyleStrategy(QFont::PreferDefault);
+    m_editor->setFont(noteFont);
     createToolBar();
     m_editor->setAcceptRichText(true);
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -1,8 +1,11 @@
 #include "app/ui/AppStyle.h"
+#include "projects/ui/ProjectNotePage.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QTextEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QToolBar>
@@ -44,4 +47,26 @@ TEST(AppStyle, MainWindowBarsLoadNoImagePluginAndStillShowTheirChevron)
     EXPECT_TRUE(hasInk(style->standardIcon(QStyle::SP_ToolBarVerticalExtensionButton)));
     // Everything else is the desktop's style.
     EXPECT_FALSE(style->standardIcon(QStyle::SP_DialogOkButton).isNull());
+}
+
+// Captions go without OpenType shaping; the note editor, and every run of a
+// note drawn with its fonts, keeps it.
+TEST(AppStyle, InterfaceTextGoesUnshapedAndNotesKeepTheirTypography)
+{
+    const QFont before = QApplication::font();
+    useUnshapedInterfaceText();
+    const auto unshaped = [](const QFont &font) { return bool(font.styleStrategy() & QFont::PreferNoShaping); };
+    QLabel caption(QStringLiteral("Worklist"));
+    EXPECT_TRUE(unshaped(caption.font()));
+    ProjectNotePage page;
+    auto *editor = page.findChild<QTextEdit *>(QStringLiteral("RichEditProjectNote"));
+    ASSERT_TRUE(editor);
+    editor->setHtml(QStringLiteral("<p>Plain <b>bold</b> <span style=\"font-family:serif\">serif</span></p>"));
+    EXPECT_FALSE(unshaped(editor->document()->defaultFont()));
+    QTextCursor cursor(editor->document());
+    for (int at = 1; at < editor->document()->characterCount() - 1; ++at) {
+        cursor.setPosition(at);
+        EXPECT_FALSE(unshaped(cursor.charFormat().font())) << at;
+    }
+    QApplication::setFont(before);
 }
