@@ -7,6 +7,7 @@
 
 #include "common/logic/TwoTonePicture.h"
 
+#include <QFile>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
@@ -40,9 +41,12 @@ int drawnSizeFor(int pixels, std::span<const int> sizes)
 
 QImage drawnPicture(const QString &name, int drawnSize)
 {
+    QFile file(QStringLiteral(":/app/pictures/%1/%2.png").arg(drawnSize).arg(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
     // Told the format and not to guess it, the reader goes straight to Qt's
     // own PNG decoder instead of loading every image-format plugin first.
-    QImageReader reader(QStringLiteral(":/app/pictures/%1/%2.png").arg(drawnSize).arg(name), "png");
+    QImageReader reader(&file, "png");
     reader.setAutoDetectImageFormat(false);
     return reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
