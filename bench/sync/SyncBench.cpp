@@ -21,6 +21,7 @@
 #include "common/logic/BackgroundWriter.h"
 #include "common/ui/AppContext.h"
 #include "platform/fake/FakePlatform.h"
+#include "platform/fake/SlowDisk.h"
 #include "rtf/RtfWriter.h"
 
 #include "BenchProgram.h"
@@ -47,31 +48,15 @@ using namespace veltrano;
 
 namespace {
 
-// The real disk, whose sync takes `syncMs` more (a spinning disk, a USB
-// stick, a network home folder).
-class SlowSyncDisk final : public QtFileSystem {
-public:
-    std::atomic<int> syncMs{0};
-    // False: the writer writes at once on the GUI thread, as every save did
-    // before it had a thread of its own (the figures to compare with).
-    bool anyThread = true;
-    bool callableFromAnyThread() const override { return anyThread; }
-    IoStatus replaceFile(const QString &path, const QByteArray &bytes) override
-    {
-        std::this_thread::sleep_for(std::chrono::milliseconds(syncMs.load()));
-        return QtFileSystem::replaceFile(path, bytes);
-    }
-};
-
 // The fake platform with the disk above for its files.
 struct DiskPlatform {
     DiskPlatform(int syncMs, bool background)
     {
-        disk.syncMs = syncMs;
+        disk.delayMs = syncMs;
         disk.anyThread = background;
         fake.otherDisk = &disk;
     }
-    SlowSyncDisk disk;
+    test::SlowDisk disk;
     FakePlatform fake;
 };
 
