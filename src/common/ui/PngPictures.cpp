@@ -23,6 +23,7 @@ namespace {
 constexpr int kPictureSizes[]{16, 20, 24, 32, 40, 48, 64};
 constexpr int kIconSizes[]{16, 24, 32, 48, 64, 128, 256};
 constexpr qreal kDisabledOpacity = 0.4;
+constexpr QStringView kApplicationIconName = u"veltrano";
 
 struct TwoTones {
     QColor fill;
@@ -127,12 +128,6 @@ private:
     std::optional<TwoTones> m_tones;
 };
 
-const QString &applicationIconName()
-{
-    static const QString name = QStringLiteral("veltrano");
-    return name;
-}
-
 } // namespace
 
 QIcon appPicture(const QString &name)
@@ -149,12 +144,12 @@ QIcon twoTonePicture(const QString &name, const QColor &fill, const QColor &line
 // switcher), when they are asked for.
 QIcon applicationIcon()
 {
-    return QIcon(new PngIconEngine(applicationIconName(), kIconSizes));
+    return QIcon(new PngIconEngine(kApplicationIconName.toString(), kIconSizes));
 }
 
 QImage applicationIconImage(int size)
 {
-    return fitted(drawnPicture(applicationIconName(), drawnSizeFor(size, kIconSizes)), QSize(size, size));
+    return fitted(drawnPicture(kApplicationIconName.toString(), drawnSizeFor(size, kIconSizes)), QSize(size, size));
 }
 
 } // namespace veltrano
