@@ -5,6 +5,7 @@
 // disk of its own under the program.
 #include "app/ui/Application.h"
 #include "app/ui/MainWindow.h"
+#include "projects/ui/ProjectsFeature.h"
 #include "platform/fake/FakePlatform.h"
 
 #include "QuietSeams.h"
@@ -29,7 +30,11 @@ public:
     Application &app() const { return *m_program; }
     MainWindow &main() const { return m_program->mainWindow(); }
     QTreeWidget &tree() const { return *main().findChild<QTreeWidget *>(QStringLiteral("TreeViewProjects")); }
-    QTextEdit &editor() const { return *main().findChild<QTextEdit *>(QStringLiteral("RichEditProjectNote")); }
+    QTextEdit &editor() const
+    {
+        m_program->projects().notePage();
+        return *main().findChild<QTextEdit *>(QStringLiteral("RichEditProjectNote"));
+    }
     void select(const QString &label) const
     {
         tree().setCurrentItem(tree().findItems(label, Qt::MatchExactly | Qt::MatchRecursive).value(0));

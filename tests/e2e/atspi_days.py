@@ -1,5 +1,6 @@
 """Works the Timeline's day buttons of a running veltrano as a screen reader
-does, through the accessibility bus: opens the Timeline with the main tool
+does, through the accessibility bus: shows the Projects page from View >
+Objects and reads its note tool bar, opens the Timeline with the main tool
 bar's button, then runs each day button's first action and reads the page
 caption back. Prints one line per step:
   days: <role: name> ... of the "Days" bar, hidden ones included
@@ -53,8 +54,15 @@ def main():
                                             and n.name == "Timeline..."))
     if timeline_button is None:
         return 2
-    note_bar = find(app, lambda n: n.getRole() == pyatspi.ROLE_TOOL_BAR
-                    and any(c.name == "Clear" for c in children(n)))
+    # The Projects page with the note is built when it first shows: View >
+    # Objects > Worklist shows it.
+    worklist = find(app, lambda n: n.getRole() in (pyatspi.ROLE_CHECK_MENU_ITEM, pyatspi.ROLE_MENU_ITEM)
+                    and n.name == "Worklist")
+    if worklist is None:
+        return 2
+    first_action(worklist)
+    note_bar = wait_for(lambda: find(app, lambda n: n.getRole() == pyatspi.ROLE_TOOL_BAR
+                                     and any(c.name == "Clear" for c in children(n))))
     if note_bar is None:
         return 2
     print("note bar: " + " | ".join(described(c) for c in children(note_bar)

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -42,6 +43,7 @@ public:
     QAction *command(Command id) const { return m_commands.action(id); }
     QWidget *pageSheet(Page page) const;
     void setPageContent(Page page, QWidget *content);
+    void setPageContentMaker(Page page, std::function<void()> make);
     void setPageCaption(Page page, const QString &caption);
     void setSidePanelContent(QWidget *content);
     void setConsoleLine(QWidget *line);
@@ -116,6 +118,8 @@ private:
     // The content of pages not shown yet, out of their sheet's layout so that
     // nothing measures it before it is first shown.
     QList<std::pair<Page, QWidget *>> m_unattachedContent;
+    // What builds the content of pages not shown yet.
+    QList<std::pair<Page, std::function<void()>>> m_contentMakers;
 
     // Controls the frame's own logic uses; every control has its name.
     QToolBar *m_mainToolBar = nullptr;

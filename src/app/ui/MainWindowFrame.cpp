@@ -21,6 +21,11 @@ void MainWindowFrame::setPageContent(Page page, QWidget *content)
     m_window.setPageContent(page, content);
 }
 
+void MainWindowFrame::setPageContentMaker(Page page, std::function<void()> make)
+{
+    m_window.setPageContentMaker(page, std::move(make));
+}
+
 void MainWindowFrame::setPageCaption(Page page, const QString &caption)
 {
     m_window.setPageCaption(page, caption);

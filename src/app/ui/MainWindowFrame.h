@@ -15,6 +15,7 @@ public:
     QAction *command(Command id) const override;
     QWidget *pageSheet(Page page) const override;
     void setPageContent(Page page, QWidget *content) override;
+    void setPageContentMaker(Page page, std::function<void()> make) override;
     void setPageCaption(Page page, const QString &caption) override;
     void setSidePanelContent(QWidget *content) override;
     void setConsoleLine(QWidget *line) override;

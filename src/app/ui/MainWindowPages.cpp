@@ -66,8 +66,22 @@ void MainWindow::setPageContent(Page page, QWidget *content)
     m_unattachedContent.append({page, content});
 }
 
+void MainWindow::setPageContentMaker(Page page, std::function<void()> make)
+{
+    if (m_pageControlTabManager->currentWidget() == pageSheet(page))
+        make();
+    else
+        m_contentMakers.append({page, std::move(make)});
+}
+
 void MainWindow::attachPageContent(Page page)
 {
+    for (qsizetype i = 0; i < m_contentMakers.size();) {
+        if (m_contentMakers[i].first == page)
+            m_contentMakers.takeAt(i).second();
+        else
+            ++i;
+    }
     for (qsizetype i = 0; i < m_unattachedContent.size();) {
         if (m_unattachedContent[i].first == page)
             pageSheet(page)->layout()->addWidget(m_unattachedContent.takeAt(i).second);

@@ -43,7 +43,6 @@ AlarmPage::AlarmPage(QWidget *parent) : QWidget(parent)
     auto *soundRow = new QHBoxLayout;
     m_editSound = named(new QLineEdit(this), "EditSound");
     m_editSound->setReadOnly(true);
-    m_editSound->setAccessibleName(QStringLiteral("Alarm sound"));
     m_editSound->setFixedWidth(200);
     m_editSound->setAccessibleName(QStringLiteral("Alarm sound file"));
     soundRow->addWidget(m_editSound);

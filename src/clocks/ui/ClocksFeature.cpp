@@ -24,21 +24,15 @@ namespace veltrano {
 ClocksFeature::ClocksFeature(AppContext &context, MainFrame &frame) : m_context(context), m_frame(frame)
 {
     setObjectName(QStringLiteral("ClocksFeature"));
-    m_alarmPage = new AlarmPage;
-    m_alarmPage->setValues(ReadAlarmSettings(context.settings()));
+    m_alarmValues = ReadAlarmSettings(context.settings());
     m_clockPosition = ReadClockPosition(context.settings());
-    frame.setPageContent(Page::Tasks, m_alarmPage);
+    frame.setPageContentMaker(Page::Tasks, [this] { alarmPage(); });
     Platform &platform = context.platform();
     const AlarmServices services{platform.clock(), platform.regionalFormats(), platform.files(),
                                  platform.sound(), platform.tray(),          context.messagesAbout(&frame.window())};
     m_alarm = new AlarmClock(services, [this](int day) { emit dayChanged(day); }, this);
-    connect(m_alarmPage->soundFolderButton(), &QPushButton::clicked, this, &ClocksFeature::chooseAlarmSound);
     const RegionalFormats &formats = platform.regionalFormats();
     m_timeEntry = std::make_unique<AlarmTimeEntry>([&formats](const QTime &time) { return formats.longTime(time); });
-    QLineEdit *timeEdit = m_alarmPage->alarmTimeEdit();
-    timeEdit->setPlaceholderText(m_timeEntry->placeholder());
-    timeEdit->setToolTip(QStringLiteral("The time as the clock shows it, for example ") + m_timeEntry->placeholder());
-    connect(timeEdit, &QLineEdit::editingFinished, this, &ClocksFeature::alarmTimeLeft);
     connect(&frame.secondTimer(), &QTimer::timeout, this, &ClocksFeature::onTick);
     connect(frame.command(Command::ShowClock), &QAction::triggered, this, &ClocksFeature::showClock);
     // The page and the tray show the time and the day from the start, not a
@@ -49,9 +43,32 @@ ClocksFeature::ClocksFeature(AppContext &context, MainFrame &frame) : m_context(
 
 ClocksFeature::~ClocksFeature() = default;
 
+AlarmPage &ClocksFeature::alarmPage()
+{
+    if (m_alarmPage)
+        return *m_alarmPage;
+    m_alarmPage = new AlarmPage;
+    m_alarmPage->setValues(m_alarmValues);
+    m_alarmPage->showTimeAndDate(m_shownTime, m_shownDate);
+    connect(m_alarmPage->soundFolderButton(), &QPushButton::clicked, this, &ClocksFeature::chooseAlarmSound);
+    connect(m_alarmPage->checkBoxAlarmClock(), &QCheckBox::toggled, this,
+            [this](bool enabled) { m_alarmValues.enabled = enabled; });
+    QLineEdit *timeEdit = m_alarmPage->alarmTimeEdit();
+    timeEdit->setPlaceholderText(m_timeEntry->placeholder());
+    timeEdit->setToolTip(QStringLiteral("The time as the clock shows it, for example ") + m_timeEntry->placeholder());
+    // The alarm compares the text as it stands, as it is typed.
+    connect(timeEdit, &QLineEdit::textChanged, this, [this](const QString &time) { m_alarmValues.time = time; });
+    connect(timeEdit, &QLineEdit::editingFinished, this, &ClocksFeature::alarmTimeLeft);
+    m_frame.setPageContent(Page::Tasks, m_alarmPage);
+    fitAlarmPage();
+    return *m_alarmPage;
+}
+
 void ClocksFeature::disableAlarm()
 {
-    m_alarmPage->checkBoxAlarmClock()->setChecked(false);
+    m_alarmValues.enabled = false;
+    if (m_alarmPage)
+        m_alarmPage->checkBoxAlarmClock()->setChecked(false);
 }
 
 ClockWindow &ClocksFeature::clockWindow()
@@ -71,14 +88,23 @@ void ClocksFeature::showClock()
 
 void ClocksFeature::onTick()
 {
-    const AlarmClock::Labels labels = m_alarm->AlarmTick(m_alarmPage->values());
-    m_alarmPage->showTimeAndDate(labels.time, labels.date);
+    const AlarmClock::Labels labels = m_alarm->AlarmTick(m_alarmValues);
+    m_shownTime = labels.time;
+    m_shownDate = labels.date;
+    if (m_alarmPage)
+        m_alarmPage->showTimeAndDate(labels.time, labels.date);
 }
 
 void ClocksFeature::chooseAlarmSound()
 {
-    ChooseAlarmSound(m_context.dialogs(), &m_frame.window(),
-                     [this](const QString &path) { m_alarmPage->setSound(path); });
+    ChooseAlarmSound(m_context.dialogs(), &m_frame.window(), [this](const QString &path) { setAlarmSound(path); });
+}
+
+void ClocksFeature::setAlarmSound(const QString &path)
+{
+    m_alarmValues.sound = path;
+    if (m_alarmPage)
+        m_alarmPage->setSound(path);
 }
 
 // A time typed another way than the clock writes it would never ring: it is
@@ -95,12 +121,13 @@ void ClocksFeature::alarmTimeLeft()
 
 void ClocksFeature::fitAlarmPage()
 {
-    m_alarmPage->fitBevels(m_frame.pageSheet(Page::Tasks)->width());
+    if (m_alarmPage)
+        m_alarmPage->fitBevels(m_frame.pageSheet(Page::Tasks)->width());
 }
 
 void ClocksFeature::saveAtExit()
 {
-    WriteAlarmSettings(m_context.settings(), m_alarmPage->values());
+    WriteAlarmSettings(m_context.settings(), m_alarmValues);
 }
 
 } // namespace veltrano

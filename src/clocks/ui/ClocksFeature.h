@@ -1,4 +1,6 @@
 #pragma once
+#include "clocks/logic/AlarmSettings.h"
+
 #include <QObject>
 #include <QPoint>
 #include <memory>
@@ -17,13 +19,15 @@ class MainFrame;
 // The clocks' share of the main window: the alarm on the "Wake Up!" page,
 // ticked by the window's one-second `TimerTime`, its values read at start-up
 // and written at exit; and the desk clock, made the first time it is shown.
+// The alarm rings from its values whether or not its page was ever built:
+// the page is made the first time it shows, and edits its values.
 class ClocksFeature final : public QObject {
     Q_OBJECT
 public:
     ClocksFeature(AppContext &context, MainFrame &frame);
     ~ClocksFeature() override;
 
-    AlarmPage &alarmPage() const { return *m_alarmPage; }
+    AlarmPage &alarmPage();
     const AlarmClock &alarmClock() const { return *m_alarm; }
     // Unticks `CheckBoxAlarmClock`: the alarm stays silent until ticked again.
     void disableAlarm();
@@ -43,9 +47,13 @@ signals:
 private:
     void fitAlarmPage();
     void alarmTimeLeft();
+    void setAlarmSound(const QString &path);
 
     AppContext &m_context;
     MainFrame &m_frame;
+    AlarmSettings m_alarmValues;
+    QString m_shownTime; // what the page shows once it is built
+    QString m_shownDate;
     AlarmPage *m_alarmPage = nullptr;
     AlarmClock *m_alarm = nullptr;
     std::unique_ptr<AlarmTimeEntry> m_timeEntry;

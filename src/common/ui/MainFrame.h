@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QAction;
 class QTimer;
 class QWidget;
@@ -21,6 +23,10 @@ public:
     // A page of the page control; its content comes from a feature.
     virtual QWidget *pageSheet(Page page) const = 0;
     virtual void setPageContent(Page page, QWidget *content) = 0;
+    // Content built the first time its page is shown: `make` builds it and
+    // hands it to setPageContent. A page most sessions never open costs
+    // nothing at start-up. On the page shown now, `make` runs at once.
+    virtual void setPageContentMaker(Page page, std::function<void()> make) = 0;
     // The caption on a page's tab (the Today page shows the day's name).
     virtual void setPageCaption(Page page, const QString &caption) = 0;
     // The panel right of the pages (the worklist's place).

@@ -34,26 +34,16 @@ constexpr int kFollowedTreeDepth = 4;
 } // namespace
 
 ProjectsFeature::ProjectsFeature(AppContext &context, MainFrame &frame)
-    : m_frame(frame), m_store(context.files(), context.platform().trash(), context.dataFolder())
+    : m_context(context), m_frame(frame), m_store(context.files(), context.platform().trash(), context.dataFolder())
 {
     setObjectName(QStringLiteral("ProjectsFeature"));
     m_worklist = new WorklistPanel;
     frame.setSidePanelContent(m_worklist);
-    m_notePage = new ProjectNotePage;
-    frame.setPageContent(Page::Projects, m_notePage);
+    frame.setPageContentMaker(Page::Projects, [this] { noteEditor(); });
     frame.setPageContent(Page::TheContacts, createTheContactsPage());
 
-    Platform &platform = context.platform();
-    MessageBoxes &messages = context.messagesAbout(&frame.window());
-    m_manager = new ProjectTreePresenter(*m_worklist->tree(), *m_projectCount, context.files(), messages,
-                                         context.dataFolder(), this);
-    m_noteEditor = new NoteEditor(*m_notePage,
-                                  {context.files(), context.watch(), platform.shell(), platform.textCodec(),
-                                   platform.clock(), platform.regionalFormats(), messages, context.dialogs(),
-                                   context.dataFolder(),
-                                   platform.dataLocations().perUserDataFolder() + QStringLiteral("recovered/")},
-                                  this);
-    connect(m_noteEditor, &NoteEditor::status, this, &ProjectsFeature::showNoteStatus);
+    m_manager = new ProjectTreePresenter(*m_worklist->tree(), *m_projectCount, context.files(),
+                                         context.messagesAbout(&frame.window()), context.dataFolder(), this);
     m_commands = new ProjectCommands(context, *m_manager, *m_worklist->tree(), m_store, this);
     wireTree();
     wireCommands();
@@ -61,6 +51,30 @@ ProjectsFeature::ProjectsFeature(AppContext &context, MainFrame &frame)
     connect(&frame, &MainFrame::pageChosen, this, &ProjectsFeature::pageChosen);
     connect(&frame, &MainFrame::showing, this, &ProjectsFeature::onMainWindowShowing);
     followProjectFolders(context);
+}
+
+NoteEditor &ProjectsFeature::noteEditor()
+{
+    if (m_noteEditor)
+        return *m_noteEditor;
+    m_notePage = new ProjectNotePage;
+    m_frame.setPageContent(Page::Projects, m_notePage);
+    Platform &platform = m_context.platform();
+    m_noteEditor = new NoteEditor(*m_notePage,
+                                  {m_context.files(), m_context.watch(), platform.shell(), platform.textCodec(),
+                                   platform.clock(), platform.regionalFormats(),
+                                   m_context.messagesAbout(&m_frame.window()), m_context.dialogs(),
+                                   m_context.dataFolder(),
+                                   platform.dataLocations().perUserDataFolder() + QStringLiteral("recovered/")},
+                                  this);
+    connect(m_noteEditor, &NoteEditor::status, this, &ProjectsFeature::showNoteStatus);
+    return *m_noteEditor;
+}
+
+ProjectNotePage &ProjectsFeature::notePage()
+{
+    noteEditor();
+    return *m_notePage;
 }
 
 void ProjectsFeature::followProjectFolders(AppContext &context)
@@ -90,7 +104,8 @@ void ProjectsFeature::reloadTree()
 
 void ProjectsFeature::saveAtExit()
 {
-    m_noteEditor->keepUnsavedText();
+    if (m_noteEditor)
+        m_noteEditor->keepUnsavedText();
 }
 
 ProjectsFeature::~ProjectsFeature() = default;
@@ -219,7 +234,7 @@ void ProjectsFeature::loadNote(QTreeWidgetItem *node)
         tree->topLevelItem(0)->setExpanded(true);
     if (!node)
         return;
-    m_noteEditor->loadNote(ProjectTreePresenter::StructurePath(node));
+    noteEditor().loadNote(ProjectTreePresenter::StructurePath(node));
     m_projectSelected.flag = false;
     m_frame.choosePage(Page::Projects);
 }

@@ -28,8 +28,10 @@ public:
     ~ProjectsFeature() override;
 
     WorklistPanel &worklist() const { return *m_worklist; }
-    ProjectNotePage &notePage() const { return *m_notePage; }
-    NoteEditor &noteEditor() const { return *m_noteEditor; }
+    // The Projects page and the editor of its note, built the first time the
+    // page shows or a note opens: most runs open neither.
+    ProjectNotePage &notePage();
+    NoteEditor &noteEditor();
     ProjectCommands &commands() const { return *m_commands; }
     ProjectTreePresenter &projectManager() const { return *m_manager; }
     // The Contacts page's `Label14` shows the to-do feature's count.
@@ -62,6 +64,7 @@ private:
     void loadNote(QTreeWidgetItem *node);
     void showNoteStatus(const QString &text, bool lasting);
 
+    AppContext &m_context;
     MainFrame &m_frame;
     WorklistPanel *m_worklist = nullptr;
     ProjectNotePage *m_notePage = nullptr;

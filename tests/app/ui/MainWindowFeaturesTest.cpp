@@ -193,6 +193,7 @@ TEST_F(MainFormFeatures, TimersTickEverySecondAndEveryHourFromStartUp)
 TEST_F(MainFormFeatures, DisablingTheAlarmUnticksItForGood)
 {
     create("[MainForm]\r\nAlarm1Checked=1\r\n");
+    main().choosePage(Page::Tasks);
     ASSERT_TRUE(widget<QCheckBox>("CheckBoxAlarmClock")->isChecked());
     program->clocks().disableAlarm();
     EXPECT_FALSE(widget<QCheckBox>("CheckBoxAlarmClock")->isChecked());

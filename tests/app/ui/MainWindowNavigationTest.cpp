@@ -239,6 +239,7 @@ TEST_F(MainFormNavigation, HintsShowTheirLongPartInTheStatusBar)
 TEST_F(MainFormNavigation, CurrentProjectLabelShowsItsCaptionAsHint)
 {
     create();
+    program->projects().notePage();
     auto *label = widget<QLabel>("Label11");
     EXPECT_EQ(label->text(), QStringLiteral("..."));
     label->setText(QStringLiteral("Projects Group\\Alpha\\Beta\\"));
@@ -249,6 +250,7 @@ TEST_F(MainFormNavigation, CurrentProjectLabelShowsItsCaptionAsHint)
 TEST_F(MainFormNavigation, AlarmControlsComeFromAndGoBackToTheSettings)
 {
     create("[MainForm]\r\nAlarm1Sound=/music/bell.wav\r\nAlarm1Time=7:30:00\r\nAlarm1Checked=1\r\n");
+    main().choosePage(Page::Tasks);
     EXPECT_EQ(widget<QLineEdit>("EditSound")->text(), QStringLiteral("/music/bell.wav"));
     EXPECT_TRUE(widget<QLineEdit>("EditSound")->isReadOnly());
     EXPECT_EQ(widget<QLineEdit>("MaskEditAlarmClock")->text(), QStringLiteral("7:30:00"));
@@ -267,6 +269,7 @@ TEST_F(MainFormNavigation, AlarmControlsComeFromAndGoBackToTheSettings)
 TEST_F(MainFormNavigation, NoteMenuWorksOnTheNote)
 {
     create();
+    program->projects().notePage();
     auto *note = widget<QTextEdit>("RichEditProjectNote");
     EXPECT_EQ(note->toPlainText(), QStringLiteral("Project Info... :)"));
     action("SelectAll1")->trigger();

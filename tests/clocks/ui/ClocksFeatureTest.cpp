@@ -45,6 +45,7 @@ protected:
 TEST_F(ClocksFeatureTest, SoundFolderPicksTheFileThroughTheFileDialog)
 {
     create("[MainForm]\r\nAlarm1Sound=/music/old.wav\r\n");
+    main().choosePage(Page::Tasks);
     dir.write(QStringLiteral("bell.mid"), "MThd");
     QStringList filters;
     dialogs.answer = [&](QDialog &dialog) {
@@ -67,15 +68,30 @@ TEST_F(ClocksFeatureTest, SoundFolderPicksTheFileThroughTheFileDialog)
     EXPECT_TRUE(ini().contains(QByteArray("Alarm1Sound=" + dir.file(QStringLiteral("bell.mid")).toUtf8() + "\r\n")));
 }
 
+// The "Wake Up!" page is built the first time it shows; the alarm goes by
+// its values all the same.
+TEST_F(ClocksFeatureTest, TheAlarmRingsAndIsSavedWithItsPageNeverOpened)
+{
+    create("[MainForm]\r\nAlarm1Sound=/music/bell.wav\r\nAlarm1Time=7:30:00\r\nAlarm1Checked=1\r\n");
+    showStarted();
+    tick(3);
+    ASSERT_EQ(platform.trayFake.balloons.size(), 2);
+    EXPECT_EQ(platform.trayFake.balloons.last().text, QStringLiteral("WakeUP!"));
+    EXPECT_EQ(main().findChild<QCheckBox *>(QStringLiteral("CheckBoxAlarmClock")), nullptr);
+    shutDown();
+    EXPECT_TRUE(ini().contains("Alarm1Sound=/music/bell.wav\r\nAlarm1Time=7:30:00\r\nAlarm1Checked=1\r\n"));
+}
+
 TEST_F(ClocksFeatureTest, SleepModeUnticksTheAlarmAndItIsWrittenSoAtExit)
 {
     create("[MainForm]\r\nAlarm1Time=7:30:00\r\nAlarm1Checked=1\r\n");
-    program->clocks().disableAlarm();
-    EXPECT_FALSE(widget<QCheckBox>("CheckBoxAlarmClock")->isChecked());
+    program->clocks().disableAlarm(); // before its page was ever shown
     showStarted();
     tick(4);
     ASSERT_EQ(platform.trayFake.balloons.size(), 1);
     EXPECT_EQ(platform.trayFake.balloons[0].title, QStringLiteral("Veltrano")); // the greeting only
+    main().choosePage(Page::Tasks);
+    EXPECT_FALSE(widget<QCheckBox>("CheckBoxAlarmClock")->isChecked());
     shutDown();
     EXPECT_TRUE(ini().contains("Alarm1Checked=0\r\n"));
 }

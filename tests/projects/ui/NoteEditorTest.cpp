@@ -86,6 +86,7 @@ TEST_F(NoteEditorTest, NothingCanBeTypedBeforeANoteIsLoaded)
 TEST_F(NoteEditorTest, TheNoteToolBarsExtensionButtonHasAName)
 {
     start();
+    projects().notePage();
     auto *more = widget<QToolBar>("ToolBarNotePad")->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
     ASSERT_NE(more, nullptr);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(more)->text(QAccessible::Name), QStringLiteral("More note tools"));

@@ -46,7 +46,12 @@ protected:
     QString group(const QString &relative = {}) const { return dir.file(u"Projects Group/" + relative); }
 
     QTreeWidget *tree() const { return widget<QTreeWidget>("TreeViewProjects"); }
-    QTextEdit *editor() const { return widget<QTextEdit>("RichEditProjectNote"); }
+    // The note page is built when first asked for.
+    QTextEdit *editor() const
+    {
+        projects().notePage();
+        return widget<QTextEdit>("RichEditProjectNote");
+    }
     QString label11() const { return widget<QLabel>("Label11")->text(); }
     ProjectsFeature &projects() const { return program->projects(); }
 

@@ -2,6 +2,8 @@
 // menu item and button that carries them.
 #include "app/ui/Application.h"
 #include "systemtools/ui/SystemToolsFeature.h"
+#include "clocks/ui/AlarmPage.h"
+#include "clocks/ui/ClocksFeature.h"
 #include "support/AssembledProgram.h"
 
 #include <QAbstractButton>
@@ -30,7 +32,7 @@ protected:
         else
             action(name)->trigger();
     }
-    QCheckBox *alarm() const { return widget<QCheckBox>("CheckBoxAlarmClock"); }
+    QCheckBox *alarm() const { return program->clocks().alarmPage().checkBoxAlarmClock(); }
 };
 
 struct Place {
