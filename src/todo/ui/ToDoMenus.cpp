@@ -50,15 +50,32 @@ QString menuText(const MenuRow &row)
 
 } // namespace
 
-ToDoMenus::ToDoMenus(QWidget &window) : QObject(&window)
+ToDoMenus::ToDoMenus(QWidget &window) : QObject(&window), m_window(window) {}
+
+QMenu *ToDoMenus::onItem()
 {
-    m_onItem = createMenu(window, "PopupMenu", true);
-    m_belowItems = createMenu(window, "PopupMenu1", false);
+    build();
+    return m_onItem;
 }
 
-QMenu *ToDoMenus::createMenu(QWidget &window, const char *name, bool onItem)
+QMenu *ToDoMenus::belowItems()
 {
-    auto *menu = named(new QMenu(&window), name);
+    build();
+    return m_belowItems;
+}
+
+void ToDoMenus::build()
+{
+    if (m_onItem)
+        return;
+    m_onItem = createMenu("PopupMenu", true);
+    m_belowItems = createMenu("PopupMenu1", false);
+    setStayOnTopTicked(m_stayOnTop);
+}
+
+QMenu *ToDoMenus::createMenu(const char *name, bool onItem)
+{
+    auto *menu = named(new QMenu(&m_window), name);
     for (const MenuRow &row : kRows) {
         const char *itemName = onItem ? row.onItem : row.belowItems;
         if (!row.caption) {
@@ -90,6 +107,7 @@ QMenu *ToDoMenus::createMenu(QWidget &window, const char *name, bool onItem)
 
 void ToDoMenus::setStayOnTopTicked(bool ticked)
 {
+    m_stayOnTop = ticked;
     for (QAction *item : std::as_const(m_stayOnTopItems))
         item->setChecked(ticked);
 }

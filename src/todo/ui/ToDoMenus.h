@@ -10,7 +10,10 @@ namespace veltrano {
 
 // The to-do window's two right-click menus: `PopupMenu` for a click on an
 // item, `PopupMenu1` for a click below the items (where the commands that
-// need an item are off). Their items run the window's commands.
+// need an item are off). Their items run the window's commands. Both are
+// built the first time either is asked for: the window opens with the
+// program, most sessions never right-click it, and forty menu items with
+// their connections are not worth holding for that.
 class ToDoMenus final : public QObject {
     Q_OBJECT
 public:
@@ -18,8 +21,8 @@ public:
 
     explicit ToDoMenus(QWidget &window);
 
-    QMenu *onItem() const { return m_onItem; }
-    QMenu *belowItems() const { return m_belowItems; }
+    QMenu *onItem();
+    QMenu *belowItems();
     // Both "Stay On Top" items tick together.
     void setStayOnTopTicked(bool ticked);
 
@@ -27,8 +30,11 @@ signals:
     void chosen(veltrano::ToDoMenus::Command command);
 
 private:
-    QMenu *createMenu(QWidget &window, const char *name, bool onItem);
+    void build();
+    QMenu *createMenu(const char *name, bool onItem);
 
+    QWidget &m_window;
+    bool m_stayOnTop = false;
     QMenu *m_onItem = nullptr;
     QMenu *m_belowItems = nullptr;
     QList<QAction *> m_stayOnTopItems;

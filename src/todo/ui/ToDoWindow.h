@@ -51,6 +51,7 @@ public:
 
     ToDoListModel &list() const { return m_list; }
     ToDoDocking &docking() const { return *m_docking; }
+    ToDoMenus &menus() const { return *m_menus; }
     // The selected item's index, or -1.
     int selectedIndex() const;
     // Shows the window; one already on screen comes to the front. Asked for

@@ -25,8 +25,17 @@ class FormToDoTest : public ToDoWindowFixture {
 protected:
     static constexpr auto kNoAutostart = "[Common]\r\nTo-Do Autostart=0\r\n";
 
-    QAction *item(const char *name) const { return inToDo<QAction>(name); }
-    QMenu *menu(const char *name) const { return inToDo<QMenu>(name); }
+    // The menus are built when first asked for.
+    QAction *item(const char *name) const
+    {
+        toDo().menus().onItem();
+        return inToDo<QAction>(name);
+    }
+    QMenu *menu(const char *name) const
+    {
+        toDo().menus().onItem();
+        return inToDo<QMenu>(name);
+    }
     void rightClick(QPoint at) const { QTest::mousePress(view()->viewport(), Qt::RightButton, {}, at); }
     QPoint rowCentre(int row) const { return view()->visualRect(view()->model()->index(row, 0)).center(); }
     void closeMenus() const
@@ -239,6 +248,11 @@ TEST_F(FormToDoTest, StayOnTopIsOneMarkInBothMenus)
 {
     start(kNoAutostart);
     toDo().showWindow();
+    // Menus built after the window went on top show it ticked.
+    toDo().toggleStayOnTop();
+    EXPECT_TRUE(item("N6")->isChecked());
+    EXPECT_TRUE(item("MenuItem14")->isChecked());
+    toDo().toggleStayOnTop();
     item("N6")->trigger();
     EXPECT_TRUE(item("MenuItem14")->isChecked());
     EXPECT_TRUE(item("N6")->isChecked());
