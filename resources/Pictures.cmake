@@ -53,5 +53,20 @@ veltrano_draw_pictures(veltrano ${CMAKE_CURRENT_SOURCE_DIR}/art/veltrano.svg ${i
 set_source_files_properties(${pngs} PROPERTIES GENERATED TRUE)
 add_custom_target(veltrano_picture_pngs DEPENDS ${pngs})
 add_dependencies(veltrano_ui veltrano_picture_pngs)
-qt_add_resources(veltrano_ui veltrano_pictures PREFIX /app/pictures BASE ${out} FILES ${pngs})
+# Two resources, so two blocks of the program: what a screen at the usual
+# density asks for at start-up (the 16 and 32 pixel pictures, the program's
+# icon at every size) and the rest. The pages of the program the rest lies in
+# are then never read in at start-up; one block would have the start-up
+# pictures spread across all of it.
+set(start_up_pngs)
+set(later_pngs)
+foreach(png IN LISTS pngs)
+  if(png MATCHES "/(16|32)/[^/]+$" OR png MATCHES "/veltrano\\.png$")
+    list(APPEND start_up_pngs ${png})
+  else()
+    list(APPEND later_pngs ${png})
+  endif()
+endforeach()
+qt_add_resources(veltrano_ui veltrano_pictures PREFIX /app/pictures BASE ${out} FILES ${start_up_pngs})
+qt_add_resources(veltrano_ui veltrano_pictures_later PREFIX /app/pictures BASE ${out} FILES ${later_pngs})
 

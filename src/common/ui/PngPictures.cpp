@@ -69,13 +69,19 @@ QImage faded(const QImage &image)
     return out;
 }
 
-// Decodes only the size a control asks for, when it asks; a button repaints
-// its picture at every hover, so each size is made once and kept in Qt's
-// pixmap cache, which bounds what all pictures keep.
+// Whether the pictures made are kept. A button repaints its picture at every
+// hover, so each size of a control's picture is made once and kept in Qt's
+// pixmap cache, which bounds what all pictures keep. The program's icon is
+// asked for once per window, at four sizes up to 128 pixels, and the window
+// system keeps its own copy: keeping it here would hold 85 KB for nothing.
+enum class Keeping { Kept, MadeEachTime };
+
+// Decodes only the size a control asks for, when it asks.
 class PngIconEngine final : public QIconEngine {
 public:
-    PngIconEngine(QString name, std::span<const int> sizes, std::optional<TwoTones> tones = std::nullopt)
-        : m_name(std::move(name)), m_sizes(sizes), m_tones(std::move(tones))
+    PngIconEngine(QString name, std::span<const int> sizes, Keeping keeping = Keeping::Kept,
+                  std::optional<TwoTones> tones = std::nullopt)
+        : m_name(std::move(name)), m_sizes(sizes), m_keeping(keeping), m_tones(std::move(tones))
     {
     }
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
@@ -94,23 +100,29 @@ public:
         if (pixels.isEmpty())
             return QPixmap();
         const bool disabled = mode == QIcon::Disabled;
+        if (m_keeping == Keeping::MadeEachTime)
+            return made(pixels, disabled);
         const QString key = cacheKey(pixels, disabled);
         QPixmap pixmap;
-        if (QPixmapCache::find(key, &pixmap))
-            return pixmap;
+        if (!QPixmapCache::find(key, &pixmap)) {
+            pixmap = made(pixels, disabled);
+            QPixmapCache::insert(key, pixmap);
+        }
+        return pixmap;
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine *clone() const override { return new PngIconEngine(m_name, m_sizes, m_keeping, m_tones); }
+    QString key() const override { return QStringLiteral("veltrano-png"); }
+
+private:
+    QPixmap made(const QSize &pixels, bool disabled) const
+    {
         QImage image = drawnPicture(m_name, drawnSizeFor(qMax(pixels.width(), pixels.height()), m_sizes));
         if (m_tones)
             image = PaintTwoTones(image, m_tones->fill, m_tones->line);
         image = fitted(image, pixels);
-        pixmap = QPixmap::fromImage(disabled ? faded(image) : image);
-        QPixmapCache::insert(key, pixmap);
-        return pixmap;
+        return QPixmap::fromImage(disabled ? faded(image) : image);
     }
-    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
-    QIconEngine *clone() const override { return new PngIconEngine(m_name, m_sizes, m_tones); }
-    QString key() const override { return QStringLiteral("veltrano-png"); }
-
-private:
     QString cacheKey(const QSize &pixels, bool disabled) const
     {
         QString key = QStringLiteral("veltrano-png-%1-%2x%3-%4")
@@ -125,6 +137,7 @@ private:
 
     QString m_name;
     std::span<const int> m_sizes;
+    Keeping m_keeping;
     std::optional<TwoTones> m_tones;
 };
 
@@ -137,14 +150,14 @@ QIcon appPicture(const QString &name)
 
 QIcon twoTonePicture(const QString &name, const QColor &fill, const QColor &line)
 {
-    return QIcon(new PngIconEngine(name, kPictureSizes, TwoTones{fill, line}));
+    return QIcon(new PngIconEngine(name, kPictureSizes, Keeping::Kept, TwoTones{fill, line}));
 }
 
 // Drawn only at the sizes asked for (window frame, task bar, window
 // switcher), when they are asked for.
 QIcon applicationIcon()
 {
-    return QIcon(new PngIconEngine(kApplicationIconName.toString(), kIconSizes));
+    return QIcon(new PngIconEngine(kApplicationIconName.toString(), kIconSizes, Keeping::MadeEachTime));
 }
 
 QImage applicationIconImage(int size)
