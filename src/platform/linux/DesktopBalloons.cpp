@@ -37,9 +37,6 @@ BalloonPopup::BalloonPopup(const QString &title, const QString &text, int msecs,
 
     auto *titleLabel = new QLabel(title, this);
     titleLabel->setObjectName(QStringLiteral("BalloonTitle"));
-    QFont bold = titleLabel->font();
-    bold.setBold(true);
-    titleLabel->setFont(bold);
     auto *textLabel = new QLabel(text, this);
     textLabel->setObjectName(QStringLiteral("BalloonText"));
     textLabel->setTextFormat(Qt::PlainText);
