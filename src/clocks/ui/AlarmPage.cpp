@@ -65,11 +65,6 @@ void AlarmPage::addBevel(const char *name)
     m_bevels << line;
 }
 
-AlarmSettings AlarmPage::values() const
-{
-    return {m_editSound->text(), m_maskEditAlarmClock->text(), m_checkBoxAlarmClock->isChecked()};
-}
-
 void AlarmPage::setValues(const AlarmSettings &alarm)
 {
     m_editSound->setText(alarm.sound);

@@ -19,7 +19,6 @@ class AlarmPage final : public QWidget {
 public:
     explicit AlarmPage(QWidget *parent = nullptr);
 
-    AlarmSettings values() const;
     void setValues(const AlarmSettings &alarm);
     QCheckBox *checkBoxAlarmClock() const { return m_checkBoxAlarmClock; }
     QPushButton *soundFolderButton() const { return m_soundFolderButton; }
