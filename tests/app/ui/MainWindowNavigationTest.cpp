@@ -1,5 +1,7 @@
 #include "app/ui/MainWindow.h"
 #include "common/logic/SettingsStore.h"
+#include "common/ui/Hints.h"
+#include "common/ui/MainFrame.h"
 #include "support/AssembledProgram.h"
 
 #include <QAction>
@@ -264,6 +266,29 @@ TEST_F(MainFormNavigation, AlarmControlsComeFromAndGoBackToTheSettings)
     EXPECT_FALSE(after.readBool(QStringLiteral("MainForm"), QStringLiteral("Alarm1Checked"), true));
     EXPECT_EQ(after.readString(QStringLiteral("MainForm"), QStringLiteral("Alarm1Sound"), {}),
               QStringLiteral("/music/bell.wav"));
+}
+
+// A maker builds its page's content when the page first shows, once; on the
+// page shown now it builds at once.
+TEST_F(MainFormNavigation, PageContentIsMadeWhenItsPageFirstShows)
+{
+    create();
+    main().show();
+    QStringList made;
+    const auto maker = [this, &made](Page page, const char *name) {
+        return [this, &made, page, name] {
+            made << QLatin1String(name);
+            main().frame().setPageContent(page, named(new QLabel(QLatin1String(name)), name));
+        };
+    };
+    main().frame().setPageContentMaker(Page::Notes, maker(Page::Notes, "LaterContent"));
+    main().frame().setPageContentMaker(Page::Today, maker(Page::Today, "NowContent"));
+    EXPECT_EQ(made, QStringList{u"NowContent"_qs});
+    main().choosePage(Page::Notes);
+    main().choosePage(Page::Today);
+    main().choosePage(Page::Notes);
+    EXPECT_EQ(made, (QStringList{u"NowContent"_qs, u"LaterContent"_qs}));
+    EXPECT_TRUE(widget<QLabel>("LaterContent")->isVisible());
 }
 
 TEST_F(MainFormNavigation, NoteMenuWorksOnTheNote)
