@@ -5,6 +5,7 @@
 // disk of its own under the program.
 #include "app/ui/Application.h"
 #include "app/ui/MainWindow.h"
+#include "projects/ui/ProjectNotePage.h"
 #include "projects/ui/ProjectsFeature.h"
 #include "platform/fake/FakePlatform.h"
 
@@ -30,11 +31,7 @@ public:
     Application &app() const { return *m_program; }
     MainWindow &main() const { return m_program->mainWindow(); }
     QTreeWidget &tree() const { return *main().findChild<QTreeWidget *>(QStringLiteral("TreeViewProjects")); }
-    QTextEdit &editor() const
-    {
-        m_program->projects().notePage();
-        return *main().findChild<QTextEdit *>(QStringLiteral("RichEditProjectNote"));
-    }
+    QTextEdit &editor() const { return *m_program->projects().notePage().editor(); }
     void select(const QString &label) const
     {
         tree().setCurrentItem(tree().findItems(label, Qt::MatchExactly | Qt::MatchRecursive).value(0));

@@ -68,10 +68,7 @@ void MainWindow::setPageContent(Page page, QWidget *content)
 
 void MainWindow::setPageContentMaker(Page page, std::function<void()> make)
 {
-    if (m_pageControlTabManager->currentWidget() == pageSheet(page))
-        make();
-    else
-        m_contentMakers.append({page, std::move(make)});
+    m_contentMakers.append({page, std::move(make)});
 }
 
 void MainWindow::attachPageContent(Page page)

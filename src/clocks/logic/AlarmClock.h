@@ -42,7 +42,7 @@ public:
         QString time; // `LabelTime`
         QString date; // `Label15`
     };
-    // `alarm`: the page's controls as they are now.
+    // `alarm`: the alarm's values as they are now.
     Labels AlarmTick(const AlarmSettings &alarm);
     // The day of the month the tray shows; 0 before the first tick.
     int lastTrayDay() const { return m_lastTrayDay; }

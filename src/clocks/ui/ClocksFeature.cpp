@@ -49,7 +49,7 @@ AlarmPage &ClocksFeature::alarmPage()
         return *m_alarmPage;
     m_alarmPage = new AlarmPage;
     m_alarmPage->setValues(m_alarmValues);
-    m_alarmPage->showTimeAndDate(m_shownTime, m_shownDate);
+    m_alarmPage->showTimeAndDate(m_lastLabels.time, m_lastLabels.date);
     connect(m_alarmPage->soundFolderButton(), &QPushButton::clicked, this, &ClocksFeature::chooseAlarmSound);
     connect(m_alarmPage->checkBoxAlarmClock(), &QCheckBox::toggled, this,
             [this](bool enabled) { m_alarmValues.enabled = enabled; });
@@ -88,11 +88,9 @@ void ClocksFeature::showClock()
 
 void ClocksFeature::onTick()
 {
-    const AlarmClock::Labels labels = m_alarm->AlarmTick(m_alarmValues);
-    m_shownTime = labels.time;
-    m_shownDate = labels.date;
+    m_lastLabels = m_alarm->AlarmTick(m_alarmValues);
     if (m_alarmPage)
-        m_alarmPage->showTimeAndDate(labels.time, labels.date);
+        m_alarmPage->showTimeAndDate(m_lastLabels.time, m_lastLabels.date);
 }
 
 void ClocksFeature::chooseAlarmSound()

@@ -1,4 +1,5 @@
 #pragma once
+#include "clocks/logic/AlarmClock.h"
 #include "clocks/logic/AlarmSettings.h"
 
 #include <QObject>
@@ -9,7 +10,6 @@
 
 namespace veltrano {
 
-class AlarmClock;
 class AlarmPage;
 class AlarmTimeEntry;
 class AppContext;
@@ -52,8 +52,7 @@ private:
     AppContext &m_context;
     MainFrame &m_frame;
     AlarmSettings m_alarmValues;
-    QString m_shownTime; // what the page shows once it is built
-    QString m_shownDate;
+    AlarmClock::Labels m_lastLabels; // what the page shows once it is built
     AlarmPage *m_alarmPage = nullptr;
     AlarmClock *m_alarm = nullptr;
     std::unique_ptr<AlarmTimeEntry> m_timeEntry;

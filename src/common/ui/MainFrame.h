@@ -25,7 +25,7 @@ public:
     virtual void setPageContent(Page page, QWidget *content) = 0;
     // Content built the first time its page is shown: `make` builds it and
     // hands it to setPageContent. A page most sessions never open costs
-    // nothing at start-up. On the page shown now, `make` runs at once.
+    // nothing at start-up.
     virtual void setPageContentMaker(Page page, std::function<void()> make) = 0;
     // The caption on a page's tab (the Today page shows the day's name).
     virtual void setPageCaption(Page page, const QString &caption) = 0;

@@ -1,7 +1,6 @@
 #include "app/ui/MainWindow.h"
 #include "common/logic/SettingsStore.h"
-#include "common/ui/Hints.h"
-#include "common/ui/MainFrame.h"
+#include "projects/ui/ProjectNotePage.h"
 #include "support/AssembledProgram.h"
 
 #include <QAction>
@@ -241,8 +240,7 @@ TEST_F(MainFormNavigation, HintsShowTheirLongPartInTheStatusBar)
 TEST_F(MainFormNavigation, CurrentProjectLabelShowsItsCaptionAsHint)
 {
     create();
-    program->projects().notePage();
-    auto *label = widget<QLabel>("Label11");
+    QLabel *label = program->projects().notePage().currentProject(); // built when first asked for
     EXPECT_EQ(label->text(), QStringLiteral("..."));
     label->setText(QStringLiteral("Projects Group\\Alpha\\Beta\\"));
     moveOver(label);
@@ -268,34 +266,10 @@ TEST_F(MainFormNavigation, AlarmControlsComeFromAndGoBackToTheSettings)
               QStringLiteral("/music/bell.wav"));
 }
 
-// A maker builds its page's content when the page first shows, once; on the
-// page shown now it builds at once.
-TEST_F(MainFormNavigation, PageContentIsMadeWhenItsPageFirstShows)
-{
-    create();
-    main().show();
-    QStringList made;
-    const auto maker = [this, &made](Page page, const char *name) {
-        return [this, &made, page, name] {
-            made << QLatin1String(name);
-            main().frame().setPageContent(page, named(new QLabel(QLatin1String(name)), name));
-        };
-    };
-    main().frame().setPageContentMaker(Page::Notes, maker(Page::Notes, "LaterContent"));
-    main().frame().setPageContentMaker(Page::Today, maker(Page::Today, "NowContent"));
-    EXPECT_EQ(made, QStringList{u"NowContent"_qs});
-    main().choosePage(Page::Notes);
-    main().choosePage(Page::Today);
-    main().choosePage(Page::Notes);
-    EXPECT_EQ(made, (QStringList{u"NowContent"_qs, u"LaterContent"_qs}));
-    EXPECT_TRUE(widget<QLabel>("LaterContent")->isVisible());
-}
-
 TEST_F(MainFormNavigation, NoteMenuWorksOnTheNote)
 {
     create();
-    program->projects().notePage();
-    auto *note = widget<QTextEdit>("RichEditProjectNote");
+    QTextEdit *note = program->projects().notePage().editor();
     EXPECT_EQ(note->toPlainText(), QStringLiteral("Project Info... :)"));
     action("SelectAll1")->trigger();
     EXPECT_EQ(note->textCursor().selectedText(), QStringLiteral("Project Info... :)"));

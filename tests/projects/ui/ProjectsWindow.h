@@ -1,5 +1,6 @@
 #pragma once
 #include "rtf/RtfReader.h"
+#include "projects/ui/ProjectNotePage.h"
 #include "projects/ui/ProjectsFeature.h"
 #include "projects/ui/StructureDialog.h"
 #include "projects/ui/WorklistPanel.h"
@@ -46,12 +47,7 @@ protected:
     QString group(const QString &relative = {}) const { return dir.file(u"Projects Group/" + relative); }
 
     QTreeWidget *tree() const { return widget<QTreeWidget>("TreeViewProjects"); }
-    // The note page is built when first asked for.
-    QTextEdit *editor() const
-    {
-        projects().notePage();
-        return widget<QTextEdit>("RichEditProjectNote");
-    }
+    QTextEdit *editor() const { return projects().notePage().editor(); }
     QString label11() const { return widget<QLabel>("Label11")->text(); }
     ProjectsFeature &projects() const { return program->projects(); }
 

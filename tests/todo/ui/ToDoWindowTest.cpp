@@ -26,16 +26,8 @@ protected:
     static constexpr auto kNoAutostart = "[Common]\r\nTo-Do Autostart=0\r\n";
 
     // The menus are built when first asked for.
-    QAction *item(const char *name) const
-    {
-        toDo().menus().onItem();
-        return inToDo<QAction>(name);
-    }
-    QMenu *menu(const char *name) const
-    {
-        toDo().menus().onItem();
-        return inToDo<QMenu>(name);
-    }
+    QAction *item(const char *name) const { return toDo().menus().onItem() ? inToDo<QAction>(name) : nullptr; }
+    QMenu *menu(const char *name) const { return toDo().menus().onItem() ? inToDo<QMenu>(name) : nullptr; }
     void rightClick(QPoint at) const { QTest::mousePress(view()->viewport(), Qt::RightButton, {}, at); }
     QPoint rowCentre(int row) const { return view()->visualRect(view()->model()->index(row, 0)).center(); }
     void closeMenus() const
